@@ -1,0 +1,59 @@
+#include "app/framework/afx_message_box.h"
+
+namespace
+{
+IMessageBoxSink* s_pSink = nullptr;
+IStringSource* s_pStrings = nullptr;
+}
+
+UINT AfxAdjustMessageBoxType(UINT nType)
+{
+    if ((nType & MB_ICONMASK) != 0)
+        return nType;
+    switch (nType & MB_TYPEMASK)
+    {
+    case MB_OK:
+    case MB_OKCANCEL:
+    case MB_YESNO:
+    case MB_YESNOCANCEL:
+        return nType | MB_ICONEXCLAMATION;
+    default:
+        return nType;
+    }
+}
+
+int AfxMessageBox(const char* pszText, UINT nType)
+{
+    if (s_pSink == nullptr)
+        return IDCANCEL;
+    std::string strCaption = AfxLoadString(AFX_IDS_APP_TITLE);
+    return s_pSink->Show(pszText, strCaption.c_str(), AfxAdjustMessageBoxType(nType));
+}
+
+int AfxMessageBox(UINT nIDPrompt, UINT nType)
+{
+    std::string strText = AfxLoadString(nIDPrompt);
+    return AfxMessageBox(strText.c_str(), nType);
+}
+
+std::string AfxLoadString(UINT nID)
+{
+    std::string str;
+    if (s_pStrings == nullptr || !s_pStrings->Load(nID, &str))
+        str.clear();
+    return str;
+}
+
+IMessageBoxSink* AfxSetMessageBoxSink(IMessageBoxSink* pSink)
+{
+    IMessageBoxSink* pOld = s_pSink;
+    s_pSink = pSink;
+    return pOld;
+}
+
+IStringSource* AfxSetStringSource(IStringSource* pSource)
+{
+    IStringSource* pOld = s_pStrings;
+    s_pStrings = pSource;
+    return pOld;
+}

@@ -1,0 +1,22 @@
+// The framework's message box and string loading. Every box carries the
+// application name (string 57344) as caption, and an OK, OK/Cancel, Yes/No or
+// Yes/No/Cancel box given without an icon gets the exclamation icon.
+#pragma once
+
+#include <string>
+
+#include "app/framework/message_box_sink.h"
+#include "app/framework/string_source.h"
+
+#define AFX_IDS_APP_TITLE 57344u
+
+UINT AfxAdjustMessageBoxType(UINT nType);
+int AfxMessageBox(const char* pszText, UINT nType = MB_OK);
+int AfxMessageBox(UINT nIDPrompt, UINT nType = MB_OK);
+
+// String nID, or the empty text when the resource has none.
+std::string AfxLoadString(UINT nID);
+
+// Both return the previous one, so a test can put it back.
+IMessageBoxSink* AfxSetMessageBoxSink(IMessageBoxSink* pSink);
+IStringSource* AfxSetStringSource(IStringSource* pSource);

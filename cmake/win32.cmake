@@ -1,0 +1,49 @@
+# velloric.exe, the Win32 layer and the Win32 test suite that runs under Wine.
+enable_language(RC)
+set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 65001")
+
+add_compile_definitions(NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601)
+
+# Resources go into the exes through an OBJECT library: inside a static
+# library the linker would drop them.
+add_library(velloric_res OBJECT res/velloric.rc)
+target_include_directories(velloric_res PRIVATE ${CMAKE_SOURCE_DIR})
+
+file(GLOB VELLORIC_WIN32_SOURCES CONFIGURE_DEPENDS
+    ${CMAKE_SOURCE_DIR}/app/framework/win32/*.cpp
+    ${CMAKE_SOURCE_DIR}/app/*.cpp
+    ${CMAKE_SOURCE_DIR}/view/*.cpp
+    ${CMAKE_SOURCE_DIR}/dialogs/*.cpp)
+list(REMOVE_ITEM VELLORIC_WIN32_SOURCES
+    ${CMAKE_SOURCE_DIR}/app/preference.cpp
+    ${CMAKE_SOURCE_DIR}/app/main.cpp)
+add_library(velloric_win32 STATIC ${VELLORIC_WIN32_SOURCES})
+target_link_libraries(velloric_win32 PUBLIC velloric_core
+    user32 gdi32 comctl32 comdlg32 shell32 winmm advapi32)
+
+add_executable(velloric WIN32 app/main.cpp $<TARGET_OBJECTS:velloric_res>)
+target_link_libraries(velloric PRIVATE velloric_win32)
+
+file(GLOB VELLORIC_WIN32_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win32/*.cpp)
+add_executable(win32_tests ${VELLORIC_WIN32_TESTS} $<TARGET_OBJECTS:velloric_res>)
+target_link_libraries(win32_tests PRIVATE velloric_win32 velloric_test_support gtest_main)
+add_dependencies(win32_tests velloric)
+
+# One throw-away prefix and one persistent wineserver for the whole run.
+set(VELLORIC_TEST_PREFIX ${CMAKE_BINARY_DIR}/wineprefix-test)
+set(VELLORIC_WINE_ENV WINEPREFIX=${VELLORIC_TEST_PREFIX} LC_ALL=)
+add_test(NAME wine_prefix_start
+    COMMAND sh ${CMAKE_SOURCE_DIR}/scripts/wine-prefix.sh start ${VELLORIC_TEST_PREFIX})
+set_tests_properties(wine_prefix_start PROPERTIES FIXTURES_SETUP wine TIMEOUT 240)
+add_test(NAME wine_prefix_stop
+    COMMAND sh ${CMAKE_SOURCE_DIR}/scripts/wine-prefix.sh stop ${VELLORIC_TEST_PREFIX})
+set_tests_properties(wine_prefix_stop PROPERTIES FIXTURES_CLEANUP wine)
+
+# The neutral resource set under an English locale (code page 1252), the
+# Japanese set under a Japanese one (code page 932).
+add_test(NAME win32_tests COMMAND win32_tests --gtest_filter=-*Japanese*)
+set_tests_properties(win32_tests PROPERTIES FIXTURES_REQUIRED wine
+    ENVIRONMENT "${VELLORIC_WINE_ENV};LANG=en_US.UTF-8" RESOURCE_LOCK velloric_instance TIMEOUT 600)
+add_test(NAME win32_tests_japanese COMMAND win32_tests --gtest_filter=*Japanese*)
+set_tests_properties(win32_tests_japanese PROPERTIES FIXTURES_REQUIRED wine
+    ENVIRONMENT "${VELLORIC_WINE_ENV};LANG=ja_JP.UTF-8" RESOURCE_LOCK velloric_instance TIMEOUT 600)

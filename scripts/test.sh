@@ -1,0 +1,26 @@
+#!/bin/sh
+# Runs every test: the portable core natively (ASan + UBSan), a short fuzzing
+# run of each parser of outside data, and the Win32 suite under Wine.
+set -e
+cd "$(dirname "$0")/.."
+sh scripts/setup.sh
+jobs=$(nproc)
+
+cmake --preset native >/dev/null
+cmake --build --preset native -j "$jobs"
+ctest --preset native
+
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz -j "$jobs"
+for f in build/fuzz/tests/fuzz/fuzz_*; do
+    [ -x "$f" ] || continue
+    echo "Fuzzing $(basename "$f") for ${VELLORIC_FUZZ_SECONDS:-20} s"
+    mkdir -p "build/fuzz/corpus/$(basename "$f")"
+    "$f" -max_total_time="${VELLORIC_FUZZ_SECONDS:-20}" -print_final_stats=0 \
+        "build/fuzz/corpus/$(basename "$f")" 2>build/fuzz/$(basename "$f").log \
+        || { tail -n 40 build/fuzz/$(basename "$f").log; exit 1; }
+done
+
+cmake --preset mingw >/dev/null
+cmake --build --preset mingw -j "$jobs"
+ctest --preset mingw
