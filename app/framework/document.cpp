@@ -1,0 +1,42 @@
+#include "app/framework/document.h"
+
+#include <algorithm>
+
+BOOL CDocument::OnNewDocument()
+{
+    m_strPathName.clear();
+    m_bModified = FALSE;
+    return TRUE;
+}
+
+BOOL CDocument::OnOpenDocument(const char* pszPathName)
+{
+    // Documents have no file form; opening only takes the path.
+    m_strPathName = pszPathName ? pszPathName : "";
+    Serialize();
+    m_bModified = FALSE;
+    return TRUE;
+}
+
+BOOL CDocument::CanCloseFrame()
+{
+    return SaveModified();
+}
+
+void CDocument::AddView(IDocumentView* pView)
+{
+    if (std::find(m_views.begin(), m_views.end(), pView) == m_views.end())
+        m_views.push_back(pView);
+}
+
+void CDocument::RemoveView(IDocumentView* pView)
+{
+    m_views.erase(std::remove(m_views.begin(), m_views.end(), pView), m_views.end());
+}
+
+void CDocument::UpdateAllViews(IDocumentView* pSender, long lHint)
+{
+    for (IDocumentView* pView : m_views)
+        if (pView != pSender)
+            pView->OnUpdate(pSender, lHint);
+}

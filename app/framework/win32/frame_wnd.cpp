@@ -1,0 +1,267 @@
+#include "app/framework/win32/frame_wnd.h"
+
+#include "app/framework/afx_message_box.h"
+#include "app/framework/document.h"
+#include "app/framework/win32/view.h"
+#include "app/framework/win32/win_app.h"
+
+namespace
+{
+const char s_szFrameClass[] = "FrameWnd";
+
+// Applies an update handler's answer to one menu item.
+class CMenuCmdUI : public CCmdUI
+{
+public:
+    CMenuCmdUI(HMENU hMenu, UINT nID) : CCmdUI(nID), m_hMenu(hMenu) {}
+    void Enable(BOOL bOn) override
+    {
+        CCmdUI::Enable(bOn);
+        ::EnableMenuItem(m_hMenu, m_nID, MF_BYCOMMAND | (bOn ? MF_ENABLED : MF_GRAYED));
+    }
+    void SetCheck(int nCheck) override
+    {
+        CCmdUI::SetCheck(nCheck);
+        ::CheckMenuItem(m_hMenu, m_nID, MF_BYCOMMAND | (nCheck ? MF_CHECKED : MF_UNCHECKED));
+    }
+
+private:
+    HMENU m_hMenu;
+};
+
+// The first part of a command string is its status-bar prompt.
+std::string PromptOf(UINT nID)
+{
+    std::string str = AfxLoadString(nID);
+    size_t pos = str.find('\n');
+    return pos == std::string::npos ? str : str.substr(0, pos);
+}
+} // namespace
+
+BOOL CFrameWnd::LoadFrame(UINT nIDResource, ViewFactory viewFactory, CDocument* pDocument)
+{
+    m_nIDResource = nIDResource;
+    m_viewFactory = viewFactory;
+    m_pDocument = pDocument;
+    HINSTANCE hInstance = ::GetModuleHandleA(NULL);
+
+    CREATESTRUCTA cs;
+    ZeroMemory(&cs, sizeof cs);
+    std::string strTitle = AfxLoadString(nIDResource);
+    strTitle = strTitle.substr(0, strTitle.find('\n'));
+    cs.lpszName = strTitle.c_str();
+    cs.style = WS_OVERLAPPEDWINDOW;
+    cs.x = cs.y = cs.cx = cs.cy = CW_USEDEFAULT;
+    cs.hInstance = hInstance;
+    m_hMenu = ::LoadMenuA(hInstance, MAKEINTRESOURCEA(nIDResource));
+    cs.hMenu = m_hMenu;
+    if (!PreCreateWindow(cs))
+        return FALSE;
+    m_hAccel = ::LoadAcceleratorsA(hInstance, MAKEINTRESOURCEA(nIDResource));
+    HWND hWnd = ::CreateWindowExA(cs.dwExStyle, cs.lpszClass, cs.lpszName, cs.style, cs.x, cs.y,
+                                  cs.cx, cs.cy, NULL, cs.hMenu, hInstance, (CWnd*)this);
+    if (hWnd == NULL)
+    {
+        if (m_hMenu != NULL)
+            ::DestroyMenu(m_hMenu);
+        m_hMenu = NULL;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL CFrameWnd::PreCreateWindow(CREATESTRUCTA& cs)
+{
+    HICON hIcon = ::LoadIconA(::GetModuleHandleA(NULL), MAKEINTRESOURCEA(m_nIDResource));
+    if (!CWnd::RegisterClass(s_szFrameClass, CS_DBLCLKS, hIcon, (HBRUSH)(COLOR_WINDOW + 1)))
+        return FALSE;
+    cs.lpszClass = s_szFrameClass;
+    return TRUE;
+}
+
+int CFrameWnd::OnCreate(CREATESTRUCTA* pcs)
+{
+    if (!m_viewFactory)
+        return 0;
+    m_pView = m_viewFactory(this);
+    if (m_pView == nullptr || !m_pView->Create(m_hWnd, AFX_IDW_PANE_FIRST))
+        return -1;
+    if (m_pDocument != nullptr)
+    {
+        m_pView->m_pDocument = m_pDocument;
+        m_pDocument->AddView(m_pView);
+    }
+    return 0;
+}
+
+void CFrameWnd::InitialUpdateFrame(BOOL bMakeVisible)
+{
+    if (m_pView != nullptr)
+        m_pView->OnInitialUpdate();
+    if (bMakeVisible)
+    {
+        ::ShowWindow(m_hWnd, SW_SHOW);
+        ::UpdateWindow(m_hWnd);
+    }
+    OnIdleUpdate();
+}
+
+BOOL CFrameWnd::RouteCmdMsg(UINT nID, CCmdUI* pCmdUI)
+{
+    if (m_pView != nullptr && m_pView->OnCmdMsg(nID, pCmdUI))
+        return TRUE;
+    if (m_pDocument != nullptr && m_pDocument->OnCmdMsg(nID, pCmdUI))
+        return TRUE;
+    if (OnCmdMsg(nID, pCmdUI))
+        return TRUE;
+    CWinApp* pApp = AfxGetApp();
+    return pApp != nullptr && pApp->OnCmdMsg(nID, pCmdUI);
+}
+
+BOOL CFrameWnd::ExecuteCommand(UINT nID)
+{
+    CCmdUI state(nID);
+    if (!RouteCmdMsg(nID, &state) || !state.m_bEnabled)
+        return FALSE;
+    return RouteCmdMsg(nID, nullptr);
+}
+
+BOOL CFrameWnd::PreTranslateMessage(MSG* pMsg)
+{
+    if (m_pView != nullptr && m_pView->PreTranslateMessage(pMsg))
+        return TRUE;
+    return m_hAccel != NULL && ::TranslateAcceleratorA(m_hWnd, m_hAccel, pMsg);
+}
+
+void CFrameWnd::OnIdleUpdate()
+{
+    m_wndStatusBar.UpdateIndicators();
+}
+
+void CFrameWnd::RecalcLayout()
+{
+    RECT rc;
+    ::GetClientRect(m_hWnd, &rc);
+    if (m_wndStatusBar.m_hWnd != NULL)
+    {
+        ::SendMessageA(m_wndStatusBar.m_hWnd, WM_SIZE, 0, 0);
+        m_wndStatusBar.Layout();
+        rc.bottom -= m_wndStatusBar.GetHeight();
+    }
+    if (m_pView != nullptr && m_pView->m_hWnd != NULL)
+        ::MoveWindow(m_pView->m_hWnd, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top,
+                     TRUE);
+}
+
+void CFrameWnd::ResizeParentToFit(int cxView, int cyView)
+{
+    RECT rc = {0, 0, cxView, cyView + m_wndStatusBar.GetHeight()};
+    DWORD dwStyle = (DWORD)::GetWindowLongPtrA(m_hWnd, GWL_STYLE);
+    DWORD dwExStyle = (DWORD)::GetWindowLongPtrA(m_hWnd, GWL_EXSTYLE);
+    ::AdjustWindowRectEx(&rc, dwStyle, ::GetMenu(m_hWnd) != NULL, dwExStyle);
+    ::SetWindowPos(m_hWnd, NULL, 0, 0, rc.right - rc.left, rc.bottom - rc.top,
+                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // A menu bar that wraps takes more room than AdjustWindowRectEx thinks.
+    RECT rcClient;
+    ::GetClientRect(m_hWnd, &rcClient);
+    int cyShort = (cyView + m_wndStatusBar.GetHeight()) - (rcClient.bottom - rcClient.top);
+    if (cyShort > 0)
+        ::SetWindowPos(m_hWnd, NULL, 0, 0, rc.right - rc.left, rc.bottom - rc.top + cyShort,
+                       SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    RecalcLayout();
+}
+
+LRESULT CFrameWnd::WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam)
+{
+    switch (nMsg)
+    {
+    case WM_CREATE: return OnCreateMessage((CREATESTRUCTA*)lParam);
+    case WM_COMMAND: return OnCommand(wParam, lParam);
+    case WM_INITMENUPOPUP: return OnInitMenuPopup((HMENU)wParam);
+    case WM_MENUSELECT: return OnMenuSelect(LOWORD(wParam), HIWORD(wParam), (HMENU)lParam);
+    case WM_SETMESSAGESTRING: return OnSetMessageString(wParam, lParam);
+    case WM_SYSCOMMAND: OnSysCommand((UINT)wParam, lParam); return 0;
+    case WM_CLOSE: return OnClose();
+    case WM_DESTROY: return OnDestroy();
+    case WM_SIZE: return OnSize();
+    default: return CWnd::WindowProc(nMsg, wParam, lParam);
+    }
+}
+
+LRESULT CFrameWnd::OnCreateMessage(CREATESTRUCTA* pcs)
+{
+    if (Default(WM_CREATE, 0, (LPARAM)pcs) == -1)
+        return -1;
+    return OnCreate(pcs);
+}
+
+LRESULT CFrameWnd::OnCommand(WPARAM wParam, LPARAM lParam)
+{
+    ExecuteCommand(LOWORD(wParam));
+    return 0;
+}
+
+LRESULT CFrameWnd::OnInitMenuPopup(HMENU hMenu)
+{
+    int nCount = ::GetMenuItemCount(hMenu);
+    for (int i = 0; i < nCount; ++i)
+    {
+        UINT nID = ::GetMenuItemID(hMenu, i);
+        if (nID == 0 || nID == (UINT)-1)
+            continue; // separator or submenu
+        CMenuCmdUI state(hMenu, nID);
+        if (!RouteCmdMsg(nID, &state))
+            state.Enable(FALSE);
+        else if (!state.m_bEnableChanged)
+            state.Enable(TRUE);
+    }
+    return 0;
+}
+
+LRESULT CFrameWnd::OnMenuSelect(UINT nItemID, UINT nFlags, HMENU hMenu)
+{
+    if (nFlags == 0xFFFF && hMenu == NULL)
+        return SendMessage(WM_SETMESSAGESTRING, AFX_IDS_IDLEMESSAGE);
+    if (nFlags & (MF_POPUP | MF_SEPARATOR))
+        return SendMessage(WM_SETMESSAGESTRING, AFX_IDS_IDLEMESSAGE);
+    UINT nStringID = nItemID;
+    if (nFlags & MF_SYSMENU)
+        nStringID = nItemID >= 0xF000 ? 0xEF00 + ((nItemID - 0xF000) >> 4) : 0;
+    return SendMessage(WM_SETMESSAGESTRING, nStringID == 0 ? AFX_IDS_IDLEMESSAGE : nStringID);
+}
+
+LRESULT CFrameWnd::OnSetMessageString(WPARAM wParam, LPARAM lParam)
+{
+    UINT nIDLast = m_nIDLastMessage;
+    std::string strText = lParam != 0 ? std::string((const char*)lParam) : PromptOf((UINT)wParam);
+    m_wndStatusBar.SetPaneText(0, strText);
+    m_nIDLastMessage = (UINT)wParam;
+    return nIDLast;
+}
+
+void CFrameWnd::OnSysCommand(UINT nID, LPARAM lParam)
+{
+    Default(WM_SYSCOMMAND, nID, lParam);
+}
+
+LRESULT CFrameWnd::OnClose()
+{
+    if (m_pDocument != nullptr && !m_pDocument->CanCloseFrame())
+        return 0;
+    DestroyWindow();
+    return 0;
+}
+
+LRESULT CFrameWnd::OnDestroy()
+{
+    CWinApp* pApp = AfxGetApp();
+    if (pApp != nullptr && pApp->m_pMainWnd == this)
+        ::PostQuitMessage(0);
+    return 0;
+}
+
+LRESULT CFrameWnd::OnSize()
+{
+    RecalcLayout();
+    return 0;
+}

@@ -1,0 +1,33 @@
+// Joins the one document, the main frame and the view: the first new document
+// creates all three, later ones reuse them.
+#pragma once
+
+#include <functional>
+#include <memory>
+
+#include "app/framework/document.h"
+#include "app/framework/win32/frame_wnd.h"
+
+class CSingleDocTemplate
+{
+public:
+    typedef std::function<CDocument*()> DocFactory;
+    typedef std::function<CFrameWnd*()> FrameFactory;
+
+    CSingleDocTemplate(UINT nIDResource, DocFactory docFactory, FrameFactory frameFactory,
+                       CFrameWnd::ViewFactory viewFactory);
+    ~CSingleDocTemplate();
+
+    // pszPathName == nullptr makes a new document.
+    CDocument* OpenDocumentFile(const char* pszPathName);
+    CDocument* GetDocument() const { return m_pDocument.get(); }
+    CFrameWnd* GetFrame() const { return m_pFrame.get(); }
+
+private:
+    UINT m_nIDResource;
+    DocFactory m_docFactory;
+    FrameFactory m_frameFactory;
+    CFrameWnd::ViewFactory m_viewFactory;
+    std::unique_ptr<CDocument> m_pDocument;
+    std::unique_ptr<CFrameWnd> m_pFrame;
+};

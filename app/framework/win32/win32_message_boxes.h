@@ -1,0 +1,18 @@
+// The real message box and string resources of the running module.
+#pragma once
+
+#include "app/framework/message_box_sink.h"
+#include "app/framework/string_source.h"
+
+class CWin32MessageBoxSink : public IMessageBoxSink
+{
+public:
+    // The owner is the application's main window when there is one.
+    int Show(const char* pszText, const char* pszCaption, UINT nType) override;
+};
+
+class CWin32StringSource : public IStringSource
+{
+public:
+    BOOL Load(UINT nID, std::string* pstr) override;
+};

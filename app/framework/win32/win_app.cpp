@@ -1,0 +1,127 @@
+#include "app/framework/win32/win_app.h"
+
+#include <commctrl.h>
+
+#include "app/framework/afx_message_box.h"
+#include "app/framework/win32/frame_wnd.h"
+#include "app/framework/win32/single_doc_template.h"
+
+namespace
+{
+CWinApp* s_pApp = nullptr;
+} // namespace
+
+CWinApp* AfxGetApp()
+{
+    return s_pApp;
+}
+
+CWinApp::CWinApp(IRegistry& registry) : m_profile(registry)
+{
+    s_pApp = this;
+}
+
+CWinApp::~CWinApp()
+{
+    m_pDocTemplate.reset();
+    if (s_pApp == this)
+        s_pApp = nullptr;
+}
+
+const std::string& CWinApp::GetAppName()
+{
+    if (m_strAppName.empty())
+        m_strAppName = AfxLoadString(AFX_IDS_APP_TITLE);
+    return m_strAppName;
+}
+
+void CWinApp::SetRegistryKey(const char* pszCompany)
+{
+    m_profile.SetRegistryKey(pszCompany, GetAppName().c_str());
+}
+
+void CWinApp::LoadStdProfileSettings(UINT nMaxMRU)
+{
+    // No recent-file list; the framework's own setting is still read.
+    m_profile.GetProfileInt("Settings", "PreviewPages", 0);
+}
+
+void CWinApp::Enable3dControls()
+{
+    INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
+    ::InitCommonControlsEx(&icc);
+}
+
+void CWinApp::AddDocTemplate(CSingleDocTemplate* pTemplate)
+{
+    m_pDocTemplate.reset(pTemplate);
+}
+
+BOOL CWinApp::ProcessShellCommand(CCommandLineInfo& info)
+{
+    if (!m_pDocTemplate)
+        return FALSE;
+    if (info.m_nShellCommand == CCommandLineInfo::FileOpen)
+        return m_pDocTemplate->OpenDocumentFile(info.m_strFileName.c_str()) != nullptr;
+    return m_pDocTemplate->OpenDocumentFile(nullptr) != nullptr;
+}
+
+void CWinApp::OnFileNew()
+{
+    if (m_pDocTemplate)
+        m_pDocTemplate->OpenDocumentFile(nullptr);
+}
+
+void CWinApp::OnAppExit()
+{
+    if (HWND hMain = GetMainWindowHandle())
+        ::SendMessageA(hMain, WM_CLOSE, 0, 0);
+}
+
+BOOL CWinApp::OnCmdMsg(UINT nID, CCmdUI* pCmdUI)
+{
+    switch (nID)
+    {
+    case AFX_ID_FILE_NEW:
+        if (pCmdUI == nullptr)
+            OnFileNew();
+        return TRUE;
+    case AFX_ID_APP_EXIT:
+        if (pCmdUI == nullptr)
+            OnAppExit();
+        return TRUE;
+    default:
+        return FALSE;
+    }
+}
+
+HWND CWinApp::GetMainWindowHandle() const
+{
+    return m_pMainWnd ? m_pMainWnd->m_hWnd : NULL;
+}
+
+int CWinApp::Run()
+{
+    MSG msg;
+    BOOL bIdle = TRUE;
+    for (;;)
+    {
+        if (bIdle && !::PeekMessageA(&msg, NULL, 0, 0, PM_NOREMOVE))
+        {
+            if (m_pMainWnd != nullptr)
+                m_pMainWnd->OnIdleUpdate();
+            bIdle = FALSE;
+        }
+        BOOL bGot = ::GetMessageA(&msg, NULL, 0, 0);
+        if (bGot == 0 || bGot == -1)
+            break;
+        if (m_pMainWnd == nullptr || !m_pMainWnd->PreTranslateMessage(&msg))
+        {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageA(&msg);
+        }
+        if (msg.message != WM_TIMER && msg.message != WM_PAINT && msg.message != 0x0118)
+            bIdle = TRUE;
+    }
+    return (int)msg.wParam;
+}

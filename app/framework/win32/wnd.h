@@ -1,0 +1,49 @@
+// A window object: one trampoline window procedure finds the object behind an
+// HWND and hands every message to its virtual WindowProc, whose switch sends
+// each message to a small On* member.
+#pragma once
+
+#include "model/platform_types.h"
+
+class CWnd
+{
+public:
+    CWnd() {}
+    virtual ~CWnd();
+
+    HWND GetSafeHwnd() const { return m_hWnd; }
+    static CWnd* FromHandle(HWND hWnd);
+
+    // Registers pszClass (once per process) with the trampoline as its procedure.
+    static BOOL RegisterClass(const char* pszClass, UINT nStyle, HICON hIcon, HBRUSH hBackground);
+    BOOL CreateEx(DWORD dwExStyle, const char* pszClass, const char* pszTitle, DWORD dwStyle,
+                  int x, int y, int cx, int cy, HWND hParent, HMENU hMenu);
+    // Adopts a window made elsewhere (a dialog), so its messages reach this object.
+    void Attach(HWND hWnd);
+    HWND Detach();
+
+    BOOL DestroyWindow();
+    LRESULT SendMessage(UINT nMsg, WPARAM wParam = 0, LPARAM lParam = 0) const
+    {
+        return ::SendMessageA(m_hWnd, nMsg, wParam, lParam);
+    }
+    BOOL PostMessage(UINT nMsg, WPARAM wParam = 0, LPARAM lParam = 0) const
+    {
+        return ::PostMessageA(m_hWnd, nMsg, wParam, lParam);
+    }
+
+    HWND m_hWnd = NULL;
+
+protected:
+    virtual LRESULT WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam);
+    LRESULT Default(UINT nMsg, WPARAM wParam, LPARAM lParam);
+    // The last message this object saw is over; the window is gone.
+    virtual void PostNcDestroy() {}
+
+    WNDPROC m_pfnSuper = NULL; // set when an existing window was adopted
+
+private:
+    static LRESULT CALLBACK Trampoline(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam);
+    CWnd(const CWnd&) = delete;
+    CWnd& operator=(const CWnd&) = delete;
+};

@@ -1,0 +1,76 @@
+#include "app/main_frame.h"
+
+#include "app/framework/win32/win_app.h"
+#include "model/velloric_doc.h"
+#include "model/velloric_host.h"
+#include "res/resource.h"
+
+const char* const CMainFrame::s_pszClassName = "quendalo.velloric";
+
+namespace
+{
+const UINT s_indicators[] = {
+    0, // message pane
+    ID_INDICATOR_CAPS,
+    ID_INDICATOR_NUM,
+    ID_INDICATOR_SCRL,
+};
+}
+
+BOOL CMainFrame::PreCreateWindow(CREATESTRUCTA& cs)
+{
+    BOOL bResult = CFrameWnd::PreCreateWindow(cs);
+    HINSTANCE hInstance = ::GetModuleHandleA(NULL);
+    WNDCLASSA wc;
+    if (!::GetClassInfoA(hInstance, s_pszClassName, &wc) &&
+        ::GetClassInfoA(hInstance, cs.lpszClass, &wc))
+    {
+        // A second copy finds this window by its class name and title.
+        wc.lpszClassName = s_pszClassName;
+        wc.hIcon = ::LoadIconA(hInstance, MAKEINTRESOURCEA(IDR_MAINFRAME));
+        ::RegisterClassA(&wc);
+    }
+    cs.lpszClass = s_pszClassName;
+    cs.style = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+    return bResult;
+}
+
+int CMainFrame::OnCreate(CREATESTRUCTA* pcs)
+{
+    if (CFrameWnd::OnCreate(pcs) == -1)
+        return -1;
+    if (!m_wndStatusBar.Create(m_hWnd, AFX_IDW_STATUS_BAR) ||
+        !m_wndStatusBar.SetIndicators(s_indicators, sizeof s_indicators / sizeof s_indicators[0]))
+        return -1;
+    SendMessage(WM_SETMESSAGESTRING, IDS_IDLE_MESSAGE);
+    return 0;
+}
+
+LRESULT CMainFrame::OnSetMessageString(WPARAM wParam, LPARAM lParam)
+{
+    // Mouse moves send the same key name again and again; show it once.
+    static std::string s_strLastMessage;
+    if (lParam != 0)
+    {
+        const char* pszText = (const char*)lParam;
+        if (s_strLastMessage == pszText)
+            return 0;
+        s_strLastMessage = pszText;
+    }
+    else
+        s_strLastMessage.clear();
+    return CFrameWnd::OnSetMessageString(wParam, lParam);
+}
+
+void CMainFrame::OnSysCommand(UINT nID, LPARAM lParam)
+{
+    if ((nID & 0xFFF0) == SC_CLOSE)
+    {
+        CVelloricDoc* pDoc = dynamic_cast<CVelloricDoc*>(GetActiveDocument());
+        if (pDoc != nullptr && !pDoc->ConfirmDiscard())
+            return;
+        if (IVelloricHost* pHost = dynamic_cast<IVelloricHost*>(AfxGetApp()))
+            pHost->SetSaveOnExit(FALSE);
+    }
+    CFrameWnd::OnSysCommand(nID, lParam);
+}

@@ -1,0 +1,20 @@
+// The program's only top-level window: registered under the single-instance
+// class name, fixed size, title "Velloric" alone, status bar with the key
+// indicators, and a close box that leaves without writing.
+#pragma once
+
+#include <string>
+
+#include "app/framework/win32/frame_wnd.h"
+
+class CMainFrame : public CFrameWnd
+{
+public:
+    static const char* const s_pszClassName;
+
+protected:
+    BOOL PreCreateWindow(CREATESTRUCTA& cs) override;
+    int OnCreate(CREATESTRUCTA* pcs) override;
+    LRESULT OnSetMessageString(WPARAM wParam, LPARAM lParam) override;
+    void OnSysCommand(UINT nID, LPARAM lParam) override;
+};

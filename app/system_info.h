@@ -1,0 +1,13 @@
+// What start-up asks of the system: its version record and ANSI code page.
+#pragma once
+
+#include "model/platform_types.h"
+
+class ISystemInfo
+{
+public:
+    virtual ~ISystemInfo() {}
+    // GetVersionExA with a 148-byte OSVERSIONINFOA: platform id and major version.
+    virtual BOOL GetVersion(DWORD* pdwPlatformId, DWORD* pdwMajorVersion) = 0;
+    virtual UINT GetACP() = 0;
+};

@@ -1,0 +1,177 @@
+#include "app/velloric_app.h"
+
+#include <cstring>
+#include <string>
+
+#include "app/framework/afx_message_box.h"
+#include "app/framework/win32/single_doc_template.h"
+#include "app/main_frame.h"
+#include "app/preference.h"
+#include "model/command_line_flags.h"
+#include "model/scancode_map_store.h"
+#include "model/velloric_doc.h"
+#include "res/resource.h"
+#include "view/velloric_view.h"
+
+namespace
+{
+const char s_szInstanceName[] = "quendalo.velloric";
+
+// The main window's title: string 128 up to its first "\n", loaded once.
+const std::string& ReferenceTitle()
+{
+    static std::string s_strTitle;
+    static BOOL s_bLoaded = FALSE;
+    if (!s_bLoaded)
+    {
+        s_strTitle = AfxLoadString(IDR_MAINFRAME);
+        s_strTitle = s_strTitle.substr(0, s_strTitle.find('\n'));
+        s_bLoaded = TRUE;
+    }
+    return s_strTitle;
+}
+
+BOOL CALLBACK ActivateIfVelloric(HWND hWnd, LPARAM lParam)
+{
+    char szClass[256] = "";
+    char szTitle[256] = "";
+    ::GetClassNameA(hWnd, szClass, sizeof szClass);
+    ::GetWindowTextA(hWnd, szTitle, sizeof szTitle);
+    if (std::strcmp(szClass, s_szInstanceName) != 0 || ReferenceTitle() != szTitle)
+        return TRUE;
+    ::SetForegroundWindow(hWnd);
+    return FALSE;
+}
+} // namespace
+
+CVelloricApp::CVelloricApp(const CVelloricPlatform& platform)
+    : CWinApp(platform.registry), m_mutex(FALSE, s_szInstanceName), m_instanceLock(&m_mutex),
+      m_bSaveOnExit(TRUE), m_platform(platform)
+{
+}
+
+CVelloricApp::~CVelloricApp()
+{
+    // The preferences read through this application's profile, which goes with it.
+    g_preference.Attach(nullptr);
+}
+
+BOOL CVelloricApp::InitInstance()
+{
+    if (!m_instanceLock.Lock(0))
+    {
+        ActivatePreviousInstance();
+        return FALSE;
+    }
+
+    SetRegistryKey("Ostrelwick");
+    g_preference.Attach(&GetProfile());
+
+    const std::vector<std::string>& args = GetArguments();
+    if (!args.empty())
+    {
+        // Exact and case-sensitive, first argument only.
+        if (args[0] == "-d")
+            g_bDebug = TRUE;
+        else if (args[0] == "-6")
+            g_bForce106 = TRUE;
+        else if (args[0] == "-c")
+        {
+            ClearRegistryRemaps();
+            return FALSE;
+        }
+    }
+
+    Enable3dControls();
+    LoadStdProfileSettings(0);
+
+    CVelloricPlatform platform = m_platform;
+    IVelloricHost* pHost = this;
+    AddDocTemplate(new CSingleDocTemplate(
+        IDR_MAINFRAME,
+        [platform, pHost]() -> CDocument* {
+            return new CVelloricDoc(platform.registry, platform.keyboard, platform.restart,
+                                    *pHost);
+        },
+        []() -> CFrameWnd* { return new CMainFrame(); },
+        [platform](CFrameWnd* pFrame) -> CView* { return new CVelloricView(platform.keyboard); }));
+
+    CCommandLineInfo cmdInfo;
+    ParseCommandLine(cmdInfo);
+    if (!ProcessShellCommand(cmdInfo))
+        return FALSE;
+
+    DWORD dwPlatformId = 0;
+    DWORD dwMajorVersion = 0;
+    if (!m_platform.system.GetVersion(&dwPlatformId, &dwMajorVersion) ||
+        dwPlatformId != VER_PLATFORM_WIN32_NT || dwMajorVersion <= 3)
+        AfxMessageBox("Caution: This operating system is not supported.", MB_OK);
+
+    if (m_platform.system.GetACP() == 932)
+        ShowOnePointAtStartup();
+    return TRUE;
+}
+
+void CVelloricApp::ActivatePreviousInstance()
+{
+    ::EnumWindows(&ActivateIfVelloric, 0);
+}
+
+void CVelloricApp::ClearRegistryRemaps()
+{
+    CScancodeMapStore store(m_platform.registry);
+    if (!store.Open())
+    {
+        AfxMessageBox(IDS_REGISTRY_OPEN_FAILED, MB_OK);
+        return;
+    }
+    // An empty table, not a deleted value: header and terminator only.
+    store.RemoveAll();
+    if (store.Write())
+        AfxMessageBox(IDS_ALL_REMAPS_CLEARED, MB_ICONINFORMATION);
+    else
+        AfxMessageBox(IDS_REGISTRY_WRITE_FAILED, MB_OK);
+}
+
+void CVelloricApp::ShowOnePointAtStartup()
+{
+    // The tip of the day arrives with its dialog.
+}
+
+BOOL CVelloricApp::OnCmdMsg(UINT nID, CCmdUI* pCmdUI)
+{
+    switch (nID)
+    {
+    case ID_APP_ABOUT:
+        if (pCmdUI == nullptr)
+            OnAppAbout();
+        return TRUE;
+    case ID_HELP_ONE_POINT:
+        if (pCmdUI == nullptr)
+            OnShowTip();
+        return TRUE;
+    case ID_FILE_CANCEL_EXIT:
+        if (pCmdUI == nullptr)
+            OnQuitWithoutSaving();
+        return TRUE;
+    default:
+        return CWinApp::OnCmdMsg(nID, pCmdUI);
+    }
+}
+
+void CVelloricApp::OnAppAbout()
+{
+    // The About box arrives with its dialog.
+}
+
+void CVelloricApp::OnShowTip()
+{
+    // The tip dialog arrives with its dialog.
+}
+
+void CVelloricApp::OnQuitWithoutSaving()
+{
+    // Only reached when no document handled the command: nothing to ask.
+    m_bSaveOnExit = FALSE;
+    CWinApp::OnAppExit();
+}

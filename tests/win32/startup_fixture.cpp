@@ -1,0 +1,48 @@
+#include "tests/win32/startup_fixture.h"
+
+#include "app/framework/win32/frame_wnd.h"
+#include "app/preference.h"
+#include "model/command_line_flags.h"
+#include "model/velloric_doc.h"
+#include "tests/win32/win32_test_support.h"
+
+namespace
+{
+void ResetProcessFlags()
+{
+    g_bDebug = FALSE;
+    g_bForce106 = FALSE;
+    g_bEdited = FALSE;
+    g_bFirstLoad = TRUE;
+}
+} // namespace
+
+StartupFixture::StartupFixture()
+{
+    ResetProcessFlags();
+}
+
+StartupFixture::~StartupFixture()
+{
+    m_pApp.reset();
+    wintest::DrainMessages();
+    ResetProcessFlags();
+}
+
+BOOL StartupFixture::Start(const std::vector<std::string>& args, IRegistry* pRegistry)
+{
+    IRegistry& registry = pRegistry != nullptr ? *pRegistry : m_registry;
+    m_pApp.reset(new CVelloricApp(CVelloricPlatform{registry, m_keyboard, m_restart, m_system}));
+    m_pApp->SetArguments(args);
+    return m_pApp->InitInstance();
+}
+
+HWND StartupFixture::MainWindow() const
+{
+    return m_pApp ? m_pApp->GetMainWindowHandle() : NULL;
+}
+
+void StartupFixture::Command(UINT nID, WORD wSource)
+{
+    ::SendMessageA(MainWindow(), WM_COMMAND, MAKEWPARAM(nID, wSource), 0);
+}

@@ -1,0 +1,39 @@
+// An in-process start of the application with fake platform services and the
+// real resources, windows and message loop; message boxes are scripted.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/framework/win32/win32_message_boxes.h"
+#include "app/framework/win32/win32_registry.h"
+#include "app/velloric_app.h"
+#include "tests/support/fake_keyboard.h"
+#include "tests/support/fake_registry.h"
+#include "tests/support/fake_restart_service.h"
+#include "tests/support/fake_system_info.h"
+#include "tests/support/scripted_message_boxes.h"
+
+class StartupFixture : public ::testing::Test
+{
+protected:
+    StartupFixture();
+    ~StartupFixture() override;
+
+    BOOL Start(const std::vector<std::string>& args, IRegistry* pRegistry = nullptr);
+    HWND MainWindow() const;
+    // Sends WM_COMMAND as a menu (0) or an accelerator (1) would.
+    void Command(UINT nID, WORD wSource = 0);
+
+    CFakeRegistry m_registry;
+    CWin32Registry m_realRegistry;
+    CFakeKeyboard m_keyboard;
+    CFakeRestartService m_restart;
+    CFakeSystemInfo m_system;
+    CWin32StringSource m_strings;
+    CScriptedMessageBoxes m_boxes{&m_strings};
+    std::unique_ptr<CVelloricApp> m_pApp;
+};

@@ -1,0 +1,214 @@
+#include "tests/win32/startup_fixture.h"
+
+#include "app/framework/win32/frame_wnd.h"
+#include "model/command_line_flags.h"
+#include "model/velloric_doc.h"
+#include "res/resource.h"
+#include "tests/win32/win32_test_support.h"
+
+namespace
+{
+const std::vector<BYTE> kEmptyTable = {0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0};
+const std::vector<BYTE> kCapsToCtrl = {0, 0, 0, 0, 0, 0, 0, 0, 2, 0, 0, 0,
+                                       0x1D, 0, 0x3A, 0, 0, 0, 0, 0};
+const char kKeyboardLayoutPath[] = "HKLM\\SYSTEM\\CurrentControlSet\\Control\\Keyboard Layout";
+
+// The "-c" path against the prefix's real registry, in whichever set the locale picks.
+void ExpectClearWritesEmptyTableAndReports1005(CVelloricApp* pApp,
+                                               CScriptedMessageBoxes& boxes)
+{
+    BOOL bPresent = FALSE;
+    std::vector<BYTE> bytes = wintest::ReadScancodeMap(&bPresent);
+    EXPECT_EQ(TRUE, bPresent);
+    EXPECT_EQ(kEmptyTable, bytes);
+    ASSERT_EQ(1u, boxes.m_shown.size());
+    EXPECT_EQ(wintest::LoadResourceString(1005), boxes.m_shown[0].strText);
+    EXPECT_EQ(wintest::LoadResourceString(57344), boxes.m_shown[0].strCaption);
+    EXPECT_EQ((UINT)MB_ICONINFORMATION, boxes.m_shown[0].nType);
+    EXPECT_EQ((CFrameWnd*)nullptr, pApp->m_pMainWnd);
+}
+} // namespace
+
+class Startup : public StartupFixture
+{
+};
+class StartupJapanese : public StartupFixture
+{
+};
+
+TEST_F(Startup, ClearOption_WritesEmptyTable_AndReportsClearedInNeutralSet)
+{
+    wintest::WriteScancodeMap(kCapsToCtrl);
+    EXPECT_EQ(FALSE, Start({"-c"}, &m_realRegistry));
+    ExpectClearWritesEmptyTableAndReports1005(m_pApp.get(), m_boxes);
+    EXPECT_EQ(wintest::Ansi(u8"所有换键设置已经清除"), m_boxes.m_shown[0].strText);
+    wintest::DeleteScancodeMap();
+}
+
+TEST_F(StartupJapanese, ClearOption_WritesEmptyTable_AndReportsClearedInJapaneseSet)
+{
+    ASSERT_EQ(932u, ::GetACP());
+    wintest::WriteScancodeMap(kCapsToCtrl);
+    EXPECT_EQ(FALSE, Start({"-c", "-d"}, &m_realRegistry));
+    ExpectClearWritesEmptyTableAndReports1005(m_pApp.get(), m_boxes);
+    EXPECT_EQ(wintest::Ansi(u8"全てのキーリマップはクリアされました"), m_boxes.m_shown[0].strText);
+    EXPECT_EQ(FALSE, g_bDebug);
+    wintest::DeleteScancodeMap();
+}
+
+TEST_F(Startup, ClearOption_ReportsCannotOpen_WhenKeyCannotBeOpened)
+{
+    m_registry.m_lCreateError = ERROR_ACCESS_DENIED;
+    EXPECT_EQ(FALSE, Start({"-c"}));
+    ASSERT_EQ(1u, m_boxes.m_shown.size());
+    EXPECT_EQ(wintest::LoadResourceString(1000), m_boxes.m_shown[0].strText);
+    EXPECT_EQ((UINT)(MB_OK | MB_ICONEXCLAMATION), m_boxes.m_shown[0].nType);
+    EXPECT_EQ(FALSE, m_registry.HasValue(kKeyboardLayoutPath, "Scancode Map"));
+}
+
+TEST_F(Startup, ClearOption_ReportsCannotWriteThen1002_WhenWriteFails)
+{
+    m_registry.m_lSetError = ERROR_ACCESS_DENIED;
+    EXPECT_EQ(FALSE, Start({"-c"}));
+    ASSERT_EQ(2u, m_boxes.m_shown.size());
+    EXPECT_EQ("Cannot Write!", m_boxes.m_shown[0].strText);
+    EXPECT_EQ((UINT)(MB_OK | MB_ICONEXCLAMATION), m_boxes.m_shown[0].nType);
+    EXPECT_EQ(wintest::LoadResourceString(1002), m_boxes.m_shown[1].strText);
+    EXPECT_EQ((UINT)(MB_OK | MB_ICONEXCLAMATION), m_boxes.m_shown[1].nType);
+}
+
+TEST_F(Startup, DebugOption_SetsDebugFlagOnly_AndStartsNormally)
+{
+    EXPECT_EQ(TRUE, Start({"-d", "-6"}));
+    EXPECT_EQ(TRUE, g_bDebug);
+    EXPECT_EQ(FALSE, g_bForce106);
+    EXPECT_NE((HWND)NULL, MainWindow());
+}
+
+TEST_F(Startup, Force106Option_SetsFlag_AndShowsThe106Form)
+{
+    EXPECT_EQ(TRUE, Start({"-6"}));
+    EXPECT_EQ(TRUE, g_bForce106);
+    EXPECT_EQ(FALSE, g_bDebug);
+    CFrameWnd* pFrame = m_pApp->m_pMainWnd;
+    ASSERT_NE((CFrameWnd*)nullptr, pFrame);
+    // Only the 106-key form has the Kana key (1013) and its twin.
+    HWND hView = ::GetDlgItem(MainWindow(), AFX_IDW_PANE_FIRST);
+    EXPECT_NE((HWND)NULL, ::GetDlgItem(hView, 1013));
+    EXPECT_NE((HWND)NULL, ::GetDlgItem(hView, 3013));
+}
+
+TEST_F(Startup, OptionVariants_AreNoOptions)
+{
+    for (const char* pszArg : {"-D", "/d", "--d", "-c2", "c"})
+    {
+        SCOPED_TRACE(pszArg);
+        std::string strArg = pszArg;
+        // A word without "-" or "/" is a document to open; the others are ignored flags.
+        EXPECT_EQ(TRUE, Start({strArg}));
+        EXPECT_EQ(FALSE, g_bDebug);
+        EXPECT_EQ(FALSE, g_bForce106);
+        EXPECT_NE((HWND)NULL, MainWindow());
+        EXPECT_EQ(0u, m_boxes.m_shown.size());
+        m_pApp.reset();
+        wintest::DrainMessages();
+    }
+    EXPECT_EQ(FALSE, m_registry.HasValue(kKeyboardLayoutPath, "Scancode Map"));
+}
+
+TEST_F(Startup, ClearAsSecondArgument_HasNoEffect)
+{
+    m_registry.Put(kKeyboardLayoutPath, "Scancode Map", REG_BINARY, kCapsToCtrl);
+    EXPECT_EQ(TRUE, Start({"-x", "-c"}));
+    EXPECT_EQ(kCapsToCtrl, m_registry.Get(kKeyboardLayoutPath, "Scancode Map").bytes);
+    EXPECT_EQ(0u, m_boxes.m_shown.size());
+}
+
+TEST_F(Startup, MainWindow_HasInstanceClassTitleAndFixedStyle)
+{
+    ASSERT_EQ(TRUE, Start({}));
+    char szClass[64] = "";
+    char szTitle[64] = "";
+    ::GetClassNameA(MainWindow(), szClass, sizeof szClass);
+    ::GetWindowTextA(MainWindow(), szTitle, sizeof szTitle);
+    EXPECT_STREQ("quendalo.velloric", szClass);
+    EXPECT_STREQ("Velloric", szTitle);
+    LONG_PTR style = ::GetWindowLongPtrA(MainWindow(), GWL_STYLE);
+    EXPECT_EQ((LONG_PTR)(WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX),
+              style & (WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_THICKFRAME | WS_MAXIMIZEBOX));
+}
+
+TEST_F(Startup, Start_CreatesProfileKeysDownToSettings)
+{
+    ASSERT_EQ(TRUE, Start({}));
+    EXPECT_EQ(TRUE, m_registry.HasKey("HKCU\\Software\\Ostrelwick\\Velloric\\Settings"));
+}
+
+TEST_F(Startup, OperatingSystemWarning_ShownOnce_ForNonNtOrOldVersions)
+{
+    struct
+    {
+        DWORD dwPlatform;
+        DWORD dwMajor;
+        size_t nBoxes;
+    } cases[] = {{1, 4, 1}, {0, 10, 1}, {2, 3, 1}, {2, 4, 0}, {2, 10, 0}};
+    for (auto& c : cases)
+    {
+        SCOPED_TRACE(testing::Message() << c.dwPlatform << "/" << c.dwMajor);
+        m_system.m_dwPlatformId = c.dwPlatform;
+        m_system.m_dwMajorVersion = c.dwMajor;
+        m_boxes.m_shown.clear();
+        EXPECT_EQ(TRUE, Start({}));
+        ASSERT_EQ(c.nBoxes, m_boxes.m_shown.size());
+        if (c.nBoxes == 1)
+        {
+            EXPECT_EQ("Caution: This operating system is not supported.",
+                      m_boxes.m_shown[0].strText);
+            EXPECT_EQ((UINT)(MB_OK | MB_ICONEXCLAMATION), m_boxes.m_shown[0].nType);
+            EXPECT_NE((HWND)NULL, MainWindow()); // the program runs on
+        }
+        m_pApp.reset();
+        wintest::DrainMessages();
+    }
+}
+
+TEST_F(Startup, DisabledCommand_IsNotRun_FromMenuAcceleratorOrPost)
+{
+    ASSERT_EQ(TRUE, Start({}));
+    // Restore is enabled only once the list is edited; it would ask 1019.
+    Command(ID_EDIT_RESTORE, 0);
+    Command(ID_EDIT_RESTORE, 1);
+    ::PostMessageA(MainWindow(), WM_COMMAND, ID_EDIT_RESTORE, 0);
+    wintest::DrainMessages();
+    EXPECT_EQ(0u, m_boxes.m_shown.size());
+
+    g_bEdited = TRUE;
+    m_boxes.Answer({IDNO});
+    Command(ID_EDIT_RESTORE, 1);
+    ASSERT_EQ(1u, m_boxes.m_shown.size());
+    EXPECT_EQ(wintest::LoadResourceString(1019), m_boxes.m_shown[0].strText);
+}
+
+TEST_F(Startup, UnhandledCommand_IsGreyedInMenu_AndIgnored)
+{
+    ASSERT_EQ(TRUE, Start({}));
+    HMENU hEdit = ::GetSubMenu(::GetMenu(MainWindow()), 1);
+    ::SendMessageA(MainWindow(), WM_INITMENUPOPUP, (WPARAM)hEdit, 1);
+    EXPECT_EQ((UINT)MF_GRAYED, ::GetMenuState(hEdit, ID_EDIT_RESTORE, MF_BYCOMMAND) & MF_GRAYED);
+    EXPECT_EQ((UINT)MF_GRAYED, ::GetMenuState(hEdit, ID_EDIT_REMOVE_ALL, MF_BYCOMMAND) & MF_GRAYED);
+    g_bEdited = TRUE;
+    ::SendMessageA(MainWindow(), WM_INITMENUPOPUP, (WPARAM)hEdit, 1);
+    EXPECT_EQ(0u, ::GetMenuState(hEdit, ID_EDIT_RESTORE, MF_BYCOMMAND) & MF_GRAYED);
+    Command(12345);
+    EXPECT_EQ(0u, m_boxes.m_shown.size());
+}
+
+TEST_F(Startup, QuitWithoutSaving_ClosesUneditedListWithoutQuestion)
+{
+    ASSERT_EQ(TRUE, Start({}));
+    HWND hMain = MainWindow();
+    Command(ID_FILE_CANCEL_EXIT);
+    EXPECT_EQ(FALSE, ::IsWindow(hMain));
+    EXPECT_EQ(FALSE, m_pApp->m_bSaveOnExit);
+    EXPECT_EQ(0u, m_boxes.m_shown.size());
+}

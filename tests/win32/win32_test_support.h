@@ -1,0 +1,39 @@
+// Helpers for the tests that run under Wine: resource strings in the ANSI code
+// page, the keyboard-layout key of the throw-away prefix, and the real program
+// next to the test exe.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace wintest
+{
+extern const char* const kKeyboardLayoutKey; // under HKEY_LOCAL_MACHINE
+
+std::string LoadResourceString(UINT nID);
+// A UTF-8 text in the ANSI code page, as LoadStringA would give it.
+std::string Ansi(const char* pszUtf8);
+// The "Scancode Map" bytes, or an empty vector (and *pbPresent FALSE) when absent.
+std::vector<BYTE> ReadScancodeMap(BOOL* pbPresent = nullptr);
+void WriteScancodeMap(const std::vector<BYTE>& bytes);
+void DeleteScancodeMap();
+// Removes what a test left in this thread's queue (a posted WM_QUIT above all).
+void DrainMessages();
+
+// velloric.exe beside this test exe, started with arguments.
+struct CProgram
+{
+    PROCESS_INFORMATION pi = {};
+    BOOL Start(const std::string& strArgs);
+    // Exit code, or STILL_ACTIVE when it did not end in time.
+    DWORD Wait(DWORD dwMilliseconds);
+    ~CProgram();
+};
+
+// A top-level window of class pszClass (and title pszTitle when given) of process dwProcessId.
+HWND WaitForWindow(DWORD dwProcessId, const char* pszClass, const char* pszTitle,
+                   DWORD dwMilliseconds);
+std::string ControlText(HWND hDlg, int nID);
+} // namespace wintest
