@@ -1,6 +1,8 @@
 # velloric.exe, the Win32 layer and the Win32 test suite that runs under Wine.
 enable_language(RC)
-set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 65001")
+if(MINGW)
+    set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 65001")
+endif()
 
 add_compile_definitions(NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601)
 
@@ -28,6 +30,12 @@ file(GLOB VELLORIC_WIN32_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win32
 add_executable(win32_tests ${VELLORIC_WIN32_TESTS} $<TARGET_OBJECTS:velloric_res>)
 target_link_libraries(win32_tests PRIVATE velloric_win32 velloric_test_support gtest_main)
 add_dependencies(win32_tests velloric)
+
+if(NOT CMAKE_CROSSCOMPILING)
+    # On Windows itself the suite runs as it is, with the user's own language.
+    add_test(NAME win32_tests COMMAND win32_tests)
+    return()
+endif()
 
 # One throw-away prefix and one persistent wineserver for the whole run.
 set(VELLORIC_TEST_PREFIX ${CMAKE_BINARY_DIR}/wineprefix-test)
