@@ -32,8 +32,8 @@ target_link_libraries(win32_tests PRIVATE velloric_win32 velloric_test_support g
 add_dependencies(win32_tests velloric)
 
 if(NOT CMAKE_CROSSCOMPILING)
-    # On Windows itself the suite runs as it is, with the user's own language.
-    add_test(NAME win32_tests COMMAND win32_tests)
+    # The suite changes the registry it runs against: on Windows itself it is
+    # built but not run (it refuses outside Wine anyway).
     return()
 endif()
 
