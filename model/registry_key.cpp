@@ -1,0 +1,52 @@
+#include "model/registry_key.h"
+
+CRegistryKey::CRegistryKey(IRegistry& registry) : m_registry(registry), m_hKey(NULL) {}
+
+CRegistryKey::~CRegistryKey()
+{
+    if (m_hKey != NULL)
+        m_registry.CloseKey(m_hKey);
+}
+
+BOOL CRegistryKey::Create(HKEY hRoot, const char* pszSubKey)
+{
+    if (m_hKey != NULL)
+        return TRUE;
+    HKEY hKey = NULL;
+    LONG lResult = m_registry.CreateKey(hRoot, pszSubKey, REG_OPTION_NON_VOLATILE,
+                                        KEY_READ | KEY_WRITE, &hKey);
+    if (lResult != ERROR_SUCCESS)
+        return FALSE;
+    m_hKey = hKey;
+    return TRUE;
+}
+
+LONG CRegistryKey::SetValue(const char* pszName, const BYTE* pData, DWORD cbData)
+{
+    if (m_hKey == NULL)
+        return ERROR_INVALID_HANDLE;
+    return m_registry.SetValue(m_hKey, pszName, REG_BINARY, pData, cbData);
+}
+
+DWORD CRegistryKey::QueryValue(const char* pszName, BYTE* pBuffer, DWORD cbBuffer,
+                               DWORD* pcbReturned)
+{
+    if (pcbReturned != NULL)
+        *pcbReturned = 0;
+    if (m_hKey == NULL)
+        return 0;
+    DWORD dwType = REG_NONE;
+    DWORD cbData = cbBuffer;
+    if (m_registry.QueryValue(m_hKey, pszName, &dwType, pBuffer, &cbData) != ERROR_SUCCESS)
+        return 0;
+    if (pcbReturned != NULL)
+        *pcbReturned = cbData < cbBuffer ? cbData : cbBuffer;
+    return cbBuffer;
+}
+
+LONG CRegistryKey::DeleteValue(const char* pszName)
+{
+    if (!Open())
+        return -1;
+    return m_registry.DeleteValue(m_hKey, pszName);
+}

@@ -1,0 +1,36 @@
+// One registry key held open by its owner: the derived class says which key
+// (Open), this class creates it on first use and closes it on destruction.
+// The registry given to the constructor must outlive the object.
+#pragma once
+
+#include <cstddef>
+
+#include "model/registry.h"
+
+class CRegistryKey
+{
+public:
+    explicit CRegistryKey(IRegistry& registry);
+    virtual ~CRegistryKey();
+
+    CRegistryKey(const CRegistryKey&) = delete;
+    CRegistryKey& operator=(const CRegistryKey&) = delete;
+
+    // Opens the derived class's own key; nonzero on success.
+    virtual BOOL Open() = 0;
+    // Creates or opens hRoot\pszSubKey for reading and writing, unless a key is open already.
+    virtual BOOL Create(HKEY hRoot, const char* pszSubKey);
+    // REG_BINARY; the platform's result code, nonzero (and nothing written) with no key open.
+    virtual LONG SetValue(const char* pszName, const BYTE* pData, DWORD cbData);
+    // Returns cbBuffer on success, 0 on any failure (no key, missing, refused,
+    // longer than cbBuffer). pcbReturned, when given, gets the length the
+    // registry actually returned (0 on failure): the buffer beyond it is not data.
+    virtual DWORD QueryValue(const char* pszName, BYTE* pBuffer, DWORD cbBuffer,
+                             DWORD* pcbReturned = NULL);
+    // 0 on success, -1 when the key cannot be opened, else the platform's error code.
+    virtual LONG DeleteValue(const char* pszName);
+
+protected:
+    IRegistry& m_registry;
+    HKEY m_hKey; // null until the first successful Open; closed by the destructor
+};

@@ -1,0 +1,71 @@
+#include "model/scancode_map_codec.h"
+
+#include <cstddef>
+
+namespace
+{
+DWORD GetDword(const BYTE* p)
+{
+    return (DWORD)p[0] | ((DWORD)p[1] << 8) | ((DWORD)p[2] << 16) | ((DWORD)p[3] << 24);
+}
+
+void PutDword(BYTE* p, DWORD dw)
+{
+    p[0] = (BYTE)dw;
+    p[1] = (BYTE)(dw >> 8);
+    p[2] = (BYTE)(dw >> 16);
+    p[3] = (BYTE)(dw >> 24);
+}
+} // namespace
+
+int CScancodeMapCodec::DecodeScancodeMap(const BYTE* pData, DWORD cbData, IRemapPairSink& sink)
+{
+    if (pData == NULL || cbData < (DWORD)HEADER_SIZE)
+        return 0;
+    // Signed: a negative count is as empty as 0 or 1.
+    DWORD dwCount = GetDword(pData + 8);
+    LONG lCount = dwCount <= 0x7FFFFFFFu ? (LONG)dwCount : -1;
+    if (lCount <= 1)
+        return 0;
+
+    // The count is the writer's claim; the length is what is really there.
+    DWORD cbUsable = cbData < (DWORD)IMAGE_SIZE ? cbData : (DWORD)IMAGE_SIZE;
+    DWORD nEntries = (DWORD)(lCount - 1);
+    DWORD nPresent = (cbUsable - HEADER_SIZE) / ENTRY_SIZE;
+    if (nEntries > nPresent)
+        nEntries = nPresent;
+
+    int nGiven = 0;
+    for (DWORD i = 0; i < nEntries; ++i)
+    {
+        DWORD dwEntry = GetDword(pData + HEADER_SIZE + i * ENTRY_SIZE);
+        CRemapPair pair((WORD)(dwEntry >> 16), (WORD)(dwEntry & 0xFFFF));
+        if (pair.IsNull())
+            continue;
+        sink.Add(pair);
+        ++nGiven;
+    }
+    return nGiven;
+}
+
+DWORD CScancodeMapCodec::EncodeScancodeMap(IRemapPairSource& source, BYTE (&image)[IMAGE_SIZE])
+{
+    PutDword(image + 0, 0); // version
+    PutDword(image + 4, 0); // flags
+    DWORD nWritten = 0;
+    for (;;)
+    {
+        CRemapPair pair;
+        source.GetNext(pair);
+        if (pair.IsNull())
+            break;
+        if (nWritten == (DWORD)MAX_MAPPINGS)
+            return 0; // no room left for this pair and the terminator
+        PutDword(image + HEADER_SIZE + nWritten * ENTRY_SIZE,
+                 ((DWORD)pair.wPhysical << 16) | pair.wProduced);
+        ++nWritten;
+    }
+    PutDword(image + 8, nWritten + 1);
+    PutDword(image + HEADER_SIZE + nWritten * ENTRY_SIZE, 0);
+    return HEADER_SIZE + (nWritten + 1) * ENTRY_SIZE;
+}

@@ -1,0 +1,49 @@
+// The byte layout of the Scancode Map value, kept apart from the registry:
+//   offset 0 version, 4 flags, 8 count (entries that follow, terminator
+//   included), then one 32-bit entry per mapping and a zero terminator.
+// Every field is 32-bit little-endian; an entry is (physical << 16) | produced.
+// Both directions work through one 4096-byte image.
+#pragma once
+
+#include "model/remap_pair.h"
+
+// Takes the decoded entries, in the order the value holds them.
+class IRemapPairSink
+{
+public:
+    virtual ~IRemapPairSink() {}
+    virtual void Add(const CRemapPair& pair) = 0;
+};
+
+// Gives the pairs to encode, one per call; the null pair ends them.
+class IRemapPairSource
+{
+public:
+    virtual ~IRemapPairSource() {}
+    virtual void GetNext(CRemapPair& pair) = 0;
+};
+
+class CScancodeMapCodec
+{
+public:
+    enum
+    {
+        IMAGE_SIZE = 4096,
+        HEADER_SIZE = 12,
+        ENTRY_SIZE = 4,
+        MAX_ENTRIES = (IMAGE_SIZE - HEADER_SIZE) / ENTRY_SIZE, // 1021, terminator included
+        MAX_MAPPINGS = MAX_ENTRIES - 1                         // 1020
+    };
+
+    // Reads cbData bytes (the length the registry returned). A count of 1 or
+    // less means no mappings; otherwise count - 1 entries are taken, but never
+    // more than the data or the image holds. An entry equal to the null pair is
+    // skipped: held in the list it would end every walk. Returns the number of
+    // entries given to the sink.
+    static int DecodeScancodeMap(const BYTE* pData, DWORD cbData, IRemapPairSink& sink);
+
+    // Writes the pairs up to the first null one and the terminator, with
+    // count = pairs written + 1. Returns the length, 16 + 4 per pair, or 0 when
+    // more than MAX_MAPPINGS pairs come (the image would overflow).
+    static DWORD EncodeScancodeMap(IRemapPairSource& source, BYTE (&image)[IMAGE_SIZE]);
+};

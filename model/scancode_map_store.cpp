@@ -1,0 +1,109 @@
+#include "model/scancode_map_store.h"
+
+#include "app/framework/afx_message_box.h"
+#include "model/scancode_map_codec.h"
+
+namespace
+{
+const char s_szKeyPath[] = "SYSTEM\\CurrentControlSet\\Control\\Keyboard Layout";
+const char s_szValueName[] = "Scancode Map";
+
+class CStoreSink : public IRemapPairSink
+{
+public:
+    explicit CStoreSink(CScancodeMapStore& store) : m_store(store) {}
+    void Add(const CRemapPair& pair) override { m_store.SetAt(pair.wPhysical, pair.wProduced); }
+
+private:
+    CScancodeMapStore& m_store;
+};
+
+class CStoreSource : public IRemapPairSource
+{
+public:
+    explicit CStoreSource(CScancodeMapStore& store) : m_store(store) { m_store.GetStartPosition(); }
+    void GetNext(CRemapPair& pair) override { m_store.GetNext(pair); }
+
+private:
+    CScancodeMapStore& m_store;
+};
+} // namespace
+
+CScancodeMapStore::CScancodeMapStore(IRegistry& registry) : CRegistryKey(registry), m_pos(NULL) {}
+
+BOOL CScancodeMapStore::Open()
+{
+    if (m_hKey != NULL)
+        return TRUE;
+    return Create(HKEY_LOCAL_MACHINE, s_szKeyPath);
+}
+
+BOOL CScancodeMapStore::Read()
+{
+    RemoveAll();
+    BYTE image[CScancodeMapCodec::IMAGE_SIZE];
+    DWORD cbReturned = 0;
+    if (QueryValue(s_szValueName, image, sizeof image, &cbReturned) == 0)
+        return FALSE;
+    CStoreSink sink(*this);
+    CScancodeMapCodec::DecodeScancodeMap(image, cbReturned, sink);
+    return TRUE;
+}
+
+BOOL CScancodeMapStore::Write()
+{
+    BYTE image[CScancodeMapCodec::IMAGE_SIZE];
+    CStoreSource source(*this);
+    DWORD cbImage = CScancodeMapCodec::EncodeScancodeMap(source, image);
+    // A list too long for the image is refused before anything is written.
+    if (cbImage == 0 || SetValue(s_szValueName, image, cbImage) != ERROR_SUCCESS)
+    {
+        AfxMessageBox("Cannot Write!", MB_OK);
+        return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL CScancodeMapStore::Delete()
+{
+    return DeleteValue(s_szValueName) == 0;
+}
+
+void CScancodeMapStore::RemoveAll()
+{
+    m_pos = NULL; // the entries it could point at are gone
+    m_map.RemoveAll();
+}
+
+void CScancodeMapStore::SetAt(WORD wPhysical, WORD wProduced)
+{
+    CRemapPair pair(wPhysical, wProduced);
+    if (pair.IsNull())
+        return;
+    m_map.SetAt(wPhysical, pair);
+}
+
+BOOL CScancodeMapStore::RemoveKey(WORD wPhysical)
+{
+    if (!m_map.RemoveKey(wPhysical))
+        return FALSE;
+    m_pos = NULL; // the cursor may have stood on the entry that went
+    return TRUE;
+}
+
+void CScancodeMapStore::GetStartPosition()
+{
+    m_pos = m_map.GetStartPosition();
+}
+
+CRemapPair& CScancodeMapStore::GetNext(CRemapPair& pair)
+{
+    if (m_pos == NULL)
+    {
+        pair = CRemapPair();
+        return pair;
+    }
+    WORD wKey = 0;
+    m_map.GetNextAssoc(m_pos, wKey, pair);
+    return pair;
+}

@@ -1,0 +1,40 @@
+// The remap list while it is edited, with the registry key it comes from and
+// goes back to: HKLM "SYSTEM\CurrentControlSet\Control\Keyboard Layout",
+// value "Scancode Map". The key is opened once and kept open until the store
+// is destroyed.
+#pragma once
+
+#include "model/registry_key.h"
+#include "model/remap_pair.h"
+#include "model/word_hash_map.h"
+
+class CScancodeMapStore : public CRegistryKey
+{
+public:
+    explicit CScancodeMapStore(IRegistry& registry);
+
+    BOOL Open() override;
+    // Replaces the list with the value's mappings; FALSE (list empty) when no
+    // key is open or the value is missing, refused or longer than 4096 bytes.
+    virtual BOOL Read();
+    // Writes the list in the map's iteration order; on failure shows
+    // "Cannot Write!" and returns FALSE. More than 1020 mappings are refused.
+    virtual BOOL Write();
+    // Deletes the value; FALSE, silently, when it is missing or the key cannot be opened.
+    virtual BOOL Delete();
+
+    void RemoveAll();
+    // The null pair cannot be held: it would end every walk over the list.
+    void SetAt(WORD wPhysical, WORD wProduced);
+    BOOL RemoveKey(WORD wPhysical);
+    int GetCount() const { return m_map.GetCount(); }
+
+    // One walk at a time. A removal ends a walk under way (puts the cursor at the end).
+    void GetStartPosition();
+    // The pair at the cursor, or the null pair once the walk is over.
+    CRemapPair& GetNext(CRemapPair& pair);
+
+private:
+    CWordHashMap<CRemapPair> m_map; // physical scancode -> its pair
+    CWordHashMap<CRemapPair>::Position m_pos;
+};
