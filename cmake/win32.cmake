@@ -9,6 +9,11 @@ add_compile_definitions(NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601)
 # Resources go into the exes through an OBJECT library: inside a static
 # library the linker would drop them.
 add_library(velloric_res OBJECT res/velloric.rc)
+# windres records no dependencies of its own: everything the script pulls in.
+file(GLOB VELLORIC_RES_INPUTS CONFIGURE_DEPENDS
+    ${CMAKE_SOURCE_DIR}/res/*.h ${CMAKE_SOURCE_DIR}/res/*.rc2 ${CMAKE_SOURCE_DIR}/res/*.ico
+    ${CMAKE_SOURCE_DIR}/res/*.bmp ${CMAKE_SOURCE_DIR}/res/*.cur ${CMAKE_SOURCE_DIR}/res/*.wav)
+set_source_files_properties(res/velloric.rc PROPERTIES OBJECT_DEPENDS "${VELLORIC_RES_INPUTS}")
 target_include_directories(velloric_res PRIVATE ${CMAKE_SOURCE_DIR})
 
 file(GLOB VELLORIC_WIN32_SOURCES CONFIGURE_DEPENDS

@@ -1,0 +1,528 @@
+// The two resource sets as the platform hands them out: strings, menu,
+// accelerators and the set-language marker. The English run (code page 1252)
+// must see the neutral set, the Japanese run (code page 932) the Japanese set.
+// Expected texts are written here in UTF-8 and converted the way the program
+// sees them: to the ANSI code page for the ...A calls, to UTF-16 for the raw
+// resource.
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <set>
+#include <string>
+#include <vector>
+
+#include "res/resource.h"
+
+namespace
+{
+struct CExpectedString
+{
+    UINT nId;
+    const char* pszJapanese; // nullptr: the set has no such string
+    const char* pszNeutral;
+};
+
+const CExpectedString s_strings[] = {
+    {105, "ﾜﾝﾎﾟｲﾝﾄを表示", "显示"},
+    {108, "Did you know...", "你知道么.."},
+    {109, "規定のﾃﾞｨﾚｸﾄﾘにﾜﾝﾎﾟｲﾝﾄ ﾌｧｲﾙがありません", "不能找到提示文件"},
+    {110, "ﾜﾝﾎﾟｲﾝﾄ ﾌｧｲﾙの読み込み中にｴﾗｰが発生しました", "读文件错误"},
+    {128, "Velloric\n\nVellor\nIni Files (*.ini)\n.ini\nVelloric.Document\nVellor Document",
+        "Velloric\n\nVellor\nIni Files (*.ini)\n.ini\nVelloric.Document\nVellor Document"},
+    {1000, "レジストリを開けません", "不能打开注册表"},
+    {1002, "レジストリに書き込めません", "不能写注册表"},
+    {1003, "レジストリが変更されました。リブートしますか？", "提示：系统注册表已经修改，现在重新启动吗？"},
+    {1004, "Current Setting", "目前设置"},
+    {1005, "全てのキーリマップはクリアされました", "所有换键设置已经清除"},
+    {1011, "\n\nレジストリに書き込んでもよろしいですか？", "\n\nOK 写注册表 ?"},
+    {1013,
+        "\n！！！危険！！！\n\nCtrl または Alt または Del キーが失われ、\nNT にログインできなくなる可能性があります。",
+        "\n!!!危险 !!!\n\nCtrl or Alt or Del 键可能丢失,\n你可以会登陆不了系统."},
+    {1015, "\"%s\" キーが失われます\n", "你会丢失\"%s\" [0x%04X] \n"},
+    {1016, "設定をチェックしましたが、大丈夫なようです", "内容看起来不错."},
+    {1018, "クリアしてもよろしいですか？", "你要清掉么 ?"},
+    {1019, "編集結果を破棄し、元に戻してもよろしいですか？", "退出编辑和恢复到原来样子么 ?"},
+    {1020, "編集を破棄してもよろしいですか？", "真的要退出吗？"},
+    {1021, "自動ログオンの設定ができません\nAdministratorの権限でログオンしているかどうか確認してください",
+        "不能安装成开机自动运行\nPlease make sure you logged on as an administrator."},
+    {1022, "パスワードが一致しません", "密码不对哦"},
+    {32772, "全てのリマップを削除する\n全て削除", "删除所有换键\nRemove all"},
+    {32774, "マニュアルの表示 (Webブラウザを起動します)\nﾏﾆｭｱﾙ表示", "显示使用手册\nShow manual"},
+    {32775, "編集を行う前の設定に戻す\n編集前に戻す", "恢复\nRestore contents"},
+    {32776, "編集を中止し、終了する\n編集の中断", "撤消离开\nCancel"},
+    {32779, "リストの危険性をチェックする\n健康診断", "检查完整性\nCheck integrity"},
+    {32780, "ｷｰ名のサイズをボタンに合わせて表示するか切り替え\nｷｰ名ｻｲｽﾞ可変",
+        "Fit keyname to button size\nFit keyname"},
+    {32781, nullptr, "Fit keyname to button size\nFit keyname"},
+    {32782, "フォントの設定を行う", "Font setup"},
+    {32783, "自動ログオンの設定を行います\n自動ﾛｸﾞｵﾝ設定", "Setup Autologon"},
+    {32785, "キー名をシンプル表示", "正常显示"},
+    {32786, "キー名をレイズ表示", "浮键显示按键"},
+    {32787, "キー名をシンク表示", "沉键显示按键"},
+    {57664, "Velloricの情報を表示\nVelloricについて", "显示换键的大概信息\nAbout"},
+    {57665, "編集結果を保存し、終了する（必要ならリブートする)\n保存・終了", "保存和重起(if needed)\nSave and Exit"},
+    {57344, "Velloric", "Velloric"},
+    {57345, "ﾚﾃﾞｨ", "就绪"},
+    {59137, "CAP", "CAP"},
+    {59138, "NUM", "NUM"},
+    {59139, "SCRL", "SCRL"},
+    {61184, "ｳｨﾝﾄﾞｳのｻｲｽﾞを変更", "修改窗口大小"},
+    {61185, "ｳｨﾝﾄﾞｳの位置を変更", "修改窗口位置"},
+    {61186, "ｳｨﾝﾄﾞｳをｱｲｺﾝ化する", "最小化"},
+    {61187, "ｳｨﾝﾄﾞｳを最大表示にする", "最大化"},
+    {61190, "編集を中止し、終了する", "撤消并退出"},
+    {61202, "ｳｨﾝﾄﾞｳを通常のｻｲｽﾞに戻す", "恢复窗口大小"},
+    {61203, "ｱﾌﾟﾘｹｰｼｮﾝの切り替え", "切换"},
+};
+
+std::wstring WideFromUtf8(const char* pszUtf8)
+{
+    int nChars = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, pszUtf8, -1, nullptr, 0);
+    if (nChars <= 0)
+        return std::wstring(L"<invalid UTF-8>");
+    std::wstring str(nChars, L'\0');
+    MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, pszUtf8, -1, &str[0], nChars);
+    str.resize(nChars - 1);
+    return str;
+}
+
+std::string AnsiFromUtf8(const char* pszUtf8)
+{
+    std::wstring strWide = WideFromUtf8(pszUtf8);
+    int nBytes = WideCharToMultiByte(CP_ACP, 0, strWide.c_str(), -1, nullptr, 0, nullptr, nullptr);
+    std::string str(nBytes, '\0');
+    WideCharToMultiByte(CP_ACP, 0, strWide.c_str(), -1, &str[0], nBytes, nullptr, nullptr);
+    str.resize(nBytes - 1);
+    return str;
+}
+
+std::string Utf8FromWide(const std::wstring& strWide)
+{
+    int nBytes = WideCharToMultiByte(CP_UTF8, 0, strWide.c_str(), -1, nullptr, 0, nullptr, nullptr);
+    std::string str(nBytes, '\0');
+    WideCharToMultiByte(CP_UTF8, 0, strWide.c_str(), -1, &str[0], nBytes, nullptr, nullptr);
+    str.resize(nBytes - 1);
+    return str;
+}
+
+HINSTANCE Module()
+{
+    return GetModuleHandleA(nullptr);
+}
+
+std::string LoadAnsi(UINT nId)
+{
+    char sz[1024] = "";
+    int nLength = LoadStringA(Module(), nId, sz, sizeof sz);
+    return std::string(sz, nLength);
+}
+
+std::wstring LoadWide(UINT nId)
+{
+    wchar_t sz[1024] = L"";
+    int nLength = LoadStringW(Module(), nId, sz, sizeof sz / sizeof sz[0]);
+    return std::wstring(sz, nLength);
+}
+
+enum ESet
+{
+    SET_JAPANESE,
+    SET_NEUTRAL
+};
+
+const char* Expected(const CExpectedString& expected, ESet set)
+{
+    const char* psz = set == SET_JAPANESE ? expected.pszJapanese : expected.pszNeutral;
+    return psz != nullptr ? psz : "";
+}
+
+void ExpectEveryStringAsAnsi(ESet set)
+{
+    for (const CExpectedString& expected : s_strings)
+        EXPECT_EQ(AnsiFromUtf8(Expected(expected, set)), LoadAnsi(expected.nId)) << "string " << expected.nId;
+}
+
+void ExpectEveryStringAsUtf16(ESet set)
+{
+    for (const CExpectedString& expected : s_strings)
+        EXPECT_EQ(Utf8FromWide(WideFromUtf8(Expected(expected, set))), Utf8FromWide(LoadWide(expected.nId)))
+            << "string " << expected.nId;
+}
+
+std::vector<BYTE> ResourceBytes(HRSRC hResource)
+{
+    if (hResource == nullptr)
+        return std::vector<BYTE>();
+    HGLOBAL hData = LoadResource(Module(), hResource);
+    const BYTE* pData = static_cast<const BYTE*>(LockResource(hData));
+    DWORD dwSize = SizeofResource(Module(), hResource);
+    if (pData == nullptr)
+        return std::vector<BYTE>();
+    return std::vector<BYTE>(pData, pData + dwSize);
+}
+
+std::vector<BYTE> SetLanguageMarker()
+{
+    return ResourceBytes(FindResourceA(Module(), MAKEINTRESOURCEA(ResourceSetLanguage),
+        MAKEINTRESOURCEA(RT_RESOURCE_SET_LANGUAGE)));
+}
+
+std::vector<BYTE> SetLanguageMarker(WORD wLanguage)
+{
+    return ResourceBytes(FindResourceExA(Module(), MAKEINTRESOURCEA(RT_RESOURCE_SET_LANGUAGE),
+        MAKEINTRESOURCEA(ResourceSetLanguage), wLanguage));
+}
+
+const std::vector<BYTE> s_japaneseMarker = {0x11, 0x04, 0x00, 0x00};
+const std::vector<BYTE> s_neutralMarker = {0x00, 0x04, 0x00, 0x00};
+
+// One line per menu item: depth, text and command (-1 for a submenu);
+// a separator is "-".
+struct CMenuLine
+{
+    int nDepth;
+    const char* pszText;
+    int nCommand;
+};
+
+const CMenuLine s_japaneseMenu[] = {
+    {1, "ﾌｧｲﾙ(&F)", -1},
+    {2, "何もしないでやめる(&Q)", ID_FILE_CANCEL_EXIT},
+    {2, "-", 0},
+    {2, "保存して終了(&X)", ID_APP_EXIT},
+    {1, "編集(&E)", -1},
+    {2, "編集前に戻す(&U)...\tCtrl+Z", ID_EDIT_RESTORE},
+    {2, "-", 0},
+    {2, "全て削除(&A)...", ID_EDIT_REMOVE_ALL},
+    {2, "リストの健康診断(&I)...", ID_EDIT_CHECK_INTEGRITY},
+    {1, "ｵﾌﾟｼｮﾝ(&O)", -1},
+    {2, "キー名表示(&K)", -1},
+    {3, "シンプル(&S)", ID_KEYNAME_SIMPLE},
+    {3, "レイズ(&R)", ID_KEYNAME_RAISED},
+    {3, "シンク(&K)", ID_KEYNAME_SUNK},
+    {3, "-", 0},
+    {3, "ボタンの大きさに合わせる(&F)", ID_OPTION_FIT_KEYNAME},
+    {2, "フォントの指定(&F)...", ID_OPTION_FONT},
+    {2, "-", 0},
+    {2, "自動ログオンの設定(&A)...", ID_OPTION_AUTOLOGON},
+    {1, "ﾍﾙﾌﾟ(&H)", -1},
+    {2, "マニュアル(html)の表示(&H)\tF1", ID_HELP_SHOW_MANUAL},
+    {2, "-", 0},
+    {2, "ワンポイント(&P)...", ID_HELP_ONE_POINT},
+    {2, "-", 0},
+    {2, "Velloricについて(&A)...", ID_APP_ABOUT},
+};
+
+const CMenuLine s_neutralMenu[] = {
+    {1, "文件(&F)", -1},
+    {2, "撤消", ID_FILE_CANCEL_EXIT},
+    {2, "-", 0},
+    {2, "退出(&x)", ID_APP_EXIT},
+    {1, "编辑&E", -1},
+    {2, "撤消...\tCtrl+Z", ID_EDIT_RESTORE},
+    {2, "-", 0},
+    {2, "全删除 &A...", ID_EDIT_REMOVE_ALL},
+    {2, "检查&I...", ID_EDIT_CHECK_INTEGRITY},
+    {1, "设置&O", -1},
+    {2, "按键名字&K", -1},
+    {3, "&正常", ID_KEYNAME_SIMPLE},
+    {3, "&浮起", ID_KEYNAME_RAISED},
+    {3, "&凹下", ID_KEYNAME_SUNK},
+    {3, "-", 0},
+    {3, "Fit &keyname", ID_OPTION_FIT_KEYNAME},
+    {2, "字体设置&F...", ID_OPTION_FONT},
+    {2, "-", 0},
+    {2, "自动登陆设置 &A", ID_OPTION_AUTOLOGON},
+    {1, "编辑&H", -1},
+    {2, "Show &Manual\tF1", ID_HELP_SHOW_MANUAL},
+    {2, "-", 0},
+    {2, "&关于 Velloric...", ID_APP_ABOUT},
+};
+
+std::string MenuLineText(int nDepth, const std::string& strText, int nCommand)
+{
+    return std::to_string(nDepth) + " " + strText + " " + std::to_string(nCommand);
+}
+
+template <size_t N> std::vector<std::string> ExpectedMenuLines(const CMenuLine (&lines)[N], BOOL bAnsi)
+{
+    std::vector<std::string> result;
+    for (const CMenuLine& line : lines)
+        result.push_back(MenuLineText(line.nDepth, bAnsi ? AnsiFromUtf8(line.pszText) : line.pszText, line.nCommand));
+    return result;
+}
+
+// Walks the menu as the user would see it, the texts as UTF-8 (bAnsi FALSE)
+// or as the ANSI bytes that GetMenuStringA gives.
+void CollectMenuLines(HMENU hMenu, int nDepth, BOOL bAnsi, std::vector<std::string>& lines)
+{
+    int nCount = GetMenuItemCount(hMenu);
+    for (int i = 0; i < nCount; ++i)
+    {
+        UINT nState = GetMenuState(hMenu, i, MF_BYPOSITION);
+        HMENU hSubMenu = GetSubMenu(hMenu, i);
+        if (hSubMenu == nullptr && (nState & MF_SEPARATOR) != 0)
+        {
+            lines.push_back(MenuLineText(nDepth, "-", 0));
+            continue;
+        }
+        std::string strText;
+        if (bAnsi)
+        {
+            char sz[256] = "";
+            int nLength = GetMenuStringA(hMenu, i, sz, sizeof sz, MF_BYPOSITION);
+            strText.assign(sz, nLength);
+        }
+        else
+        {
+            wchar_t sz[256] = L"";
+            int nLength = GetMenuStringW(hMenu, i, sz, sizeof sz / sizeof sz[0], MF_BYPOSITION);
+            strText = Utf8FromWide(std::wstring(sz, nLength));
+        }
+        lines.push_back(MenuLineText(nDepth, strText, (int)GetMenuItemID(hMenu, i)));
+        if (hSubMenu != nullptr)
+            CollectMenuLines(hSubMenu, nDepth + 1, bAnsi, lines);
+    }
+}
+
+std::vector<std::string> LoadedMenuLines(BOOL bAnsi)
+{
+    std::vector<std::string> lines;
+    HMENU hMenu = LoadMenuA(Module(), MAKEINTRESOURCEA(IDR_MAINFRAME));
+    if (hMenu == nullptr)
+        return lines;
+    CollectMenuLines(hMenu, 1, bAnsi, lines);
+    DestroyMenu(hMenu);
+    return lines;
+}
+
+std::vector<std::string> LoadedAccelerators()
+{
+    std::vector<std::string> result;
+    HACCEL hAccel = LoadAcceleratorsA(Module(), MAKEINTRESOURCEA(IDR_MAINFRAME));
+    if (hAccel == nullptr)
+        return result;
+    ACCEL entries[16];
+    int nCount = CopyAcceleratorTableA(hAccel, entries, 16);
+    for (int i = 0; i < nCount; ++i)
+        result.push_back(std::to_string(entries[i].fVirt) + " " + std::to_string(entries[i].key) + " "
+                         + std::to_string(entries[i].cmd));
+    return result;
+}
+
+std::vector<std::string> ExpectedAccelerators()
+{
+    auto line = [](int fVirt, int key, int cmd) {
+        return std::to_string(fVirt) + " " + std::to_string(key) + " " + std::to_string(cmd);
+    };
+    return {line(FVIRTKEY | FNOINVERT, VK_ESCAPE, 32784), line(FVIRTKEY | FNOINVERT, VK_F1, 32774),
+        line(FVIRTKEY | FCONTROL | FNOINVERT, 'Z', 32775)};
+}
+
+struct CLanguageCollector
+{
+    std::set<WORD> languages;
+};
+
+BOOL CALLBACK CollectLanguage(HMODULE, LPCSTR, LPCSTR, WORD wLanguage, LONG_PTR lParam)
+{
+    reinterpret_cast<CLanguageCollector*>(lParam)->languages.insert(wLanguage);
+    return TRUE;
+}
+
+std::set<WORD> LanguagesOf(LPCSTR pszType, LPCSTR pszName)
+{
+    CLanguageCollector collector;
+    EnumResourceLanguagesA(Module(), pszType, pszName, CollectLanguage, reinterpret_cast<LONG_PTR>(&collector));
+    return collector.languages;
+}
+
+BOOL CALLBACK CollectName(HMODULE, LPCSTR, LPSTR pszName, LONG_PTR lParam)
+{
+    if (IS_INTRESOURCE(pszName))
+        reinterpret_cast<std::vector<WORD>*>(lParam)->push_back((WORD)(ULONG_PTR)pszName);
+    return TRUE;
+}
+
+std::vector<WORD> NumericNamesOf(LPCSTR pszType)
+{
+    std::vector<WORD> names;
+    EnumResourceNamesA(Module(), pszType, CollectName, reinterpret_cast<LONG_PTR>(&names));
+    return names;
+}
+
+const WORD LANGID_JAPANESE = MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT);
+const WORD LANGID_NEUTRAL_SET = MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT);
+} // namespace
+
+// ---- The English run: neutral set -------------------------------------------
+
+TEST(StringsNeutral, CodePage_Is1252)
+{
+    EXPECT_EQ(1252u, GetACP());
+}
+
+TEST(StringsNeutral, LoadStringA_GivesNeutralTextInAnsiCodePage_ForEveryId)
+{
+    ExpectEveryStringAsAnsi(SET_NEUTRAL);
+}
+
+TEST(StringsNeutral, LoadStringW_GivesNeutralTextExactly_ForEveryId)
+{
+    ExpectEveryStringAsUtf16(SET_NEUTRAL);
+}
+
+TEST(StringsNeutral, LostKeyFormat_HasStraightQuotesAroundName_AndScancode)
+{
+    EXPECT_EQ(L"\u4f60\u4f1a\u4e22\u5931\x22%s\x22 [0x%04X] \n", LoadWide(IDS_LOST_KEY_FORMAT));
+}
+
+TEST(StringsNeutral, SetLanguageMarker_IsNeutral_WhenLookedUpByDefault)
+{
+    EXPECT_EQ(s_neutralMarker, SetLanguageMarker());
+}
+
+TEST(StringsNeutral, SetLanguageMarker_IsNeutral_WhenAskedForLanguageZero)
+{
+    EXPECT_EQ(s_neutralMarker, SetLanguageMarker(MAKELANGID(LANG_NEUTRAL, SUBLANG_NEUTRAL)));
+}
+
+TEST(MenuNeutral, Items_CarryNeutralTextsAndCommands)
+{
+    EXPECT_EQ(ExpectedMenuLines(s_neutralMenu, FALSE), LoadedMenuLines(FALSE));
+}
+
+TEST(MenuNeutral, GetMenuStringA_GivesAnsiBytes)
+{
+    EXPECT_EQ(ExpectedMenuLines(s_neutralMenu, TRUE), LoadedMenuLines(TRUE));
+}
+
+TEST(AcceleratorsNeutral, Table_ComesFromTheOtherSet)
+{
+    EXPECT_EQ(ExpectedAccelerators(), LoadedAccelerators());
+}
+
+// ---- The Japanese run: Japanese set -------------------------------------------
+
+TEST(StringsJapanese, CodePage_Is932)
+{
+    EXPECT_EQ(932u, GetACP());
+}
+
+TEST(StringsJapanese, LoadStringA_GivesShiftJisText_ForEveryId)
+{
+    ExpectEveryStringAsAnsi(SET_JAPANESE);
+}
+
+TEST(StringsJapanese, LoadStringW_GivesJapaneseTextExactly_ForEveryId)
+{
+    ExpectEveryStringAsUtf16(SET_JAPANESE);
+}
+
+TEST(StringsJapanese, LostKeyFormat_HasStraightQuotesAroundName)
+{
+    std::string str = LoadAnsi(IDS_LOST_KEY_FORMAT);
+    ASSERT_LE(5u, str.size());
+    EXPECT_EQ("\x22%s\x22 ", str.substr(0, 5));
+    EXPECT_EQ('\n', str.back());
+    EXPECT_EQ(std::string::npos, str.find('\\'));
+}
+
+TEST(StringsJapanese, HalfWidthKatakana_ComeOutAsSingleBytes)
+{
+    // "ﾚﾃﾞｨ": four half-width katakana, one byte each in code page 932.
+    EXPECT_EQ(std::string("\xDA\xC3\xDE\xA8"), LoadAnsi(IDS_IDLE_MESSAGE));
+}
+
+TEST(StringsJapanese, SetLanguageMarker_IsJapanese_WhenLookedUpByDefault)
+{
+    EXPECT_EQ(s_japaneseMarker, SetLanguageMarker());
+}
+
+TEST(StringsJapanese, SetLanguageMarker_IsJapanese_WhenAskedForLanguageZero)
+{
+    EXPECT_EQ(s_japaneseMarker, SetLanguageMarker(MAKELANGID(LANG_NEUTRAL, SUBLANG_NEUTRAL)));
+}
+
+TEST(MenuJapanese, Items_CarryJapaneseTextsAndCommands)
+{
+    EXPECT_EQ(ExpectedMenuLines(s_japaneseMenu, FALSE), LoadedMenuLines(FALSE));
+}
+
+TEST(MenuJapanese, GetMenuStringA_GivesShiftJisBytes)
+{
+    EXPECT_EQ(ExpectedMenuLines(s_japaneseMenu, TRUE), LoadedMenuLines(TRUE));
+}
+
+TEST(AcceleratorsJapanese, Table_HasEscF1AndCtrlZ)
+{
+    EXPECT_EQ(ExpectedAccelerators(), LoadedAccelerators());
+}
+
+// ---- How the sets are tagged (the same in either run) -------------------------
+
+TEST(ResourceSets, SetLanguageMarkers_HoldEachSetsLanguageLittleEndian)
+{
+    EXPECT_EQ(s_japaneseMarker, SetLanguageMarker(LANGID_JAPANESE));
+    EXPECT_EQ(s_neutralMarker, SetLanguageMarker(LANGID_NEUTRAL_SET));
+}
+
+TEST(ResourceSets, EveryStringBlockOfTheFirstSet_IsInTheNeutralSetToo)
+{
+    // A block missing from the neutral set would show the Japanese block to
+    // everybody. Blocks from 61440 up are the framework's own prompts.
+    std::vector<WORD> blocks = NumericNamesOf(MAKEINTRESOURCEA(6));
+    ASSERT_FALSE(blocks.empty());
+    for (WORD wBlock : blocks)
+    {
+        std::set<WORD> languages = LanguagesOf(MAKEINTRESOURCEA(6), MAKEINTRESOURCEA(wBlock));
+        UINT nFirstId = (wBlock - 1u) * 16u;
+        if (languages.count(LANGID_JAPANESE) != 0 && nFirstId < 61440u)
+        {
+            EXPECT_EQ(1u, languages.count(LANGID_NEUTRAL_SET)) << "strings " << nFirstId << "-" << nFirstId + 15;
+        }
+    }
+}
+
+TEST(ResourceSets, NoLanguageDependentResource_IsTaggedZero)
+{
+    // A resource tagged 0x0000 would be chosen even for a Japanese user.
+    const WORD types[] = {4 /* menu */, 5 /* dialog */, 6 /* strings */, 9 /* accelerators */,
+        RT_RESOURCE_SET_LANGUAGE};
+    for (WORD wType : types)
+        for (WORD wName : NumericNamesOf(MAKEINTRESOURCEA(wType)))
+            EXPECT_EQ(0u, LanguagesOf(MAKEINTRESOURCEA(wType), MAKEINTRESOURCEA(wName)).count(0))
+                << "type " << wType << " id " << wName;
+}
+
+TEST(ResourceSets, Menu_IsInBothSets_Accelerators_OnlyInTheFirst)
+{
+    EXPECT_EQ((std::set<WORD>{LANGID_NEUTRAL_SET, LANGID_JAPANESE}),
+        LanguagesOf(MAKEINTRESOURCEA(4), MAKEINTRESOURCEA(IDR_MAINFRAME)));
+    EXPECT_EQ((std::set<WORD>{LANGID_JAPANESE}), LanguagesOf(MAKEINTRESOURCEA(9), MAKEINTRESOURCEA(IDR_MAINFRAME)));
+}
+
+TEST(ResourceSets, IconAndVersionRecord_AreLanguageIndependent)
+{
+    EXPECT_EQ((std::set<WORD>{0}), LanguagesOf(MAKEINTRESOURCEA(14), MAKEINTRESOURCEA(IDR_MAINFRAME)));
+    EXPECT_EQ((std::set<WORD>{0}), LanguagesOf(MAKEINTRESOURCEA(16), MAKEINTRESOURCEA(1)));
+}
+
+TEST(ResourceSets, Icon_Is32By32With16Colours)
+{
+    HRSRC hGroup = FindResourceA(Module(), MAKEINTRESOURCEA(IDR_MAINFRAME), MAKEINTRESOURCEA(14));
+    std::vector<BYTE> group = ResourceBytes(hGroup);
+    // GRPICONDIR: reserved, type 1, one entry of width, height, colour count...
+    ASSERT_EQ(6u + 14u, group.size());
+    EXPECT_EQ(1, group[2] | group[3] << 8);
+    EXPECT_EQ(1, group[4] | group[5] << 8);
+    EXPECT_EQ(32, group[6]);
+    EXPECT_EQ(32, group[7]);
+    EXPECT_EQ(16, group[8]);
+    EXPECT_EQ(4, group[12] | group[13] << 8); // bits per pixel
+    HICON hIcon = (HICON)LoadImageA(Module(), MAKEINTRESOURCEA(IDR_MAINFRAME), IMAGE_ICON, 32, 32, 0);
+    EXPECT_NE(nullptr, hIcon);
+    if (hIcon != nullptr)
+        DestroyIcon(hIcon);
+}
