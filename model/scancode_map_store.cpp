@@ -6,7 +6,6 @@
 namespace
 {
 const char s_szKeyPath[] = "SYSTEM\\CurrentControlSet\\Control\\Keyboard Layout";
-const char s_szValueName[] = "Scancode Map";
 
 class CStoreSink : public IRemapPairSink
 {
@@ -29,6 +28,8 @@ private:
 };
 } // namespace
 
+const char* const CScancodeMapStore::s_pszValueName = "Scancode Map";
+
 CScancodeMapStore::CScancodeMapStore(IRegistry& registry) : CRegistryKey(registry), m_pos(NULL) {}
 
 BOOL CScancodeMapStore::Open()
@@ -43,7 +44,7 @@ BOOL CScancodeMapStore::Read()
     RemoveAll();
     BYTE image[CScancodeMapCodec::IMAGE_SIZE];
     DWORD cbReturned = 0;
-    if (QueryValue(s_szValueName, image, sizeof image, &cbReturned) == 0)
+    if (QueryValue(s_pszValueName, image, sizeof image, &cbReturned) == 0)
         return FALSE;
     CStoreSink sink(*this);
     CScancodeMapCodec::DecodeScancodeMap(image, cbReturned, sink);
@@ -56,7 +57,7 @@ BOOL CScancodeMapStore::Write()
     CStoreSource source(*this);
     DWORD cbImage = CScancodeMapCodec::EncodeScancodeMap(source, image);
     // A list too long for the image is refused before anything is written.
-    if (cbImage == 0 || SetValue(s_szValueName, image, cbImage) != ERROR_SUCCESS)
+    if (cbImage == 0 || SetValue(s_pszValueName, image, cbImage) != ERROR_SUCCESS)
     {
         AfxMessageBox("Cannot Write!", MB_OK);
         return FALSE;
@@ -66,7 +67,7 @@ BOOL CScancodeMapStore::Write()
 
 BOOL CScancodeMapStore::Delete()
 {
-    return DeleteValue(s_szValueName) == 0;
+    return DeleteValue(s_pszValueName) == 0;
 }
 
 void CScancodeMapStore::RemoveAll()

@@ -11,6 +11,8 @@
 class CScancodeMapStore : public CRegistryKey
 {
 public:
+    static const char* const s_pszValueName; // "Scancode Map"
+
     explicit CScancodeMapStore(IRegistry& registry);
 
     BOOL Open() override;

@@ -1,0 +1,51 @@
+// The document's exit half: confirm, write (or delete) the registry's list,
+// offer and make the restart, and the discard question for leaving without
+// writing. The document forwards its close check and exit operations here.
+#pragma once
+
+#include "model/restart_service.h"
+#include "model/scancode_map_store.h"
+#include "model/velloric_host.h"
+
+class CVelloricDoc;
+
+class CExitFlow
+{
+public:
+    enum EConfirmWrite
+    {
+        WRITE_GO_AHEAD,
+        WRITE_DECLINED,    // the user cancelled at the lost-key warning
+        WRITE_KEY_NOT_OPEN // the registry key could not be opened (message 1000 shown)
+    };
+
+    enum
+    {
+        STR_CANNOT_OPEN = 1000,
+        STR_CANNOT_WRITE = 1002,
+        STR_RESTART_NOW = 1003,
+        STR_WRITE_CONFIRM_TAIL = 1011,
+        STR_DISCARD_EDITS = 1020,
+        ERROR_TEXT_CHARS = 100
+    };
+
+    CExitFlow(CVelloricDoc& doc, CScancodeMapStore& store, IRestartService& restart,
+              IVelloricHost& host);
+
+    // Steps of the close check before the framework's own: FALSE keeps the
+    // window open. Nothing is written unless saving on exit with edits.
+    BOOL AllowClose();
+
+    EConfirmWrite ConfirmWrite();
+    // TRUE when the registry now holds the list: written, or (empty list)
+    // the value deleted or already absent. Failures are shown here.
+    BOOL WriteRegistry();
+    void RestartWindows();
+    BOOL ConfirmDiscard();
+
+private:
+    CVelloricDoc& m_doc;
+    CScancodeMapStore& m_store;
+    IRestartService& m_restart;
+    IVelloricHost& m_host;
+};

@@ -1,0 +1,134 @@
+#include "model/lost_key_check.h"
+
+#include <algorithm>
+
+#include "app/framework/afx_message_box.h"
+#include "model/key_name.h"
+
+namespace
+{
+const int HASH_BUCKETS = 17; // the store's hash map: lines follow its bucket order
+const int MAX_HEX_WIDTH = 32;
+
+int BucketOf(WORD wScancode)
+{
+    return (wScancode >> 4) % HASH_BUCKETS;
+}
+
+void AppendHex(std::string* pstrOut, WORD wNumber, int nWidth, BOOL bZeroPad, BOOL bUpper)
+{
+    const char* pszDigits = bUpper ? "0123456789ABCDEF" : "0123456789abcdef";
+    char szDigits[4];
+    int nDigits = 0;
+    do
+    {
+        szDigits[nDigits++] = pszDigits[wNumber & 0xF];
+        wNumber = (WORD)(wNumber >> 4);
+    } while (wNumber != 0);
+    for (int i = nDigits; i < nWidth; ++i)
+        pstrOut->push_back(bZeroPad ? '0' : ' ');
+    while (nDigits > 0)
+        pstrOut->push_back(szDigits[--nDigits]);
+}
+} // namespace
+
+std::string FormatLostKeyLine(const std::string& strFormat, const std::string& strName,
+                              WORD wNumber)
+{
+    // '%' is never a trail byte in the double-byte code pages (trail bytes
+    // start at 0x40), so scanning byte by byte cannot split a character.
+    std::string strOut;
+    size_t i = 0;
+    const size_t nLength = strFormat.size();
+    while (i < nLength)
+    {
+        char c = strFormat[i];
+        if (c != '%')
+        {
+            strOut.push_back(c);
+            ++i;
+            continue;
+        }
+        size_t j = i + 1;
+        if (j < nLength && strFormat[j] == '%')
+        {
+            strOut.push_back('%');
+            i = j + 1;
+            continue;
+        }
+        if (j < nLength && strFormat[j] == 's')
+        {
+            strOut += strName;
+            i = j + 1;
+            continue;
+        }
+        BOOL bZeroPad = FALSE;
+        if (j < nLength && strFormat[j] == '0')
+        {
+            bZeroPad = TRUE;
+            ++j;
+        }
+        int nWidth = 0;
+        while (j < nLength && strFormat[j] >= '0' && strFormat[j] <= '9' && nWidth <= MAX_HEX_WIDTH)
+            nWidth = nWidth * 10 + (strFormat[j++] - '0');
+        if (j < nLength && nWidth <= MAX_HEX_WIDTH && (strFormat[j] == 'X' || strFormat[j] == 'x'))
+        {
+            AppendHex(&strOut, wNumber, nWidth, bZeroPad, strFormat[j] == 'X');
+            i = j + 1;
+            continue;
+        }
+        // Not understood: the '%' stays as text and the rest is read again as text.
+        strOut.push_back('%');
+        ++i;
+    }
+    return strOut;
+}
+
+BOOL IsVitalKeyName(const std::string& strName)
+{
+    return strName.find("Ctrl") != std::string::npos || strName.find("Alt") != std::string::npos ||
+           strName.find("Del") != std::string::npos;
+}
+
+CLostKeyCheck::CLostKeyCheck(IKeyboardServices& keyboard) : m_keyboard(keyboard) {}
+
+UINT CLostKeyCheck::Run(const std::vector<CRemappedKey>& keys, std::string* pstrText)
+{
+    std::vector<const CRemappedKey*> remapped;
+    for (const CRemappedKey& key : keys)
+        if (key.wProduced != 0)
+            remapped.push_back(&key);
+
+    // The lines come in the store's bucket order; within a bucket, in the
+    // order the keys were handed in.
+    std::stable_sort(remapped.begin(), remapped.end(),
+                     [](const CRemappedKey* pA, const CRemappedKey* pB)
+                     { return BucketOf(pA->wScancode) < BucketOf(pB->wScancode); });
+
+    std::string strFormat = AfxLoadString(STR_LOST_KEY_LINE);
+    std::string strReport;
+    UINT nResult = 0;
+    int nVital = 0;
+    for (const CRemappedKey* pKey : remapped)
+    {
+        BOOL bProduced = FALSE;
+        for (const CRemappedKey* pOther : remapped)
+            if (pOther->wProduced == pKey->wScancode)
+                bProduced = TRUE;
+        if (bProduced)
+            continue;
+        std::string strName = GetKeyName(m_keyboard, pKey->wTableCode);
+        strReport += FormatLostKeyLine(strFormat, strName, pKey->wScancode);
+        nResult = MB_ICONEXCLAMATION;
+        if (IsVitalKeyName(strName))
+            ++nVital;
+    }
+    if (nVital > 0)
+    {
+        strReport += AfxLoadString(STR_VITAL_KEY_LOST);
+        nResult = MB_ICONHAND;
+    }
+    if (nResult != 0 && pstrText != nullptr)
+        *pstrText += strReport;
+    return nResult;
+}

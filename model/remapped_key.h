@@ -1,0 +1,11 @@
+// One key of the remapped keyboard as the lost-key check sees it.
+#pragma once
+
+#include "model/platform_types.h"
+
+struct CRemappedKey
+{
+    WORD wScancode;  // the key's own scancode (0xE0 high byte for an E0 key)
+    WORD wTableCode; // the key-table code handed to the key-name service
+    WORD wProduced;  // the scancode it sends now; 0 when not remapped
+};

@@ -1,0 +1,182 @@
+#include "model/velloric_doc.h"
+
+#include <vector>
+
+#include "app/framework/afx_message_box.h"
+#include "model/lost_key_check.h"
+#include "model/remap_keyboard.h"
+
+BOOL g_bEdited = FALSE;
+BOOL g_bFirstLoad = TRUE;
+
+const TCommandEntry<CVelloricDoc> CVelloricDoc::s_commands[] = {
+    {CMD_RESTORE, CMD_RESTORE, &CVelloricDoc::OnRestore, &CVelloricDoc::OnUpdateRestore},
+    {CMD_CHECK_INTEGRITY, CMD_CHECK_INTEGRITY, &CVelloricDoc::OnCheckIntegrity,
+     &CVelloricDoc::OnUpdateCheckIntegrity},
+    {CMD_REMOVE_ALL, CMD_REMOVE_ALL, &CVelloricDoc::OnRemoveAll, &CVelloricDoc::OnUpdateRemoveAll},
+    {CMD_FILE_SAVE, CMD_FILE_SAVE, &CVelloricDoc::OnFileSave, nullptr},
+    {CMD_CANCEL, CMD_CANCEL, &CVelloricDoc::OnCancel, nullptr},
+};
+
+CVelloricDoc::CVelloricDoc(IRegistry& registry, IKeyboardServices& keyboard,
+                           IRestartService& restart, IVelloricHost& host)
+    : m_store(registry), m_keyboard(keyboard), m_host(host),
+      m_exitFlow(*this, m_store, restart, host)
+{
+}
+
+BOOL CVelloricDoc::OnNewDocument()
+{
+    if (!CDocument::OnNewDocument())
+        return FALSE;
+    if (g_bFirstLoad)
+    {
+        // Only the start-up document shows the registry's list; a key or value
+        // that cannot be read leaves it empty, and the exit flow reports it.
+        g_bFirstLoad = FALSE;
+        if (m_store.Open())
+            m_store.Read();
+    }
+    else
+    {
+        m_store.RemoveAll();
+    }
+    SetCurrentTitle(TRUE);
+    return TRUE;
+}
+
+BOOL CVelloricDoc::OnOpenDocument(const char* pszPathName)
+{
+    // A path on the command line: nothing is read into the list, which counts
+    // as edited. The registry is not read here, and not later either, so
+    // "remove all" still gives an empty list afterwards.
+    if (!CDocument::OnOpenDocument(pszPathName))
+        return FALSE;
+    g_bFirstLoad = FALSE;
+    g_bEdited = TRUE;
+    return TRUE;
+}
+
+BOOL CVelloricDoc::CanCloseFrame()
+{
+    if (!m_exitFlow.AllowClose())
+        return FALSE;
+    return CDocument::CanCloseFrame();
+}
+
+void CVelloricDoc::SetCurrentTitle(BOOL bClearPath)
+{
+    SetTitle(AfxLoadString(STR_CURRENT_SETTING));
+    if (bClearPath)
+        SetPathName(std::string());
+}
+
+void CVelloricDoc::AddMapping(WORD wPhysical, WORD wProduced)
+{
+    m_store.SetAt(wPhysical, wProduced);
+    g_bEdited = TRUE;
+}
+
+BOOL CVelloricDoc::RemoveMapping(WORD wPhysical)
+{
+    BOOL bRemoved = m_store.RemoveKey(wPhysical);
+    g_bEdited = TRUE;
+    return bRemoved;
+}
+
+void CVelloricDoc::SetEdited()
+{
+    g_bEdited = TRUE;
+}
+
+void CVelloricDoc::GetStartPosition()
+{
+    m_store.GetStartPosition();
+}
+
+CRemapPair& CVelloricDoc::GetNextPair(CRemapPair& pair)
+{
+    return m_store.GetNext(pair);
+}
+
+int CVelloricDoc::GetMappingCount() const
+{
+    return m_store.GetCount();
+}
+
+UINT CVelloricDoc::CheckIntegrity(std::string* pstrText)
+{
+    // Without a remapped keyboard to look at there is nothing to lose.
+    std::vector<CRemappedKey> keys;
+    if (IRemapKeyboard* pKeyboard = dynamic_cast<IRemapKeyboard*>(GetFirstView()))
+        pKeyboard->GetRemappedKeys(&keys);
+    return CLostKeyCheck(m_keyboard).Run(keys, pstrText);
+}
+
+BOOL CVelloricDoc::OnCmdMsg(UINT nID, CCmdUI* pCmdUI)
+{
+    if (DispatchCmdMsg(this, s_commands, nID, pCmdUI))
+        return TRUE;
+    return CDocument::OnCmdMsg(nID, pCmdUI);
+}
+
+void CVelloricDoc::OnRestore(UINT nID)
+{
+    if (AfxMessageBox(STR_CONFIRM_RESTORE, MB_YESNO | MB_ICONQUESTION) != IDYES)
+        return;
+    g_bEdited = FALSE;
+    m_store.RemoveAll();
+    if (m_store.Open())
+        m_store.Read();
+    SetCurrentTitle(TRUE);
+    UpdateAllViews(nullptr, 0);
+}
+
+void CVelloricDoc::OnUpdateRestore(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(g_bEdited);
+}
+
+void CVelloricDoc::OnCheckIntegrity(UINT nID)
+{
+    std::string strText;
+    UINT nType = CheckIntegrity(&strText);
+    if (nType != 0)
+        AfxMessageBox(strText.c_str(), nType);
+    else
+        AfxMessageBox(STR_CHECK_PASSED, MB_OK | MB_ICONINFORMATION);
+}
+
+void CVelloricDoc::OnUpdateCheckIntegrity(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(GetMappingCount() >= 1);
+}
+
+void CVelloricDoc::OnRemoveAll(UINT nID)
+{
+    if (AfxMessageBox(STR_CONFIRM_CLEAR, MB_YESNO | MB_ICONQUESTION) != IDYES)
+        return;
+    // The framework reuses this document: OnNewDocument empties the list and
+    // the view starts over.
+    m_host.OnFileNew();
+    g_bEdited = TRUE;
+}
+
+void CVelloricDoc::OnUpdateRemoveAll(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(GetMappingCount() != 0);
+}
+
+void CVelloricDoc::OnFileSave(UINT nID)
+{
+    // Handled so the framework's save does nothing: the list reaches the
+    // registry only at exit.
+}
+
+void CVelloricDoc::OnCancel(UINT nID)
+{
+    if (!ConfirmDiscard())
+        return;
+    m_host.SetSaveOnExit(FALSE);
+    m_host.OnAppExit();
+}

@@ -1,0 +1,93 @@
+// The single document: the remap list being edited (the registry's list at
+// start-up), the edited flag, the Edit menu's commands, the lost-key check
+// and, through CExitFlow, what happens to the list when the program ends.
+//
+// The lost-key check runs over the keys of the remapped keyboard, which the
+// document takes from its first view: that view implements IRemapKeyboard.
+#pragma once
+
+#include <string>
+
+#include "app/framework/document.h"
+#include "model/exit_flow.h"
+#include "model/keyboard_services.h"
+#include "model/registry.h"
+#include "model/remap_pair.h"
+#include "model/restart_service.h"
+#include "model/scancode_map_store.h"
+#include "model/velloric_host.h"
+
+// Set when the list has been edited since it was loaded; decides whether the
+// program writes at exit. Separate from the framework's modified flag, which
+// stays clear so the framework never asks to save a file.
+extern BOOL g_bEdited;
+// The first new document reads the registry; every later one starts empty.
+extern BOOL g_bFirstLoad;
+
+class CVelloricDoc : public CDocument
+{
+public:
+    enum
+    {
+        CMD_REMOVE_ALL = 32772,
+        CMD_RESTORE = 32775,
+        CMD_CANCEL = 32776,
+        CMD_CHECK_INTEGRITY = 32779,
+        CMD_FILE_SAVE = 57603,
+
+        STR_CURRENT_SETTING = 1004,
+        STR_CHECK_PASSED = 1016,
+        STR_CONFIRM_CLEAR = 1018,
+        STR_CONFIRM_RESTORE = 1019
+    };
+
+    CVelloricDoc(IRegistry& registry, IKeyboardServices& keyboard, IRestartService& restart,
+                 IVelloricHost& host);
+
+    // The list has no file form.
+    void Serialize() override {}
+    BOOL OnNewDocument() override;
+    BOOL OnOpenDocument(const char* pszPathName) override;
+    BOOL CanCloseFrame() override;
+    // Title string 1004; bClearPath also forgets the path name.
+    virtual void SetCurrentTitle(BOOL bClearPath);
+
+    // Edits from the keyboard view; each sets g_bEdited.
+    void AddMapping(WORD wPhysical, WORD wProduced);
+    BOOL RemoveMapping(WORD wPhysical);
+    void SetEdited();
+
+    // One walk over the list at a time (the store's cursor).
+    void GetStartPosition();
+    CRemapPair& GetNextPair(CRemapPair& pair);
+    int GetMappingCount() const;
+
+    // Appends the lost-key report to *pstrText; 0, MB_ICONEXCLAMATION or MB_ICONHAND.
+    UINT CheckIntegrity(std::string* pstrText);
+
+    CExitFlow::EConfirmWrite ConfirmWrite() { return m_exitFlow.ConfirmWrite(); }
+    BOOL WriteRegistry() { return m_exitFlow.WriteRegistry(); }
+    void RestartWindows() { m_exitFlow.RestartWindows(); }
+    BOOL ConfirmDiscard() { return m_exitFlow.ConfirmDiscard(); }
+
+    BOOL OnCmdMsg(UINT nID, CCmdUI* pCmdUI) override;
+
+    CScancodeMapStore m_store;
+
+protected:
+    void OnRestore(UINT nID);
+    void OnUpdateRestore(CCmdUI* pCmdUI);
+    void OnCheckIntegrity(UINT nID);
+    void OnUpdateCheckIntegrity(CCmdUI* pCmdUI);
+    void OnRemoveAll(UINT nID);
+    void OnUpdateRemoveAll(CCmdUI* pCmdUI);
+    void OnFileSave(UINT nID);
+    void OnCancel(UINT nID);
+
+private:
+    static const TCommandEntry<CVelloricDoc> s_commands[];
+
+    IKeyboardServices& m_keyboard;
+    IVelloricHost& m_host;
+    CExitFlow m_exitFlow;
+};
