@@ -73,7 +73,7 @@ BOOL CFrameWnd::LoadFrame(UINT nIDResource, ViewFactory viewFactory, CDocument* 
 BOOL CFrameWnd::PreCreateWindow(CREATESTRUCTA& cs)
 {
     HICON hIcon = ::LoadIconA(::GetModuleHandleA(NULL), MAKEINTRESOURCEA(m_nIDResource));
-    if (!CWnd::RegisterClass(s_szFrameClass, CS_DBLCLKS, hIcon, (HBRUSH)(COLOR_WINDOW + 1)))
+    if (!CWnd::RegisterWindowClass(s_szFrameClass, CS_DBLCLKS, hIcon, (HBRUSH)(COLOR_WINDOW + 1)))
         return FALSE;
     cs.lpszClass = s_szFrameClass;
     return TRUE;

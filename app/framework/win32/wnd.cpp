@@ -20,7 +20,7 @@ CWnd* CWnd::FromHandle(HWND hWnd)
     return hWnd ? (CWnd*)::GetPropA(hWnd, s_szProp) : nullptr;
 }
 
-BOOL CWnd::RegisterClass(const char* pszClass, UINT nStyle, HICON hIcon, HBRUSH hBackground)
+BOOL CWnd::RegisterWindowClass(const char* pszClass, UINT nStyle, HICON hIcon, HBRUSH hBackground)
 {
     HINSTANCE hInstance = ::GetModuleHandleA(NULL);
     WNDCLASSA wc;

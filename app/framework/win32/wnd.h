@@ -15,7 +15,7 @@ public:
     static CWnd* FromHandle(HWND hWnd);
 
     // Registers pszClass (once per process) with the trampoline as its procedure.
-    static BOOL RegisterClass(const char* pszClass, UINT nStyle, HICON hIcon, HBRUSH hBackground);
+    static BOOL RegisterWindowClass(const char* pszClass, UINT nStyle, HICON hIcon, HBRUSH hBackground);
     BOOL CreateEx(DWORD dwExStyle, const char* pszClass, const char* pszTitle, DWORD dwStyle,
                   int x, int y, int cx, int cy, HWND hParent, HMENU hMenu);
     // Adopts a window made elsewhere (a dialog), so its messages reach this object.
