@@ -1,146 +1,15 @@
 #include <gtest/gtest.h>
 
-#include <map>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "model/key_table.h"
-#include "model/remap_keyboard.h"
-#include "model/velloric_doc.h"
-#include "tests/support/fake_keyboard.h"
-#include "tests/support/fake_registry.h"
-#include "tests/support/fake_restart_service.h"
-#include "tests/support/velloric_strings.h"
+#include "tests/support/doc_fixture.h"
 
 namespace
 {
-const char LAYOUT_KEY[] = "HKLM\\SYSTEM\\CurrentControlSet\\Control\\Keyboard Layout";
-const char VALUE[] = "Scancode Map";
-const char JA_DANGER[] = "\n！！！危険！！！\n\nCtrl または Alt または Del キーが失われ、\n"
-                         "NT にログインできなくなる可能性があります。";
-
-typedef std::vector<std::pair<WORD, WORD>> PairList;
-
-std::vector<BYTE> MapBytes(const PairList& pairs)
+struct ExitFlowTest : CDocFixture
 {
-    std::vector<BYTE> bytes(8, 0);
-    DWORD dwCount = (DWORD)pairs.size() + 1;
-    for (int i = 0; i < 4; ++i)
-        bytes.push_back((BYTE)(dwCount >> (8 * i)));
-    for (const auto& pair : pairs)
-    {
-        bytes.push_back((BYTE)pair.second);
-        bytes.push_back((BYTE)(pair.second >> 8));
-        bytes.push_back((BYTE)pair.first);
-        bytes.push_back((BYTE)(pair.first >> 8));
-    }
-    bytes.insert(bytes.end(), 4, 0);
-    return bytes;
-}
-
-// The remapped keyboard as the view keeps it: every key of the 101-key table,
-// in table order, producing what the document's list says.
-class CFakeRemapView : public IDocumentView, public IRemapKeyboard
-{
-public:
-    explicit CFakeRemapView(CVelloricDoc& doc) : m_doc(doc) { m_doc.AddView(this); }
-    ~CFakeRemapView() override { m_doc.RemoveView(this); }
-
-    void OnUpdate(IDocumentView* pSender, long lHint) override { ++m_nUpdates; }
-    void GetRemappedKeys(std::vector<CRemappedKey>* pKeys) override
-    {
-        std::map<WORD, WORD> produced;
-        CRemapPair pair;
-        m_doc.GetStartPosition();
-        while (!m_doc.GetNextPair(pair).IsNull())
-            produced[pair.wPhysical] = pair.wProduced;
-        const CKeyTableEntry* pEntries = CKeyTable::GetEntries();
-        for (int i = 0; i < CKeyTable::GetCount(FALSE); ++i)
-        {
-            WORD wScancode = ScancodeFromTableCode(pEntries[i].wTableCode);
-            auto it = produced.find(wScancode);
-            pKeys->push_back(CRemappedKey{wScancode, pEntries[i].wTableCode,
-                                          it == produced.end() ? (WORD)0 : it->second});
-        }
-    }
-
-    int m_nUpdates = 0;
-
-private:
-    CVelloricDoc& m_doc;
-};
-
-class CFakeHost : public IVelloricHost
-{
-public:
-    void OnFileNew() override
-    {
-        m_calls.push_back("OnFileNew");
-        m_pDoc->OnNewDocument();
-        m_pDoc->UpdateAllViews(nullptr, 0);
-    }
-    void OnAppExit() override
-    {
-        m_calls.push_back("OnAppExit");
-        m_closeResults.push_back(m_pDoc->CanCloseFrame());
-    }
-    BOOL GetSaveOnExit() override { return m_bSaveOnExit; }
-    void SetSaveOnExit(BOOL bSaveOnExit) override
-    {
-        m_calls.push_back(bSaveOnExit ? "SetSaveOnExit(TRUE)" : "SetSaveOnExit(FALSE)");
-        m_bSaveOnExit = bSaveOnExit;
-    }
-
-    CVelloricDoc* m_pDoc = nullptr;
-    BOOL m_bSaveOnExit = TRUE;
-    std::vector<std::string> m_calls;
-    std::vector<BOOL> m_closeResults;
-};
-
-struct ExitFlowTest : ::testing::Test
-{
-    CFakeRegistry registry;
-    CFakeKeyboard keyboard;
-    CFakeRestartService restart;
-    CFakeHost host;
-    CFakeStrings strings;
-    CScriptedMessageBoxes boxes{&strings};
-    CVelloricDoc doc{registry, keyboard, restart, host};
-    CFakeRemapView view{doc};
-
-    ExitFlowTest()
-    {
-        g_bEdited = FALSE;
-        g_bFirstLoad = TRUE;
-        FillJapaneseStrings(&strings);
-        host.m_pDoc = &doc;
-    }
-
-    void PutRegistryList(const PairList& pairs)
-    {
-        registry.Put(LAYOUT_KEY, VALUE, REG_BINARY, MapBytes(pairs));
-    }
-
-    PairList List()
-    {
-        PairList pairs;
-        CRemapPair pair;
-        doc.GetStartPosition();
-        while (!doc.GetNextPair(pair).IsNull())
-            pairs.push_back(std::make_pair(pair.wPhysical, pair.wProduced));
-        return pairs;
-    }
-
-    int RegistryCalls(const std::string& strPrefix)
-    {
-        int n = 0;
-        for (const std::string& strLine : registry.m_log)
-            if (strLine.compare(0, strPrefix.size(), strPrefix) == 0)
-                ++n;
-        return n;
-    }
-
     // Start-up with the registry's list, then the user's edits.
     void Start(const PairList& registryList)
     {
@@ -149,7 +18,14 @@ struct ExitFlowTest : ::testing::Test
         doc.OnNewDocument();
     }
 
-    std::vector<BYTE> RegistryBytes() { return registry.Get(LAYOUT_KEY, VALUE).bytes; }
+    // Nothing written or deleted and no restart: the value still holds registryList.
+    void ExpectRegistryLeftAlone(const PairList& registryList)
+    {
+        EXPECT_EQ(0, RegistryCalls("SetValue"));
+        EXPECT_EQ(0, RegistryCalls("DeleteValue"));
+        EXPECT_EQ(ScancodeMapBytes(registryList), RegistryBytes());
+        EXPECT_TRUE(restart.m_calls.empty());
+    }
 
     void ExpectBoxes(const std::vector<std::pair<std::string, UINT>>& expected)
     {
@@ -184,10 +60,7 @@ TEST_F(ExitFlowTest, SaveAndExit_Unedited_ClosesSilently_AndLeavesRegistryAlone)
     Start({{0x3A, 0x1D}});
     EXPECT_EQ(TRUE, doc.CanCloseFrame());
     EXPECT_TRUE(boxes.m_shown.empty());
-    EXPECT_EQ(0, RegistryCalls("SetValue"));
-    EXPECT_EQ(0, RegistryCalls("DeleteValue"));
-    EXPECT_EQ(MapBytes({{0x3A, 0x1D}}), RegistryBytes());
-    EXPECT_TRUE(restart.m_calls.empty());
+    ExpectRegistryLeftAlone({{0x3A, 0x1D}});
 }
 
 // --- save and exit with edits -------------------------------------------------
@@ -215,7 +88,7 @@ TEST_F(ExitFlowTest, SaveAndExit_Yes_WritesThenRestarts_AndCloses)
     boxes.Answer({IDYES});
     EXPECT_EQ(TRUE, doc.CanCloseFrame());
     ExpectBoxes({{RESTART, RESTART_TYPE}});
-    EXPECT_EQ(MapBytes({{0xE038, 0xE038}}), RegistryBytes());
+    EXPECT_EQ(ScancodeMapBytes({{0xE038, 0xE038}}), RegistryBytes());
     EXPECT_EQ(RESTART_CALLS, restart.m_calls);
 }
 
@@ -227,7 +100,7 @@ TEST_F(ExitFlowTest, SaveAndExit_CancelAtRestartQuestion_KeepsWindow_WritesNothi
     EXPECT_EQ(FALSE, doc.CanCloseFrame());
     ExpectBoxes({{RESTART, RESTART_TYPE}});
     EXPECT_EQ(0, RegistryCalls("SetValue"));
-    EXPECT_EQ(MapBytes({{0x3A, 0x1D}}), RegistryBytes());
+    EXPECT_EQ(ScancodeMapBytes({{0x3A, 0x1D}}), RegistryBytes());
     EXPECT_EQ((PairList{{0x1D, 0x3A}, {0x3A, 0x1D}}), List());
     EXPECT_EQ(TRUE, g_bEdited);
     EXPECT_TRUE(restart.m_calls.empty());
@@ -242,7 +115,7 @@ TEST_F(ExitFlowTest, SaveAndExit_LostCtrl_WarnsWithDangerAndTail_ThenAsksRestart
     ExpectBoxes({{std::string("\"Ctrl\" キーが失われます\n") + JA_DANGER + WRITE_TAIL,
                   MB_OKCANCEL | MB_ICONHAND},
                  {RESTART, RESTART_TYPE}});
-    EXPECT_EQ(MapBytes({{0x1D, 0x3A}}), RegistryBytes());
+    EXPECT_EQ(ScancodeMapBytes({{0x1D, 0x3A}}), RegistryBytes());
 }
 
 TEST_F(ExitFlowTest, SaveAndExit_LostOrdinaryKey_WarnsWithExclamation_WithoutDanger)
@@ -275,7 +148,7 @@ TEST_F(ExitFlowTest, SaveAndExit_CancelAtWarning_KeepsEdits_AndTheNextSaveAsksAg
     ASSERT_EQ(3u, boxes.m_shown.size());
     EXPECT_EQ(boxes.m_shown[0].strText, boxes.m_shown[1].strText);
     EXPECT_EQ(RESTART, boxes.m_shown[2].strText);
-    EXPECT_EQ(MapBytes({{0x1D, 0x3A}, {0x10, 0x11}}), RegistryBytes());
+    EXPECT_EQ(ScancodeMapBytes({{0x1D, 0x3A}, {0x10, 0x11}}), RegistryBytes());
 }
 
 TEST_F(ExitFlowTest, SaveAndExit_AfterRemoveAll_DeletesTheValue_WithoutWarning)
@@ -310,7 +183,7 @@ TEST_F(ExitFlowTest, SaveAndExit_KeepsMappingsToZero_AndKeysOffTheKeyboard)
     boxes.Answer({IDNO});
     EXPECT_EQ(TRUE, doc.CanCloseFrame());
     ExpectBoxes({{RESTART, RESTART_TYPE}});
-    EXPECT_EQ(MapBytes({{0x1D, 0x0000}, {0x3A, 0x3A}, {0x0059, 0x3A}}), RegistryBytes());
+    EXPECT_EQ(ScancodeMapBytes({{0x1D, 0x0000}, {0x3A, 0x3A}, {0x0059, 0x3A}}), RegistryBytes());
 }
 
 // --- cancel and the close box --------------------------------------------------
@@ -334,10 +207,7 @@ TEST_F(ExitFlowTest, Cancel_Edited_Ok_ClosesWithoutWriting)
     ExpectBoxes({{DISCARD, DISCARD_TYPE}});
     EXPECT_EQ((std::vector<std::string>{"SetSaveOnExit(FALSE)", "OnAppExit"}), host.m_calls);
     EXPECT_EQ(std::vector<BOOL>{TRUE}, host.m_closeResults);
-    EXPECT_EQ(0, RegistryCalls("SetValue"));
-    EXPECT_EQ(0, RegistryCalls("DeleteValue"));
-    EXPECT_EQ(MapBytes({{0x3A, 0x1D}}), RegistryBytes());
-    EXPECT_TRUE(restart.m_calls.empty());
+    ExpectRegistryLeftAlone({{0x3A, 0x1D}});
 }
 
 TEST_F(ExitFlowTest, Cancel_Edited_Cancel_KeepsTheWindow)
@@ -398,7 +268,7 @@ TEST_F(ExitFlowTest, WriteFails_KeepsWindowAndList_AndDoesNotRestart)
     EXPECT_TRUE(restart.m_calls.empty());
     EXPECT_EQ((PairList{{0x1D, 0x3A}, {0x3A, 0x1D}}), List());
     EXPECT_EQ(TRUE, g_bEdited);
-    EXPECT_EQ(MapBytes({{0x3A, 0x1D}}), RegistryBytes());
+    EXPECT_EQ(ScancodeMapBytes({{0x3A, 0x1D}}), RegistryBytes());
 }
 
 TEST_F(ExitFlowTest, WriteFails_ThenCancel_LeavesWithoutWriting)
@@ -546,5 +416,5 @@ TEST_F(ExitFlowTest, SaveAndExit_Yes_RestartErrorsFollowTheWrite_AndTheWindowClo
     EXPECT_EQ(TRUE, doc.CanCloseFrame());
     ExpectBoxes({{RESTART, RESTART_TYPE},
                  {"Error ExitWindows Error #1314", MB_OK | MB_ICONEXCLAMATION}});
-    EXPECT_EQ(MapBytes({{0x1D, 0x3A}, {0x3A, 0x1D}}), RegistryBytes());
+    EXPECT_EQ(ScancodeMapBytes({{0x1D, 0x3A}, {0x3A, 0x1D}}), RegistryBytes());
 }

@@ -22,6 +22,19 @@ Applied Apply(const std::string& strName)
     return result;
 }
 
+// A name that takes no alias: shown as strShown, and no alias comes back.
+void ExpectNoAlias(const std::string& strName, const std::string& strShown)
+{
+    Applied applied = Apply(strName);
+    EXPECT_EQ(strShown, applied.strText) << strName;
+    EXPECT_EQ(nullptr, applied.pAlias) << strName;
+}
+
+void ExpectNoAlias(const std::string& strName)
+{
+    ExpectNoAlias(strName, strName);
+}
+
 std::string Char(unsigned char ch)
 {
     return std::string(1, (char)ch);
@@ -59,57 +72,41 @@ TEST(ApplyKeyNameAlias, KeypadDigit_DropsDebugSuffix)
 
 TEST(ApplyKeyNameAlias, KeypadEnter_LosesPrefix_WithoutAlias)
 {
-    Applied applied = Apply("Num Enter");
-    EXPECT_EQ("Enter", applied.strText);
-    EXPECT_EQ(nullptr, applied.pAlias);
+    ExpectNoAlias("Num Enter", "Enter");
 }
 
 TEST(ApplyKeyNameAlias, KeypadSigns_LosePrefix_WithoutAlias)
 {
-    EXPECT_EQ("/", Apply("Num /").strText);
-    EXPECT_EQ("*", Apply("Num *").strText);
-    EXPECT_EQ("-", Apply("Num -").strText);
-    EXPECT_EQ("+", Apply("Num +").strText);
-    EXPECT_EQ(".", Apply("Num .").strText);
-    EXPECT_EQ(nullptr, Apply("Num /").pAlias);
+    for (const char* pszSign : {"/", "*", "-", "+", "."})
+        ExpectNoAlias(std::string("Num ") + pszSign, pszSign);
 }
 
 TEST(ApplyKeyNameAlias, KeypadSign_KeepsDebugSuffix)
 {
-    Applied applied = Apply("Num / 0135 e035");
-    EXPECT_EQ("/ 0135 e035", applied.strText);
-    EXPECT_EQ(nullptr, applied.pAlias);
+    ExpectNoAlias("Num / 0135 e035", "/ 0135 e035");
 }
 
 TEST(ApplyKeyNameAlias, KeypadEnterWithSuffix_IsNotAKeypadName)
 {
-    Applied applied = Apply("Num Enter 011c e01c");
-    EXPECT_EQ("Num Enter 011c e01c", applied.strText);
-    EXPECT_EQ(nullptr, applied.pAlias);
+    ExpectNoAlias("Num Enter 011c e01c");
 }
 
 TEST(ApplyKeyNameAlias, NumLockAndNumDel_StayAsTheyAre)
 {
-    EXPECT_EQ("Num Lock", Apply("Num Lock").strText);
-    EXPECT_EQ(nullptr, Apply("Num Lock").pAlias);
-    EXPECT_EQ("Num Del", Apply("Num Del").strText);
-    EXPECT_EQ(nullptr, Apply("Num Del").pAlias);
+    ExpectNoAlias("Num Lock");
+    ExpectNoAlias("Num Del");
 }
 
 TEST(ApplyKeyNameAlias, ShortNumNames_AreNotChanged)
 {
     for (const char* pszName : {"Num", "Num ", "Num7", "Nu", ""})
-    {
-        Applied applied = Apply(pszName);
-        EXPECT_EQ(pszName, applied.strText);
-        EXPECT_EQ(nullptr, applied.pAlias);
-    }
+        ExpectNoAlias(pszName);
 }
 
 TEST(ApplyKeyNameAlias, PrefixIsCaseSensitive)
 {
-    EXPECT_EQ("num 7", Apply("num 7").strText);
-    EXPECT_EQ("NUM 7", Apply("NUM 7").strText);
+    ExpectNoAlias("num 7");
+    ExpectNoAlias("NUM 7");
 }
 
 // The alias table
@@ -154,11 +151,7 @@ TEST(ApplyKeyNameAlias, LookupIsExact)
 {
     for (const char* pszName : {"caps lock", "Caps Lock ", " Caps Lock", "Left 014b e04b", "left",
                                 "Del", "Page Up", "Num Lock"})
-    {
-        Applied applied = Apply(pszName);
-        EXPECT_EQ(pszName, applied.strText);
-        EXPECT_EQ(nullptr, applied.pAlias) << pszName;
-    }
+        ExpectNoAlias(pszName);
 }
 
 TEST(ApplyKeyNameAlias, ReturnsTheSameAliasEveryTime)
@@ -171,8 +164,7 @@ TEST(ApplyKeyNameAlias, ReturnsTheSameAliasEveryTime)
 TEST(ApplyKeyNameAlias, DoubleByteNames_PassUnchanged)
 {
     const std::string strHenkan = "\x95\xCF\x8A\xB7";
-    EXPECT_EQ(strHenkan, Apply(strHenkan).strText);
-    EXPECT_EQ(nullptr, Apply(strHenkan).pAlias);
+    ExpectNoAlias(strHenkan);
 }
 
 // GetKeyName

@@ -1,42 +1,21 @@
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <string>
 #include <vector>
 
 #include "model/scancode_map_codec.h"
+#include "tests/support/scancode_map_bytes.h"
 
 namespace
 {
 typedef std::vector<BYTE> Bytes;
-
-void AppendDword(Bytes& bytes, DWORD dw)
-{
-    for (int i = 0; i < 4; ++i)
-        bytes.push_back((BYTE)(dw >> (8 * i)));
-}
-
-// A value with version and flags 0, the given count, then the given words.
-Bytes MakeValue(DWORD dwCount, std::initializer_list<DWORD> words)
-{
-    Bytes bytes;
-    AppendDword(bytes, 0);
-    AppendDword(bytes, 0);
-    AppendDword(bytes, dwCount);
-    for (DWORD dw : words)
-        AppendDword(bytes, dw);
-    return bytes;
-}
 
 class CListSink : public IRemapPairSink
 {
 public:
     void Add(const CRemapPair& pair) override
     {
-        char sz[16];
-        std::snprintf(sz, sizeof sz, "%s%04X:%04X", m_str.empty() ? "" : " ", pair.wPhysical,
-                      pair.wProduced);
-        m_str += sz;
+        AppendPairText(m_str, pair);
     }
     std::string m_str; // "PHYS:PROD PHYS:PROD ..." in the order given
 };
@@ -96,7 +75,7 @@ TEST(ScancodeMapDecode, ReadsTheThreeImages)
 {
     EXPECT_EQ("003A:001D",
               Decode({0, 0, 0, 0, 0, 0, 0, 0, 2, 0, 0, 0, 0x1D, 0, 0x3A, 0, 0, 0, 0, 0}));
-    EXPECT_EQ("E038:001D", Decode(MakeValue(2, {0xE038001D, 0})));
+    EXPECT_EQ("E038:001D", Decode(ScancodeMapValue(2, {0xE038001D, 0})));
     EXPECT_EQ("", Decode({0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0}));
 }
 
@@ -106,7 +85,7 @@ TEST(ScancodeMapDecode, KeepsValueOrder_AndDuplicates)
 {
     // Duplicates are the store's business: the decoder gives every entry.
     EXPECT_EQ("0010:0001 001D:0002 0010:0003",
-              Decode(MakeValue(4, {0x00100001, 0x001D0002, 0x00100003, 0})));
+              Decode(ScancodeMapValue(4, {0x00100001, 0x001D0002, 0x00100003, 0})));
 }
 
 TEST(ScancodeMapDecode, CountOfOneOrLess_MeansNoMappings)
@@ -115,14 +94,14 @@ TEST(ScancodeMapDecode, CountOfOneOrLess_MeansNoMappings)
     for (DWORD dwCount : counts)
     {
         int nGiven = -1;
-        EXPECT_EQ("", Decode(MakeValue(dwCount, {0x003A001D, 0}), &nGiven)) << dwCount;
+        EXPECT_EQ("", Decode(ScancodeMapValue(dwCount, {0x003A001D, 0}), &nGiven)) << dwCount;
         EXPECT_EQ(0, nGiven);
     }
 }
 
 TEST(ScancodeMapDecode, IgnoresVersionFlagsAndTerminator)
 {
-    Bytes bytes = MakeValue(2, {0x003A001D, 0xDEADBEEF});
+    Bytes bytes = ScancodeMapValue(2, {0x003A001D, 0xDEADBEEF});
     bytes[0] = 0x7F;
     bytes[5] = 0x55;
     EXPECT_EQ("003A:001D", Decode(bytes));
@@ -130,7 +109,7 @@ TEST(ScancodeMapDecode, IgnoresVersionFlagsAndTerminator)
 
 TEST(ScancodeMapDecode, ValueShorterThanHeader_HasNoMappings)
 {
-    Bytes bytes = MakeValue(2, {0x003A001D});
+    Bytes bytes = ScancodeMapValue(2, {0x003A001D});
     EXPECT_EQ("", Decode(Bytes(bytes.begin(), bytes.begin() + 11)));
     EXPECT_EQ("", Decode(Bytes()));
     CListSink sink;
@@ -139,9 +118,9 @@ TEST(ScancodeMapDecode, ValueShorterThanHeader_HasNoMappings)
 
 TEST(ScancodeMapDecode, CountBeyondData_TakesOnlyTheWholeEntriesReturned)
 {
-    EXPECT_EQ("", Decode(MakeValue(3, {})));
-    EXPECT_EQ("003A:001D 001D:003A", Decode(MakeValue(100, {0x003A001D, 0x001D003A})));
-    Bytes bytes = MakeValue(100, {0x003A001D, 0x001D003A});
+    EXPECT_EQ("", Decode(ScancodeMapValue(3, {})));
+    EXPECT_EQ("003A:001D 001D:003A", Decode(ScancodeMapValue(100, {0x003A001D, 0x001D003A})));
+    Bytes bytes = ScancodeMapValue(100, {0x003A001D, 0x001D003A});
     bytes.resize(bytes.size() - 1); // a torn last entry is not taken
     EXPECT_EQ("003A:001D", Decode(bytes));
 }
@@ -149,7 +128,7 @@ TEST(ScancodeMapDecode, CountBeyondData_TakesOnlyTheWholeEntriesReturned)
 TEST(ScancodeMapDecode, HugeCount_IsClampedToTheImage)
 {
     // 4096 bytes hold 1021 entries; a longer buffer is not read beyond the image.
-    Bytes bytes = MakeValue(0x7FFFFFFF, {});
+    Bytes bytes = ScancodeMapValue(0x7FFFFFFF, {});
     for (DWORD i = 1; bytes.size() < 8192; ++i)
         AppendDword(bytes, (i << 16) | 0x1D);
     int nGiven = 0;
@@ -163,37 +142,37 @@ TEST(ScancodeMapDecode, SkipsNullEntry_ButKeepsOtherPhysicalZeroEntries)
 {
     int nGiven = 0;
     EXPECT_EQ("0000:001D 003A:001D",
-              Decode(MakeValue(4, {0x0000001D, 0x00000000, 0x003A001D, 0}), &nGiven));
+              Decode(ScancodeMapValue(4, {0x0000001D, 0x00000000, 0x003A001D, 0}), &nGiven));
     EXPECT_EQ(2, nGiven);
 }
 
 TEST(ScancodeMapDecode, CountOneTooHigh_TurnsTerminatorIntoSkippedNullEntry)
 {
-    EXPECT_EQ("003A:001D", Decode(MakeValue(3, {0x003A001D, 0})));
+    EXPECT_EQ("003A:001D", Decode(ScancodeMapValue(3, {0x003A001D, 0})));
 }
 
 TEST(ScancodeMapDecode, ProducedZero_IsAnOrdinaryEntry)
 {
-    EXPECT_EQ("003A:0000", Decode(MakeValue(2, {0x003A0000, 0})));
+    EXPECT_EQ("003A:0000", Decode(ScancodeMapValue(2, {0x003A0000, 0})));
 }
 
 // ---- Encoding ------------------------------------------------------------
 
 TEST(ScancodeMapEncode, WritesPairsInTheOrderGiven_WithVersionAndFlagsZero)
 {
-    EXPECT_EQ(MakeValue(4, {0xE038001D, 0x001D0000, 0x003A001D, 0}),
+    EXPECT_EQ(ScancodeMapValue(4, {0xE038001D, 0x001D0000, 0x003A001D, 0}),
               Encode({CRemapPair(0xE038, 0x001D), CRemapPair(0x001D, 0), CRemapPair(0x003A, 0x001D)}));
 }
 
 TEST(ScancodeMapEncode, StopsAtFirstNullPair_WithCountMatchingEntriesWritten)
 {
-    EXPECT_EQ(MakeValue(2, {0x003A001D, 0}),
+    EXPECT_EQ(ScancodeMapValue(2, {0x003A001D, 0}),
               Encode({CRemapPair(0x003A, 0x001D), CRemapPair(), CRemapPair(0x001D, 0x003A)}));
 }
 
 TEST(ScancodeMapEncode, KeepsPhysicalZeroWithProducedCode)
 {
-    EXPECT_EQ(MakeValue(2, {0x0000001D, 0}), Encode({CRemapPair(0x0000, 0x001D)}));
+    EXPECT_EQ(ScancodeMapValue(2, {0x0000001D, 0}), Encode({CRemapPair(0x0000, 0x001D)}));
 }
 
 TEST(ScancodeMapEncode, FillsTheImageWith1020Mappings_AndRefuses1021)

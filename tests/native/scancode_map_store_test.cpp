@@ -1,13 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "model/scancode_map_store.h"
 #include "tests/support/fake_registry.h"
+#include "tests/support/scancode_map_bytes.h"
 #include "tests/support/scripted_message_boxes.h"
 
 namespace
@@ -18,39 +18,6 @@ const char kKey[] = "HKLM\\SYSTEM\\CurrentControlSet\\Control\\Keyboard Layout";
 const char kValue[] = "Scancode Map";
 const char kCreateLine[] =
     "CreateKey HKLM\\SYSTEM\\CurrentControlSet\\Control\\Keyboard Layout options=0 access=0x2001f";
-
-void AppendDword(Bytes& bytes, DWORD dw)
-{
-    for (int i = 0; i < 4; ++i)
-        bytes.push_back((BYTE)(dw >> (8 * i)));
-}
-
-Bytes MakeValue(DWORD dwCount, std::initializer_list<DWORD> words)
-{
-    Bytes bytes;
-    AppendDword(bytes, 0);
-    AppendDword(bytes, 0);
-    AppendDword(bytes, dwCount);
-    for (DWORD dw : words)
-        AppendDword(bytes, dw);
-    return bytes;
-}
-
-// The list as a walk gives it: "PHYS:PROD PHYS:PROD ...".
-std::string Walk(CScancodeMapStore& store)
-{
-    std::string str;
-    store.GetStartPosition();
-    CRemapPair pair;
-    while (!store.GetNext(pair).IsNull())
-    {
-        char sz[16];
-        std::snprintf(sz, sizeof sz, "%s%04X:%04X", str.empty() ? "" : " ", pair.wPhysical,
-                      pair.wProduced);
-        str += sz;
-    }
-    return str;
-}
 
 struct ScancodeMapStoreTest : ::testing::Test
 {
@@ -89,7 +56,7 @@ TEST_F(ScancodeMapStoreTest, Open_CreatesKeyUnderLocalMachine_ForReadAndWrite)
 
 TEST_F(ScancodeMapStoreTest, Open_CalledAgain_OpensTheKeyOnlyOnce)
 {
-    PutValue(MakeValue(2, {0x003A001D, 0}));
+    PutValue(ScancodeMapValue(2, {0x003A001D, 0}));
     EXPECT_TRUE(store->Open());
     EXPECT_TRUE(store->Open());
     EXPECT_TRUE(store->Delete());
@@ -110,7 +77,7 @@ TEST_F(ScancodeMapStoreTest, Open_TriesAgain_AfterAFailure)
 
 TEST_F(ScancodeMapStoreTest, KeepsKeyOpenUntilDestroyed_ThenClosesItOnce)
 {
-    PutValue(MakeValue(2, {0x003A001D, 0}));
+    PutValue(ScancodeMapValue(2, {0x003A001D, 0}));
     ASSERT_TRUE(store->Open());
     EXPECT_TRUE(store->Read());
     EXPECT_TRUE(store->Write());
@@ -131,7 +98,7 @@ TEST_F(ScancodeMapStoreTest, NeverOpened_ClosesNothing)
 
 TEST_F(ScancodeMapStoreTest, ReadAndWrite_DoNotOpenTheKeyThemselves)
 {
-    PutValue(MakeValue(2, {0x003A001D, 0}));
+    PutValue(ScancodeMapValue(2, {0x003A001D, 0}));
     store->SetAt(0x001D, 0x003A);
     EXPECT_FALSE(store->Read());
     EXPECT_EQ(0, store->GetCount());
@@ -139,12 +106,12 @@ TEST_F(ScancodeMapStoreTest, ReadAndWrite_DoNotOpenTheKeyThemselves)
     EXPECT_FALSE(store->Write());
     ExpectCannotWriteBox();
     EXPECT_TRUE(registry.m_log.empty());
-    EXPECT_EQ(MakeValue(2, {0x003A001D, 0}), StoredBytes());
+    EXPECT_EQ(ScancodeMapValue(2, {0x003A001D, 0}), StoredBytes());
 }
 
 TEST_F(ScancodeMapStoreTest, OpenFailure_MakesReadFail_AndWriteShowCannotWrite)
 {
-    PutValue(MakeValue(2, {0x003A001D, 0}));
+    PutValue(ScancodeMapValue(2, {0x003A001D, 0}));
     registry.m_lCreateError = ERROR_ACCESS_DENIED;
     EXPECT_FALSE(store->Open());
     EXPECT_FALSE(store->Read());
@@ -160,21 +127,21 @@ TEST_F(ScancodeMapStoreTest, OpenFailure_MakesReadFail_AndWriteShowCannotWrite)
 
 TEST_F(ScancodeMapStoreTest, Read_QueriesScancodeMapWithA4096ByteBuffer)
 {
-    PutValue(MakeValue(2, {0x003A001D, 0}));
+    PutValue(ScancodeMapValue(2, {0x003A001D, 0}));
     ASSERT_TRUE(store->Open());
     EXPECT_TRUE(store->Read());
     EXPECT_EQ((std::vector<std::string>{kCreateLine, "QueryValue Scancode Map size=4096"}),
               registry.m_log);
-    EXPECT_EQ("003A:001D", Walk(*store));
+    EXPECT_EQ("003A:001D", WalkText(*store));
 }
 
 TEST_F(ScancodeMapStoreTest, Read_ReplacesTheListInMemory)
 {
-    PutValue(MakeValue(3, {0xE038001D, 0x003A001D, 0}));
+    PutValue(ScancodeMapValue(3, {0xE038001D, 0x003A001D, 0}));
     ASSERT_TRUE(store->Open());
     store->SetAt(0x0001, 0x0002);
     EXPECT_TRUE(store->Read());
-    EXPECT_EQ("E038:001D 003A:001D", Walk(*store));
+    EXPECT_EQ("E038:001D 003A:001D", WalkText(*store));
 }
 
 TEST_F(ScancodeMapStoreTest, Read_CountOfOneOrLess_IsAnEmptyListAndSuccess)
@@ -183,7 +150,7 @@ TEST_F(ScancodeMapStoreTest, Read_CountOfOneOrLess_IsAnEmptyListAndSuccess)
     const DWORD counts[] = {0, 1, 0xFFFFFFFF};
     for (DWORD dwCount : counts)
     {
-        PutValue(MakeValue(dwCount, {0x003A001D, 0}));
+        PutValue(ScancodeMapValue(dwCount, {0x003A001D, 0}));
         store->SetAt(0x0001, 0x0002);
         EXPECT_TRUE(store->Read()) << dwCount;
         EXPECT_EQ(0, store->GetCount()) << dwCount;
@@ -193,19 +160,16 @@ TEST_F(ScancodeMapStoreTest, Read_CountOfOneOrLess_IsAnEmptyListAndSuccess)
 TEST_F(ScancodeMapStoreTest, Read_RepeatedPhysicalCode_LaterProducedWins_InFirstPlace)
 {
     // 0x10 and 0x1D share a bucket; had 0x10 moved on its repeat it would come first.
-    PutValue(MakeValue(4, {0x00100001, 0x001D0002, 0x00100003, 0}));
+    PutValue(ScancodeMapValue(4, {0x00100001, 0x001D0002, 0x00100003, 0}));
     ASSERT_TRUE(store->Open());
     EXPECT_TRUE(store->Read());
     EXPECT_EQ(2, store->GetCount());
-    EXPECT_EQ("001D:0002 0010:0003", Walk(*store));
+    EXPECT_EQ("001D:0002 0010:0003", WalkText(*store));
 }
 
 TEST_F(ScancodeMapStoreTest, Read_TakesAValueOfExactly4096Bytes)
 {
-    Bytes bytes = MakeValue(1021, {});
-    for (DWORD i = 1; i <= 1020; ++i)
-        AppendDword(bytes, (i << 16) | 0x1D);
-    AppendDword(bytes, 0);
+    Bytes bytes = FullScancodeMapValue();
     ASSERT_EQ(4096u, bytes.size());
     PutValue(bytes);
     ASSERT_TRUE(store->Open());
@@ -215,7 +179,7 @@ TEST_F(ScancodeMapStoreTest, Read_TakesAValueOfExactly4096Bytes)
 
 TEST_F(ScancodeMapStoreTest, Read_FailsWithEmptyList_OnAValueOf4097Bytes)
 {
-    Bytes bytes = MakeValue(2, {0x003A001D, 0});
+    Bytes bytes = ScancodeMapValue(2, {0x003A001D, 0});
     bytes.resize(4097);
     PutValue(bytes);
     ASSERT_TRUE(store->Open());
@@ -234,7 +198,7 @@ TEST_F(ScancodeMapStoreTest, Read_FailsWithEmptyList_WhenValueMissing)
 
 TEST_F(ScancodeMapStoreTest, Read_FailsWithEmptyList_WhenAccessDenied)
 {
-    PutValue(MakeValue(2, {0x003A001D, 0}));
+    PutValue(ScancodeMapValue(2, {0x003A001D, 0}));
     ASSERT_TRUE(store->Open());
     registry.m_lQueryError = ERROR_ACCESS_DENIED;
     EXPECT_FALSE(store->Read());
@@ -253,23 +217,23 @@ TEST_F(ScancodeMapStoreTest, Read_ValueShorterThanHeader_IsAnEmptyListAndSuccess
 TEST_F(ScancodeMapStoreTest, Read_CountBeyondData_ReadsOnlyWhatWasReturned)
 {
     // Stale bytes from an earlier, longer value must not come back as mappings.
-    PutValue(MakeValue(4, {0xE038001D, 0x003A001D, 0x001D003A, 0}));
+    PutValue(ScancodeMapValue(4, {0xE038001D, 0x003A001D, 0x001D003A, 0}));
     ASSERT_TRUE(store->Open());
     ASSERT_TRUE(store->Read());
-    PutValue(MakeValue(1021, {0x0001001D}));
+    PutValue(ScancodeMapValue(1021, {0x0001001D}));
     EXPECT_TRUE(store->Read());
-    EXPECT_EQ("0001:001D", Walk(*store));
+    EXPECT_EQ("0001:001D", WalkText(*store));
 }
 
 TEST_F(ScancodeMapStoreTest, Read_SkipsNullEntry_AndWriteKeepsCountInStep)
 {
     // A count one too high makes the terminator an entry.
-    PutValue(MakeValue(4, {0x003A001D, 0x0000E038, 0}));
+    PutValue(ScancodeMapValue(4, {0x003A001D, 0x0000E038, 0}));
     ASSERT_TRUE(store->Open());
     EXPECT_TRUE(store->Read());
-    EXPECT_EQ("0000:E038 003A:001D", Walk(*store));
+    EXPECT_EQ("0000:E038 003A:001D", WalkText(*store));
     EXPECT_TRUE(store->Write());
-    EXPECT_EQ(MakeValue(3, {0x0000E038, 0x003A001D, 0}), StoredBytes());
+    EXPECT_EQ(ScancodeMapValue(3, {0x0000E038, 0x003A001D, 0}), StoredBytes());
 }
 
 // ---- Write ---------------------------------------------------------------
@@ -302,7 +266,7 @@ TEST_F(ScancodeMapStoreTest, Write_FollowsBucketOrder_NotEditOrder)
     store->SetAt(0x001D, 0x003A);
     store->SetAt(0xE038, 0x001D);
     EXPECT_TRUE(store->Write());
-    EXPECT_EQ(MakeValue(4, {0xE038001D, 0x001D003A, 0x003A001D, 0}), StoredBytes());
+    EXPECT_EQ(ScancodeMapValue(4, {0xE038001D, 0x001D003A, 0x003A001D, 0}), StoredBytes());
 }
 
 TEST_F(ScancodeMapStoreTest, Write_PutsLaterInsertedFirst_WithinABucket)
@@ -311,20 +275,20 @@ TEST_F(ScancodeMapStoreTest, Write_PutsLaterInsertedFirst_WithinABucket)
     store->SetAt(0x0010, 0x001E);
     store->SetAt(0x001D, 0x003A);
     EXPECT_TRUE(store->Write());
-    EXPECT_EQ(MakeValue(3, {0x001D003A, 0x0010001E, 0}), StoredBytes());
+    EXPECT_EQ(ScancodeMapValue(3, {0x001D003A, 0x0010001E, 0}), StoredBytes());
 }
 
 TEST_F(ScancodeMapStoreTest, Write_Refusal_ShowsCannotWrite_AndKeepsTheList)
 {
-    PutValue(MakeValue(2, {0x003A001D, 0}));
+    PutValue(ScancodeMapValue(2, {0x003A001D, 0}));
     ASSERT_TRUE(store->Open());
     store->SetAt(0x001D, 0x003A);
     store->SetAt(0x0010, 0x001E);
     registry.m_lSetError = ERROR_ACCESS_DENIED;
     EXPECT_FALSE(store->Write());
     ExpectCannotWriteBox();
-    EXPECT_EQ("0010:001E 001D:003A", Walk(*store));
-    EXPECT_EQ(MakeValue(2, {0x003A001D, 0}), StoredBytes());
+    EXPECT_EQ("0010:001E 001D:003A", WalkText(*store));
+    EXPECT_EQ(ScancodeMapValue(2, {0x003A001D, 0}), StoredBytes());
 }
 
 TEST_F(ScancodeMapStoreTest, Write_FillsAll4096Bytes_With1020Mappings)
@@ -339,36 +303,36 @@ TEST_F(ScancodeMapStoreTest, Write_FillsAll4096Bytes_With1020Mappings)
 
 TEST_F(ScancodeMapStoreTest, Write_RefusesMoreThan1020Mappings_BeforeTouchingTheRegistry)
 {
-    PutValue(MakeValue(2, {0x003A001D, 0}));
+    PutValue(ScancodeMapValue(2, {0x003A001D, 0}));
     ASSERT_TRUE(store->Open());
     for (WORD w = 1; w <= 1021; ++w)
         store->SetAt(w, 0x1D);
     EXPECT_FALSE(store->Write());
     ExpectCannotWriteBox();
     EXPECT_EQ(0, CountLog("SetValue"));
-    EXPECT_EQ(MakeValue(2, {0x003A001D, 0}), StoredBytes());
+    EXPECT_EQ(ScancodeMapValue(2, {0x003A001D, 0}), StoredBytes());
     EXPECT_EQ(1021, store->GetCount());
 }
 
 TEST_F(ScancodeMapStoreTest, ReadThenWrite_KeepsMappings_IncludingProducedZero)
 {
-    Bytes original = MakeValue(4, {0x003A0000, 0xE038001D, 0x001D003A, 0});
+    Bytes original = ScancodeMapValue(4, {0x003A0000, 0xE038001D, 0x001D003A, 0});
     original[0] = 9; // version and flags are written back as 0
     original[4] = 7;
     PutValue(original);
     ASSERT_TRUE(store->Open());
     ASSERT_TRUE(store->Read());
     EXPECT_TRUE(store->Write());
-    EXPECT_EQ(MakeValue(4, {0xE038001D, 0x001D003A, 0x003A0000, 0}), StoredBytes());
+    EXPECT_EQ(ScancodeMapValue(4, {0xE038001D, 0x001D003A, 0x003A0000, 0}), StoredBytes());
     ASSERT_TRUE(store->Read());
-    EXPECT_EQ("E038:001D 001D:003A 003A:0000", Walk(*store));
+    EXPECT_EQ("E038:001D 001D:003A 003A:0000", WalkText(*store));
 }
 
 // ---- Delete --------------------------------------------------------------
 
 TEST_F(ScancodeMapStoreTest, Delete_OpensTheKey_AndRemovesTheValue)
 {
-    PutValue(MakeValue(2, {0x003A001D, 0}));
+    PutValue(ScancodeMapValue(2, {0x003A001D, 0}));
     EXPECT_TRUE(store->Delete());
     EXPECT_EQ((std::vector<std::string>{kCreateLine, "DeleteValue Scancode Map"}), registry.m_log);
     EXPECT_FALSE(registry.HasValue(kKey, kValue));
@@ -382,7 +346,7 @@ TEST_F(ScancodeMapStoreTest, Delete_OfMissingValue_FailsSilently)
 
 TEST_F(ScancodeMapStoreTest, Delete_FailsSilently_WhenKeyCannotBeOpened)
 {
-    PutValue(MakeValue(2, {0x003A001D, 0}));
+    PutValue(ScancodeMapValue(2, {0x003A001D, 0}));
     registry.m_lCreateError = ERROR_ACCESS_DENIED;
     EXPECT_FALSE(store->Delete());
     EXPECT_EQ(-1, store->DeleteValue(kValue));
@@ -393,7 +357,7 @@ TEST_F(ScancodeMapStoreTest, Delete_FailsSilently_WhenKeyCannotBeOpened)
 
 TEST_F(ScancodeMapStoreTest, Delete_Refused_FailsSilently_WithPlatformCode)
 {
-    PutValue(MakeValue(2, {0x003A001D, 0}));
+    PutValue(ScancodeMapValue(2, {0x003A001D, 0}));
     registry.m_lDeleteError = ERROR_ACCESS_DENIED;
     EXPECT_EQ(ERROR_ACCESS_DENIED, store->DeleteValue(kValue));
     EXPECT_FALSE(store->Delete());
@@ -405,7 +369,7 @@ TEST_F(ScancodeMapStoreTest, Delete_Refused_FailsSilently_WithPlatformCode)
 
 TEST_F(ScancodeMapStoreTest, QueryValue_ReturnsSizePassedIn_AndTheLengthReturned)
 {
-    PutValue(MakeValue(2, {0x003A001D, 0}));
+    PutValue(ScancodeMapValue(2, {0x003A001D, 0}));
     ASSERT_TRUE(store->Open());
     BYTE buffer[64];
     DWORD cbReturned = 99;
@@ -432,7 +396,7 @@ TEST_F(ScancodeMapStoreTest, SetAt_ReplacesProducedCode_InPlace)
     store->SetAt(0x001D, 0x003A);
     store->SetAt(0x0010, 0x0000);
     EXPECT_EQ(2, store->GetCount());
-    EXPECT_EQ("001D:003A 0010:0000", Walk(*store));
+    EXPECT_EQ("001D:003A 0010:0000", WalkText(*store));
 }
 
 TEST_F(ScancodeMapStoreTest, SetAt_IgnoresTheNullPair)
@@ -440,7 +404,7 @@ TEST_F(ScancodeMapStoreTest, SetAt_IgnoresTheNullPair)
     store->SetAt(0x003A, 0x001D);
     store->SetAt(0x0000, 0x0000);
     EXPECT_EQ(1, store->GetCount());
-    EXPECT_EQ("003A:001D", Walk(*store));
+    EXPECT_EQ("003A:001D", WalkText(*store));
 }
 
 TEST_F(ScancodeMapStoreTest, RemoveKey_TellsWhetherAMappingWent)
@@ -449,10 +413,10 @@ TEST_F(ScancodeMapStoreTest, RemoveKey_TellsWhetherAMappingWent)
     store->SetAt(0xE038, 0x001D);
     EXPECT_TRUE(store->RemoveKey(0x003A));
     EXPECT_FALSE(store->RemoveKey(0x003A));
-    EXPECT_EQ("E038:001D", Walk(*store));
+    EXPECT_EQ("E038:001D", WalkText(*store));
     store->RemoveAll();
     EXPECT_EQ(0, store->GetCount());
-    EXPECT_EQ("", Walk(*store));
+    EXPECT_EQ("", WalkText(*store));
 }
 
 TEST_F(ScancodeMapStoreTest, GetNext_AtTheEnd_YieldsNullPairAndStaysThere)

@@ -1,137 +1,14 @@
 #include <gtest/gtest.h>
 
-#include <map>
 #include <string>
-#include <utility>
 #include <vector>
 
-#include "model/key_table.h"
-#include "model/remap_keyboard.h"
-#include "model/velloric_doc.h"
-#include "tests/support/fake_keyboard.h"
-#include "tests/support/fake_registry.h"
-#include "tests/support/fake_restart_service.h"
-#include "tests/support/velloric_strings.h"
+#include "tests/support/doc_fixture.h"
 
 namespace
 {
-const char LAYOUT_KEY[] = "HKLM\\SYSTEM\\CurrentControlSet\\Control\\Keyboard Layout";
-const char VALUE[] = "Scancode Map";
-const char JA_DANGER[] = "\n！！！危険！！！\n\nCtrl または Alt または Del キーが失われ、\n"
-                         "NT にログインできなくなる可能性があります。";
-
-typedef std::vector<std::pair<WORD, WORD>> PairList;
-
-std::vector<BYTE> MapBytes(const PairList& pairs)
+struct VelloricDocTest : CDocFixture
 {
-    std::vector<BYTE> bytes(8, 0);
-    DWORD dwCount = (DWORD)pairs.size() + 1;
-    for (int i = 0; i < 4; ++i)
-        bytes.push_back((BYTE)(dwCount >> (8 * i)));
-    for (const auto& pair : pairs)
-    {
-        bytes.push_back((BYTE)pair.second);
-        bytes.push_back((BYTE)(pair.second >> 8));
-        bytes.push_back((BYTE)pair.first);
-        bytes.push_back((BYTE)(pair.first >> 8));
-    }
-    bytes.insert(bytes.end(), 4, 0);
-    return bytes;
-}
-
-// The remapped keyboard as the view keeps it: every key of the 101-key table,
-// in table order, producing what the document's list says.
-class CFakeRemapView : public IDocumentView, public IRemapKeyboard
-{
-public:
-    explicit CFakeRemapView(CVelloricDoc& doc) : m_doc(doc) { m_doc.AddView(this); }
-    ~CFakeRemapView() override { m_doc.RemoveView(this); }
-
-    void OnUpdate(IDocumentView* pSender, long lHint) override { ++m_nUpdates; }
-    void GetRemappedKeys(std::vector<CRemappedKey>* pKeys) override
-    {
-        std::map<WORD, WORD> produced;
-        CRemapPair pair;
-        m_doc.GetStartPosition();
-        while (!m_doc.GetNextPair(pair).IsNull())
-            produced[pair.wPhysical] = pair.wProduced;
-        const CKeyTableEntry* pEntries = CKeyTable::GetEntries();
-        for (int i = 0; i < CKeyTable::GetCount(FALSE); ++i)
-        {
-            WORD wScancode = ScancodeFromTableCode(pEntries[i].wTableCode);
-            auto it = produced.find(wScancode);
-            pKeys->push_back(CRemappedKey{wScancode, pEntries[i].wTableCode,
-                                          it == produced.end() ? (WORD)0 : it->second});
-        }
-    }
-
-    int m_nUpdates = 0;
-
-private:
-    CVelloricDoc& m_doc;
-};
-
-class CFakeHost : public IVelloricHost
-{
-public:
-    void OnFileNew() override
-    {
-        m_calls.push_back("OnFileNew");
-        m_pDoc->OnNewDocument();
-        m_pDoc->UpdateAllViews(nullptr, 0);
-    }
-    void OnAppExit() override
-    {
-        m_calls.push_back("OnAppExit");
-        m_closeResults.push_back(m_pDoc->CanCloseFrame());
-    }
-    BOOL GetSaveOnExit() override { return m_bSaveOnExit; }
-    void SetSaveOnExit(BOOL bSaveOnExit) override
-    {
-        m_calls.push_back(bSaveOnExit ? "SetSaveOnExit(TRUE)" : "SetSaveOnExit(FALSE)");
-        m_bSaveOnExit = bSaveOnExit;
-    }
-
-    CVelloricDoc* m_pDoc = nullptr;
-    BOOL m_bSaveOnExit = TRUE;
-    std::vector<std::string> m_calls;
-    std::vector<BOOL> m_closeResults;
-};
-
-struct VelloricDocTest : ::testing::Test
-{
-    CFakeRegistry registry;
-    CFakeKeyboard keyboard;
-    CFakeRestartService restart;
-    CFakeHost host;
-    CFakeStrings strings;
-    CScriptedMessageBoxes boxes{&strings};
-    CVelloricDoc doc{registry, keyboard, restart, host};
-    CFakeRemapView view{doc};
-
-    VelloricDocTest()
-    {
-        g_bEdited = FALSE;
-        g_bFirstLoad = TRUE;
-        FillJapaneseStrings(&strings);
-        host.m_pDoc = &doc;
-    }
-
-    void PutRegistryList(const PairList& pairs)
-    {
-        registry.Put(LAYOUT_KEY, VALUE, REG_BINARY, MapBytes(pairs));
-    }
-
-    PairList List()
-    {
-        PairList pairs;
-        CRemapPair pair;
-        doc.GetStartPosition();
-        while (!doc.GetNextPair(pair).IsNull())
-            pairs.push_back(std::make_pair(pair.wPhysical, pair.wProduced));
-        return pairs;
-    }
-
     BOOL Enabled(UINT nID)
     {
         CCmdUI ui(nID);
@@ -140,15 +17,6 @@ struct VelloricDocTest : ::testing::Test
     }
 
     void Run(UINT nID) { EXPECT_EQ(TRUE, doc.OnCmdMsg(nID, nullptr)) << nID; }
-
-    int RegistryCalls(const std::string& strPrefix)
-    {
-        int n = 0;
-        for (const std::string& strLine : registry.m_log)
-            if (strLine.compare(0, strPrefix.size(), strPrefix) == 0)
-                ++n;
-        return n;
-    }
 };
 } // namespace
 
@@ -342,7 +210,7 @@ TEST_F(VelloricDocTest, Save_DoesNothing)
     EXPECT_TRUE(boxes.m_shown.empty());
     EXPECT_EQ(nLog, registry.m_log.size());
     EXPECT_EQ(TRUE, g_bEdited);
-    EXPECT_EQ(MapBytes({{0x3A, 0x1D}}), registry.Get(LAYOUT_KEY, VALUE).bytes);
+    EXPECT_EQ(ScancodeMapBytes({{0x3A, 0x1D}}), RegistryBytes());
 }
 
 // --- restore and remove all ----------------------------------------------------
@@ -413,7 +281,7 @@ TEST_F(VelloricDocTest, RemoveAll_Yes_MakesANewEmptyDocument_ThatCountsAsEdited)
     EXPECT_EQ(FALSE, Enabled(CVelloricDoc::CMD_CHECK_INTEGRITY));
     EXPECT_EQ(TRUE, Enabled(CVelloricDoc::CMD_RESTORE));
     // The registry itself is untouched until exit.
-    EXPECT_EQ(MapBytes({{0x3A, 0x1D}, {0x1D, 0x3A}}), registry.Get(LAYOUT_KEY, VALUE).bytes);
+    EXPECT_EQ(ScancodeMapBytes({{0x3A, 0x1D}, {0x1D, 0x3A}}), RegistryBytes());
 }
 
 TEST_F(VelloricDocTest, RemoveAll_ThenRestore_BringsBackTheRegistryList)

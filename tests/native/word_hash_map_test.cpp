@@ -25,6 +25,16 @@ std::vector<WORD> KeysOf(const CIntMap& map)
     }
     return keys;
 }
+
+// Keys in iteration order after setting these, in this order, on an empty map.
+std::vector<WORD> KeysAfterSetting(std::initializer_list<WORD> keys)
+{
+    CIntMap map;
+    int nValue = 0;
+    for (WORD wKey : keys)
+        map.SetAt(wKey, ++nValue);
+    return KeysOf(map);
+}
 } // namespace
 
 TEST(WordHashMapLayout, BucketIsKeyShiftedFourModSeventeen)
@@ -38,29 +48,21 @@ TEST(WordHashMapLayout, BucketIsKeyShiftedFourModSeventeen)
 
 TEST(WordHashMapLayout, IteratesByAscendingBucket_WhateverTheInsertionOrder)
 {
-    CIntMap map;
-    map.SetAt(0x003A, 1);
-    map.SetAt(0x001D, 2);
-    map.SetAt(0xE038, 3);
-    EXPECT_EQ((std::vector<WORD>{0xE038, 0x001D, 0x003A}), KeysOf(map));
+    EXPECT_EQ((std::vector<WORD>{0xE038, 0x001D, 0x003A}),
+              KeysAfterSetting({0x003A, 0x001D, 0xE038}));
 }
 
 TEST(WordHashMapLayout, PutsNewEntryAtHeadOfItsChain)
 {
-    CIntMap map;
-    map.SetAt(0x0010, 1);
-    map.SetAt(0x001D, 2);
-    map.SetAt(0x0015, 3);
-    EXPECT_EQ((std::vector<WORD>{0x0015, 0x001D, 0x0010}), KeysOf(map));
+    EXPECT_EQ((std::vector<WORD>{0x0015, 0x001D, 0x0010}),
+              KeysAfterSetting({0x0010, 0x001D, 0x0015}));
 }
 
 TEST(WordHashMapLayout, WrappedBucketSharesChainWithLowKeys)
 {
-    CIntMap map;
-    map.SetAt(0x0110, 1);
-    map.SetAt(0x0005, 2);
-    map.SetAt(0x0020, 3); // bucket 2
-    EXPECT_EQ((std::vector<WORD>{0x0005, 0x0110, 0x0020}), KeysOf(map));
+    // 0x0020 is in bucket 2.
+    EXPECT_EQ((std::vector<WORD>{0x0005, 0x0110, 0x0020}),
+              KeysAfterSetting({0x0110, 0x0005, 0x0020}));
 }
 
 TEST(WordHashMapEdit, ReplacesValueInPlace_KeepingPositionAndCount)

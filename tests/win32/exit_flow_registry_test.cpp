@@ -8,47 +8,20 @@
 
 #include "app/framework/win32/win32_registry.h"
 #include "model/velloric_doc.h"
-#include "tests/support/fake_keyboard.h"
-#include "tests/support/fake_restart_service.h"
-#include "tests/support/velloric_strings.h"
+#include "tests/support/doc_fixture.h"
+#include "tests/win32/win32_test_support.h"
 
 namespace
 {
-const char LAYOUT_PATH[] = "SYSTEM\\CurrentControlSet\\Control\\Keyboard Layout";
 const char VALUE[] = "Scancode Map";
-
-class CFakeHost : public IVelloricHost
-{
-public:
-    void OnFileNew() override
-    {
-        m_pDoc->OnNewDocument();
-        m_pDoc->UpdateAllViews(nullptr, 0);
-    }
-    void OnAppExit() override { m_pDoc->CanCloseFrame(); }
-    BOOL GetSaveOnExit() override { return m_bSaveOnExit; }
-    void SetSaveOnExit(BOOL bSaveOnExit) override { m_bSaveOnExit = bSaveOnExit; }
-
-    CVelloricDoc* m_pDoc = nullptr;
-    BOOL m_bSaveOnExit = TRUE;
-};
-
-void DeleteScancodeMap()
-{
-    HKEY hKey = NULL;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, LAYOUT_PATH, 0, KEY_SET_VALUE, &hKey) == ERROR_SUCCESS)
-    {
-        RegDeleteValueA(hKey, VALUE);
-        RegCloseKey(hKey);
-    }
-}
 
 // The value's bytes, or the query's error code in *plResult.
 std::vector<BYTE> QueryScancodeMap(LONG* plResult, DWORD* pdwType)
 {
     std::vector<BYTE> bytes(4096);
     HKEY hKey = NULL;
-    *plResult = RegOpenKeyExA(HKEY_LOCAL_MACHINE, LAYOUT_PATH, 0, KEY_QUERY_VALUE, &hKey);
+    *plResult =
+        RegOpenKeyExA(HKEY_LOCAL_MACHINE, wintest::kKeyboardLayoutKey, 0, KEY_QUERY_VALUE, &hKey);
     if (*plResult != ERROR_SUCCESS)
         return std::vector<BYTE>();
     DWORD cb = (DWORD)bytes.size();
@@ -72,11 +45,11 @@ struct ExitFlowRegistryTest : ::testing::Test
         g_bEdited = FALSE;
         g_bFirstLoad = TRUE;
         FillNeutralStrings(&strings);
-        DeleteScancodeMap();
+        wintest::DeleteScancodeMap();
     }
     void TearDown() override
     {
-        DeleteScancodeMap();
+        wintest::DeleteScancodeMap();
         g_bEdited = FALSE;
         g_bFirstLoad = TRUE;
     }

@@ -13,6 +13,7 @@
 
 #include "model/key_table.h"
 #include "res/resource.h"
+#include "tests/win32/win32_test_support.h"
 
 namespace
 {
@@ -21,14 +22,7 @@ HINSTANCE Module()
     return GetModuleHandleA(nullptr);
 }
 
-std::string Utf8FromWide(const std::wstring& strWide)
-{
-    int nBytes = WideCharToMultiByte(CP_UTF8, 0, strWide.c_str(), -1, nullptr, 0, nullptr, nullptr);
-    std::string str(nBytes, '\0');
-    WideCharToMultiByte(CP_UTF8, 0, strWide.c_str(), -1, &str[0], nBytes, nullptr, nullptr);
-    str.resize(nBytes - 1);
-    return str;
-}
+using wintest::Utf8FromWide;
 
 struct CRect16
 {

@@ -2,12 +2,12 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <cstdio>
 #include <string>
 #include <vector>
 
 #include "app/framework/win32/win32_registry.h"
 #include "model/scancode_map_store.h"
+#include "tests/support/scancode_map_bytes.h"
 #include "tests/support/scripted_message_boxes.h"
 
 namespace
@@ -16,38 +16,6 @@ typedef std::vector<BYTE> Bytes;
 
 const char kKeyPath[] = "SYSTEM\\CurrentControlSet\\Control\\Keyboard Layout";
 const char kValue[] = "Scancode Map";
-
-void AppendDword(Bytes& bytes, DWORD dw)
-{
-    for (int i = 0; i < 4; ++i)
-        bytes.push_back((BYTE)(dw >> (8 * i)));
-}
-
-Bytes MakeValue(DWORD dwCount, std::initializer_list<DWORD> words)
-{
-    Bytes bytes;
-    AppendDword(bytes, 0);
-    AppendDword(bytes, 0);
-    AppendDword(bytes, dwCount);
-    for (DWORD dw : words)
-        AppendDword(bytes, dw);
-    return bytes;
-}
-
-std::string Walk(CScancodeMapStore& store)
-{
-    std::string str;
-    store.GetStartPosition();
-    CRemapPair pair;
-    while (!store.GetNext(pair).IsNull())
-    {
-        char sz[16];
-        std::snprintf(sz, sizeof sz, "%s%04X:%04X", str.empty() ? "" : " ", pair.wPhysical,
-                      pair.wProduced);
-        str += sz;
-    }
-    return str;
-}
 
 // Puts back whatever the prefix held under the value when the test ends.
 struct ScancodeMapStoreRegistryTest : ::testing::Test
@@ -113,7 +81,7 @@ TEST_F(ScancodeMapStoreRegistryTest, Write_StoresTheExactBytes_AsBinary)
     DWORD dwType = REG_NONE;
     ASSERT_EQ(ERROR_SUCCESS, QueryRaw(&bytes, &dwType));
     EXPECT_EQ((DWORD)REG_BINARY, dwType);
-    EXPECT_EQ(MakeValue(5, {0xE038001D, 0x001D003A, 0x003A001D, 0x00460000, 0}), bytes);
+    EXPECT_EQ(ScancodeMapValue(5, {0xE038001D, 0x001D003A, 0x003A001D, 0x00460000, 0}), bytes);
     EXPECT_TRUE(boxes.m_shown.empty());
 }
 
@@ -140,15 +108,12 @@ TEST_F(ScancodeMapStoreRegistryTest, Read_IntoFreshStore_GivesBackWhatWasWritten
     ASSERT_TRUE(fresh.Open());
     EXPECT_TRUE(fresh.Read());
     EXPECT_EQ(2, fresh.GetCount());
-    EXPECT_EQ("E05B:0000 003A:001D", Walk(fresh));
+    EXPECT_EQ("E05B:0000 003A:001D", WalkText(fresh));
 }
 
 TEST_F(ScancodeMapStoreRegistryTest, Read_Takes4096Bytes_ButFailsOn4097)
 {
-    Bytes bytes = MakeValue(1021, {});
-    for (DWORD i = 1; i <= 1020; ++i)
-        AppendDword(bytes, (i << 16) | 0x1D);
-    AppendDword(bytes, 0);
+    Bytes bytes = FullScancodeMapValue();
     PutRaw(bytes);
     CScancodeMapStore store(registry);
     ASSERT_TRUE(store.Open());
@@ -163,11 +128,11 @@ TEST_F(ScancodeMapStoreRegistryTest, Read_Takes4096Bytes_ButFailsOn4097)
 
 TEST_F(ScancodeMapStoreRegistryTest, Read_CountBeyondData_ReadsOnlyWhatWasReturned)
 {
-    PutRaw(MakeValue(9, {0x003A001D}));
+    PutRaw(ScancodeMapValue(9, {0x003A001D}));
     CScancodeMapStore store(registry);
     ASSERT_TRUE(store.Open());
     EXPECT_TRUE(store.Read());
-    EXPECT_EQ("003A:001D", Walk(store));
+    EXPECT_EQ("003A:001D", WalkText(store));
 }
 
 TEST_F(ScancodeMapStoreRegistryTest, Read_FailsWhenValueMissing)
@@ -181,7 +146,7 @@ TEST_F(ScancodeMapStoreRegistryTest, Read_FailsWhenValueMissing)
 
 TEST_F(ScancodeMapStoreRegistryTest, Delete_RemovesTheValue_ThenReportsItMissing)
 {
-    PutRaw(MakeValue(2, {0x003A001D, 0}));
+    PutRaw(ScancodeMapValue(2, {0x003A001D, 0}));
     CScancodeMapStore store(registry);
     EXPECT_TRUE(store.Delete());
     Bytes bytes;

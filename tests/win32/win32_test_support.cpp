@@ -155,4 +155,13 @@ std::string ControlText(HWND hDlg, int nID)
     ::GetDlgItemTextA(hDlg, nID, sz, sizeof sz);
     return sz;
 }
+
+std::string Utf8FromWide(const std::wstring& strWide)
+{
+    int nBytes = ::WideCharToMultiByte(CP_UTF8, 0, strWide.c_str(), -1, nullptr, 0, nullptr, nullptr);
+    std::string str(nBytes, '\0');
+    ::WideCharToMultiByte(CP_UTF8, 0, strWide.c_str(), -1, &str[0], nBytes, nullptr, nullptr);
+    str.resize(nBytes - 1);
+    return str;
+}
 } // namespace wintest

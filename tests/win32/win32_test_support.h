@@ -36,4 +36,6 @@ struct CProgram
 HWND WaitForWindow(DWORD dwProcessId, const char* pszClass, const char* pszTitle,
                    DWORD dwMilliseconds);
 std::string ControlText(HWND hDlg, int nID);
+// A UTF-16 text as UTF-8, to compare with the texts written in the tests.
+std::string Utf8FromWide(const std::wstring& strWide);
 } // namespace wintest
