@@ -13,6 +13,7 @@
 
 #include "model/key_table.h"
 #include "res/resource.h"
+#include "tests/win32/key_layout_rects.h"
 #include "tests/win32/win32_test_support.h"
 
 namespace
@@ -504,6 +505,22 @@ TEST_P(KeyboardForm, SpotRects_MatchTheLayout)
         EXPECT_EQ((CRect16{214, 83, 43, 13}), Item(1005).rect); // right Shift
     }
     EXPECT_EQ("", Item(1008).strText); // space bar
+}
+
+TEST_P(KeyboardForm, EveryKeyAndTwin_StandAtTheLayoutsRectangles)
+{
+    for (const CKeyLayoutRects& key : kKeyLayoutRects)
+    {
+        const int* r = GetParam().b106 ? key.r106 : key.r101;
+        if (r[2] == 0)
+            continue; // not a key of this layout
+        CRect16 expected = {r[0], r[1], r[2], r[3]};
+        EXPECT_EQ(expected, Item(key.nKeyId).rect) << "key " << key.nKeyId;
+        int nTwinY = key.nKeyId == KEYPAD_ENTER ? GetParam().nKeypadEnterTwinY
+                                                : RemappedY(r[1], GetParam().b106);
+        CRect16 twin = {r[0], nTwinY, r[2], r[3]};
+        EXPECT_EQ(twin, Item(key.nKeyId + REMAP).rect) << "twin of " << key.nKeyId;
+    }
 }
 
 TEST_P(KeyboardForm, CreatedAsDialog_KeyButtonsExistHiddenAndDisabled)
