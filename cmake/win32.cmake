@@ -18,17 +18,15 @@ target_include_directories(velloric_res PRIVATE ${CMAKE_SOURCE_DIR})
 
 file(GLOB VELLORIC_WIN32_SOURCES CONFIGURE_DEPENDS
     ${CMAKE_SOURCE_DIR}/app/framework/win32/*.cpp
-    ${CMAKE_SOURCE_DIR}/app/*.cpp
-    ${CMAKE_SOURCE_DIR}/view/*.cpp
-    ${CMAKE_SOURCE_DIR}/dialogs/*.cpp)
-list(REMOVE_ITEM VELLORIC_WIN32_SOURCES
-    ${CMAKE_SOURCE_DIR}/app/preference.cpp
-    ${CMAKE_SOURCE_DIR}/app/main.cpp)
+    ${CMAKE_SOURCE_DIR}/app/win32/*.cpp
+    ${CMAKE_SOURCE_DIR}/view/win32/*.cpp
+    ${CMAKE_SOURCE_DIR}/dialogs/win32/*.cpp)
+list(REMOVE_ITEM VELLORIC_WIN32_SOURCES ${CMAKE_SOURCE_DIR}/app/win32/main.cpp)
 add_library(velloric_win32 STATIC ${VELLORIC_WIN32_SOURCES})
 target_link_libraries(velloric_win32 PUBLIC velloric_core
     user32 gdi32 comctl32 comdlg32 shell32 winmm advapi32)
 
-add_executable(velloric WIN32 app/main.cpp $<TARGET_OBJECTS:velloric_res>)
+add_executable(velloric WIN32 app/win32/main.cpp $<TARGET_OBJECTS:velloric_res>)
 target_link_libraries(velloric PRIVATE velloric_win32)
 
 file(GLOB VELLORIC_WIN32_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win32/*.cpp)

@@ -10,7 +10,7 @@
 
 #include "app/framework/win32/win32_message_boxes.h"
 #include "app/framework/win32/win32_registry.h"
-#include "app/velloric_app.h"
+#include "app/win32/velloric_app.h"
 #include "tests/support/fake_keyboard.h"
 #include "tests/support/fake_registry.h"
 #include "tests/support/fake_restart_service.h"

@@ -6,9 +6,9 @@
 #include "app/framework/win32/win32_keyboard_services.h"
 #include "app/framework/win32/win32_message_boxes.h"
 #include "app/framework/win32/win32_registry.h"
-#include "app/velloric_app.h"
-#include "app/win32_restart_service.h"
-#include "app/win32_system_info.h"
+#include "app/win32/velloric_app.h"
+#include "app/win32/win32_restart_service.h"
+#include "app/win32/win32_system_info.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {

@@ -1,4 +1,4 @@
-#include "app/main_frame.h"
+#include "app/win32/main_frame.h"
 
 #include "app/framework/win32/win_app.h"
 #include "model/velloric_doc.h"

@@ -1,17 +1,17 @@
-#include "app/velloric_app.h"
+#include "app/win32/velloric_app.h"
 
 #include <cstring>
 #include <string>
 
 #include "app/framework/afx_message_box.h"
 #include "app/framework/win32/single_doc_template.h"
-#include "app/main_frame.h"
+#include "app/win32/main_frame.h"
 #include "app/preference.h"
 #include "model/command_line_flags.h"
 #include "model/scancode_map_store.h"
 #include "model/velloric_doc.h"
 #include "res/resource.h"
-#include "view/velloric_view.h"
+#include "view/win32/velloric_view.h"
 
 namespace
 {

@@ -1,4 +1,4 @@
-#include "view/velloric_view.h"
+#include "view/win32/velloric_view.h"
 
 #include <map>
 
