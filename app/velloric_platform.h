@@ -2,6 +2,7 @@
 // the real ones in velloric.exe, fakes in tests.
 #pragma once
 
+#include "app/shell_services.h"
 #include "app/system_info.h"
 #include "model/keyboard_services.h"
 #include "model/registry.h"
@@ -13,4 +14,5 @@ struct CVelloricPlatform
     IKeyboardServices& keyboard;
     IRestartService& restart;
     ISystemInfo& system;
+    IShellServices& shell;
 };

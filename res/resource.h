@@ -56,6 +56,8 @@
 
 // Menu, accelerators, tool bar and its bitmap, icon, document string
 #define IDR_MAINFRAME 128
+// The tool bar's layout: WORDs version 1, button width, height, item count, commands (0 separator)
+#define RT_TOOLBAR_DATA 241
 
 // Dialogs
 #define IDD_ABOUTBOX 100

@@ -1,11 +1,17 @@
 #include "app/win32/main_frame.h"
 
 #include "app/framework/win32/win_app.h"
+#include "app/manual_launcher.h"
+#include "app/win32/win32_shell_services.h"
 #include "model/velloric_doc.h"
 #include "model/velloric_host.h"
 #include "res/resource.h"
 
 const char* const CMainFrame::s_pszClassName = "quendalo.velloric";
+
+const TCommandEntry<CMainFrame> CMainFrame::s_commands[] = {
+    {ID_HELP_SHOW_MANUAL, ID_HELP_SHOW_MANUAL, &CMainFrame::OnShowManual, nullptr},
+};
 
 namespace
 {
@@ -39,6 +45,8 @@ int CMainFrame::OnCreate(CREATESTRUCTA* pcs)
 {
     if (CFrameWnd::OnCreate(pcs) == -1)
         return -1;
+    if (!m_wndToolBar.Create(m_hWnd, AFX_IDW_TOOLBAR) || !m_wndToolBar.LoadToolBar(IDR_MAINFRAME))
+        return -1;
     if (!m_wndStatusBar.Create(m_hWnd, AFX_IDW_STATUS_BAR) ||
         !m_wndStatusBar.SetIndicators(s_indicators, sizeof s_indicators / sizeof s_indicators[0]))
         return -1;
@@ -60,6 +68,22 @@ LRESULT CMainFrame::OnSetMessageString(WPARAM wParam, LPARAM lParam)
     else
         s_strLastMessage.clear();
     return CFrameWnd::OnSetMessageString(wParam, lParam);
+}
+
+BOOL CMainFrame::OnCmdMsg(UINT nID, CCmdUI* pCmdUI)
+{
+    return DispatchCmdMsg(this, s_commands, nID, pCmdUI);
+}
+
+void CMainFrame::OnShowManual(UINT nID)
+{
+    if (CWin32ShellServices* pShell = dynamic_cast<CWin32ShellServices*>(&m_shell))
+        pShell->m_hOwner = m_hWnd;
+    CManualLauncher(m_shell).ShowManual();
+}
+
+void CMainFrame::OnSetupAutologon(UINT nID)
+{
 }
 
 void CMainFrame::OnSysCommand(UINT nID, LPARAM lParam)

@@ -6,15 +6,26 @@
 #include <string>
 
 #include "app/framework/win32/frame_wnd.h"
+#include "app/shell_services.h"
 
 class CMainFrame : public CFrameWnd
 {
 public:
     static const char* const s_pszClassName;
 
+    explicit CMainFrame(IShellServices& shell) : m_shell(shell) {}
+    BOOL OnCmdMsg(UINT nID, CCmdUI* pCmdUI) override;
+
 protected:
     BOOL PreCreateWindow(CREATESTRUCTA& cs) override;
     int OnCreate(CREATESTRUCTA* pcs) override;
     LRESULT OnSetMessageString(WPARAM wParam, LPARAM lParam) override;
     void OnSysCommand(UINT nID, LPARAM lParam) override;
+
+private:
+    void OnShowManual(UINT nID);
+    void OnSetupAutologon(UINT nID);
+
+    static const TCommandEntry<CMainFrame> s_commands[];
+    IShellServices& m_shell;
 };

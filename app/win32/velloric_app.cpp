@@ -93,7 +93,7 @@ BOOL CVelloricApp::InitInstance()
             return new CVelloricDoc(platform.registry, platform.keyboard, platform.restart,
                                     *pHost);
         },
-        []() -> CFrameWnd* { return new CMainFrame(); },
+        [platform]() -> CFrameWnd* { return new CMainFrame(platform.shell); },
         [platform](CFrameWnd* pFrame) -> CView* { return new CVelloricView(platform.keyboard); }));
 
     CCommandLineInfo cmdInfo;

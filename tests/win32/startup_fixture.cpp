@@ -32,7 +32,7 @@ StartupFixture::~StartupFixture()
 BOOL StartupFixture::Start(const std::vector<std::string>& args, IRegistry* pRegistry)
 {
     IRegistry& registry = pRegistry != nullptr ? *pRegistry : m_registry;
-    m_pApp.reset(new CVelloricApp(CVelloricPlatform{registry, m_keyboard, m_restart, m_system}));
+    m_pApp.reset(new CVelloricApp(CVelloricPlatform{registry, m_keyboard, m_restart, m_system, m_shell}));
     m_pApp->SetArguments(args);
     return m_pApp->InitInstance();
 }

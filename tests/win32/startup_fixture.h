@@ -14,6 +14,7 @@
 #include "tests/support/fake_keyboard.h"
 #include "tests/support/fake_registry.h"
 #include "tests/support/fake_restart_service.h"
+#include "tests/support/fake_shell_services.h"
 #include "tests/support/fake_system_info.h"
 #include "tests/support/scripted_message_boxes.h"
 
@@ -33,6 +34,7 @@ protected:
     CFakeKeyboard m_keyboard;
     CFakeRestartService m_restart;
     CFakeSystemInfo m_system;
+    CFakeShellServices m_shell;
     CWin32StringSource m_strings;
     CScriptedMessageBoxes m_boxes{&m_strings};
     std::unique_ptr<CVelloricApp> m_pApp;

@@ -136,12 +136,25 @@ BOOL CFrameWnd::PreTranslateMessage(MSG* pMsg)
 void CFrameWnd::OnIdleUpdate()
 {
     m_wndStatusBar.UpdateIndicators();
+    for (UINT nID : m_wndToolBar.GetCommands())
+    {
+        if (nID == 0)
+            continue;
+        CCmdUI state(nID);
+        BOOL bKnown = RouteCmdMsg(nID, &state);
+        m_wndToolBar.SetButtonState(nID, bKnown && state.m_bEnabled, state.m_nCheck != 0);
+    }
 }
 
 void CFrameWnd::RecalcLayout()
 {
     RECT rc;
     ::GetClientRect(m_hWnd, &rc);
+    if (m_wndToolBar.m_hWnd != NULL)
+    {
+        m_wndToolBar.Layout();
+        rc.top += m_wndToolBar.GetHeight();
+    }
     if (m_wndStatusBar.m_hWnd != NULL)
     {
         ::SendMessageA(m_wndStatusBar.m_hWnd, WM_SIZE, 0, 0);
@@ -155,7 +168,8 @@ void CFrameWnd::RecalcLayout()
 
 void CFrameWnd::ResizeParentToFit(int cxView, int cyView)
 {
-    RECT rc = {0, 0, cxView, cyView + m_wndStatusBar.GetHeight()};
+    int cyBars = m_wndToolBar.GetHeight() + m_wndStatusBar.GetHeight();
+    RECT rc = {0, 0, cxView, cyView + cyBars};
     DWORD dwStyle = (DWORD)::GetWindowLongPtrA(m_hWnd, GWL_STYLE);
     DWORD dwExStyle = (DWORD)::GetWindowLongPtrA(m_hWnd, GWL_EXSTYLE);
     ::AdjustWindowRectEx(&rc, dwStyle, ::GetMenu(m_hWnd) != NULL, dwExStyle);
@@ -164,7 +178,7 @@ void CFrameWnd::ResizeParentToFit(int cxView, int cyView)
     // A menu bar that wraps takes more room than AdjustWindowRectEx thinks.
     RECT rcClient;
     ::GetClientRect(m_hWnd, &rcClient);
-    int cyShort = (cyView + m_wndStatusBar.GetHeight()) - (rcClient.bottom - rcClient.top);
+    int cyShort = (cyView + cyBars) - (rcClient.bottom - rcClient.top);
     if (cyShort > 0)
         ::SetWindowPos(m_hWnd, NULL, 0, 0, rc.right - rc.left, rc.bottom - rc.top + cyShort,
                        SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -184,6 +198,7 @@ LRESULT CFrameWnd::WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam)
     case WM_CLOSE: return OnClose();
     case WM_DESTROY: return OnDestroy();
     case WM_SIZE: return OnSize();
+    case WM_NOTIFY: return OnNotify((NMHDR*)lParam);
     default: return CWnd::WindowProc(nMsg, wParam, lParam);
     }
 }
@@ -258,6 +273,42 @@ LRESULT CFrameWnd::OnDestroy()
     if (pApp != nullptr && pApp->m_pMainWnd == this)
         ::PostQuitMessage(0);
     return 0;
+}
+
+LRESULT CFrameWnd::OnNotify(NMHDR* pHeader)
+{
+    switch (pHeader->code)
+    {
+    case TTN_GETDISPINFOA:
+    {
+        NMTTDISPINFOA* pInfo = (NMTTDISPINFOA*)pHeader;
+        m_strTip = CToolBar::TipOf((UINT)pHeader->idFrom);
+        pInfo->lpszText = (LPSTR)m_strTip.c_str();
+        return 0;
+    }
+    case TTN_GETDISPINFOW:
+    {
+        NMTTDISPINFOW* pInfo = (NMTTDISPINFOW*)pHeader;
+        std::string strTip = CToolBar::TipOf((UINT)pHeader->idFrom);
+        int cch = ::MultiByteToWideChar(CP_ACP, 0, strTip.c_str(), -1, NULL, 0);
+        m_wstrTip.assign(cch > 0 ? (size_t)cch : 1, L'\0');
+        ::MultiByteToWideChar(CP_ACP, 0, strTip.c_str(), -1, &m_wstrTip[0], cch);
+        pInfo->lpszText = &m_wstrTip[0];
+        return 0;
+    }
+    case TBN_HOTITEMCHANGE:
+    {
+        // Fly-by help: the prompt of the button under the mouse.
+        NMTBHOTITEM* pHot = (NMTBHOTITEM*)pHeader;
+        if ((pHot->dwFlags & HICF_LEAVING) != 0 || pHot->idNew == 0)
+            SendMessage(WM_SETMESSAGESTRING, AFX_IDS_IDLEMESSAGE);
+        else
+            SendMessage(WM_SETMESSAGESTRING, (WPARAM)pHot->idNew);
+        return 0;
+    }
+    default:
+        return 0;
+    }
 }
 
 LRESULT CFrameWnd::OnSize()

@@ -7,6 +7,7 @@
 
 #include "app/framework/cmd_target.h"
 #include "app/framework/win32/status_bar.h"
+#include "app/framework/win32/tool_bar.h"
 #include "app/framework/win32/wnd.h"
 
 class CView;
@@ -43,6 +44,7 @@ public:
     void ResizeParentToFit(int cxView, int cyView);
 
     CStatusBar m_wndStatusBar;
+    CToolBar m_wndToolBar;
 
 protected:
     virtual BOOL PreCreateWindow(CREATESTRUCTA& cs);
@@ -63,10 +65,13 @@ private:
     LRESULT OnClose();
     LRESULT OnDestroy();
     LRESULT OnSize();
+    LRESULT OnNotify(NMHDR* pHeader);
 
     ViewFactory m_viewFactory;
     CDocument* m_pDocument = nullptr;
     CView* m_pView = nullptr;
     HACCEL m_hAccel = NULL;
     HMENU m_hMenu = NULL;
+    std::string m_strTip;
+    std::wstring m_wstrTip;
 };

@@ -1,0 +1,29 @@
+// Opens the HTML manual: first the program's own path with "man.html" in
+// place of its extension, then a fixed name in the current directory (the
+// Japanese manual on code page 932, the English one otherwise).
+#pragma once
+
+#include <string>
+
+#include "app/shell_services.h"
+
+class CManualLauncher
+{
+public:
+    enum
+    {
+        PATH_BUFFER = 260 // both paths are built in a buffer of this size
+    };
+
+    explicit CManualLauncher(IShellServices& shell) : m_shell(shell) {}
+
+    // TRUE when the shell opened one of the two; otherwise "Can't execute Web Browser".
+    BOOL ShowManual();
+
+    // The first path: cut at the last "." of the whole path, then "man.html".
+    static std::string ManualBesideProgram(const std::string& strProgramPath);
+
+private:
+    BOOL TryOpen(const std::string& strPath);
+    IShellServices& m_shell;
+};
