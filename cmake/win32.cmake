@@ -28,6 +28,12 @@ target_link_libraries(velloric_win32 PUBLIC velloric_core
 
 add_executable(velloric WIN32 app/win32/main.cpp $<TARGET_OBJECTS:velloric_res>)
 target_link_libraries(velloric PRIVATE velloric_win32)
+# The manuals go beside the program, where F1 looks for them first.
+add_custom_command(TARGET velloric POST_BUILD
+    COMMAND ${CMAKE_COMMAND} -E copy_if_different
+        ${CMAKE_SOURCE_DIR}/res/manual/velloricman.html
+        ${CMAKE_SOURCE_DIR}/res/manual/velloricman-e.html
+        $<TARGET_FILE_DIR:velloric>)
 
 file(GLOB VELLORIC_WIN32_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win32/*.cpp)
 add_executable(win32_tests ${VELLORIC_WIN32_TESTS} $<TARGET_OBJECTS:velloric_res>)
