@@ -26,7 +26,9 @@ start)
             $wine regedit /S 'Z:'"$(echo "$reg" | sed 's|/|\\\\|g')" >/dev/null 2>&1 || $wine regedit /S "$reg" >/dev/null 2>&1
         else
             reg="$prefix/velloric-driver.reg"
-            printf 'REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Wine\\Explorer]\r\n"Desktop"="Default"\r\n\r\n[HKEY_CURRENT_USER\\Software\\Wine\\Explorer\\Desktops]\r\n"Default"="1024x768"\r\n' > "$reg"
+            # A virtual desktop (fast without a window manager), and a font with
+            # Japanese glyphs for the menus of the Japanese set.
+            printf 'REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Wine\\Explorer]\r\n"Desktop"="Default"\r\n\r\n[HKEY_CURRENT_USER\\Software\\Wine\\Explorer\\Desktops]\r\n"Default"="1024x768"\r\n\r\n[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\r\n"MS UI Gothic"="VL Gothic"\r\n"Tahoma"="VL PGothic"\r\n' > "$reg"
             $wine regedit /S "$reg" >/dev/null 2>&1 || true
         fi
         $server -k >/dev/null 2>&1 || true
