@@ -28,6 +28,8 @@ target_link_libraries(velloric_win32 PUBLIC velloric_core
 
 add_executable(velloric WIN32 app/win32/main.cpp $<TARGET_OBJECTS:velloric_res>)
 target_link_libraries(velloric PRIVATE velloric_win32)
+# The tip of the day reads tips.txt beside the program.
+configure_file(res/tips.txt ${CMAKE_CURRENT_BINARY_DIR}/tips.txt COPYONLY)
 # The manuals go beside the program, where F1 looks for them first.
 add_custom_command(TARGET velloric POST_BUILD
     COMMAND ${CMAKE_COMMAND} -E copy_if_different

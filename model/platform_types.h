@@ -39,6 +39,7 @@ typedef struct HKEY__* HKEY;
 #define REG_OPTION_NON_VOLATILE 0u
 #define KEY_READ 0x20019u
 #define KEY_WRITE 0x20006u
+#define KEY_ALL_ACCESS 0xF003Fu
 
 #define MB_OK 0x0u
 #define MB_OKCANCEL 0x1u

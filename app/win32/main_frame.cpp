@@ -3,6 +3,7 @@
 #include "app/framework/win32/win_app.h"
 #include "app/manual_launcher.h"
 #include "app/win32/win32_shell_services.h"
+#include "dialogs/win32/auto_logon_dialog.h"
 #include "model/velloric_doc.h"
 #include "model/velloric_host.h"
 #include "res/resource.h"
@@ -11,6 +12,7 @@ const char* const CMainFrame::s_pszClassName = "quendalo.velloric";
 
 const TCommandEntry<CMainFrame> CMainFrame::s_commands[] = {
     {ID_HELP_SHOW_MANUAL, ID_HELP_SHOW_MANUAL, &CMainFrame::OnShowManual, nullptr},
+    {ID_OPTION_AUTOLOGON, ID_OPTION_AUTOLOGON, &CMainFrame::OnSetupAutologon, nullptr},
 };
 
 namespace
@@ -84,6 +86,9 @@ void CMainFrame::OnShowManual(UINT nID)
 
 void CMainFrame::OnSetupAutologon(UINT nID)
 {
+    // Owned by the main window; its result changes nothing here.
+    CAutoLogonDialog dlg(m_registry);
+    dlg.DoModal();
 }
 
 void CMainFrame::OnSysCommand(UINT nID, LPARAM lParam)

@@ -7,13 +7,16 @@
 
 #include "app/framework/win32/frame_wnd.h"
 #include "app/shell_services.h"
+#include "model/registry.h"
 
 class CMainFrame : public CFrameWnd
 {
 public:
     static const char* const s_pszClassName;
 
-    explicit CMainFrame(IShellServices& shell) : m_shell(shell) {}
+    CMainFrame(IShellServices& shell, IRegistry& registry) : m_shell(shell), m_registry(registry)
+    {
+    }
     BOOL OnCmdMsg(UINT nID, CCmdUI* pCmdUI) override;
 
 protected:
@@ -28,4 +31,5 @@ private:
 
     static const TCommandEntry<CMainFrame> s_commands[];
     IShellServices& m_shell;
+    IRegistry& m_registry;
 };

@@ -7,6 +7,9 @@
 #include "app/framework/win32/single_doc_template.h"
 #include "app/win32/main_frame.h"
 #include "app/preference.h"
+#include "dialogs/splash_command_line_info.h"
+#include "dialogs/win32/about_dialog.h"
+#include "dialogs/win32/one_point_dialog.h"
 #include "model/command_line_flags.h"
 #include "model/scancode_map_store.h"
 #include "model/velloric_doc.h"
@@ -93,7 +96,7 @@ BOOL CVelloricApp::InitInstance()
             return new CVelloricDoc(platform.registry, platform.keyboard, platform.restart,
                                     *pHost);
         },
-        [platform]() -> CFrameWnd* { return new CMainFrame(platform.shell); },
+        [platform]() -> CFrameWnd* { return new CMainFrame(platform.shell, platform.registry); },
         [platform](CFrameWnd* pFrame) -> CView* { return new CVelloricView(platform.keyboard); }));
 
     CCommandLineInfo cmdInfo;
@@ -135,7 +138,14 @@ void CVelloricApp::ClearRegistryRemaps()
 
 void CVelloricApp::ShowOnePointAtStartup()
 {
-    // The tip of the day arrives with its dialog.
+    CSplashCommandLineInfo cmdInfo;
+    ParseCommandLine(cmdInfo);
+    if (!cmdInfo.m_bShowSplash)
+        return;
+    // Made even when it is not shown: the next start shows the tip after this one.
+    COnePointDialog dlg(GetProfile());
+    if (dlg.m_bShowAtStartup)
+        dlg.DoModal();
 }
 
 BOOL CVelloricApp::OnCmdMsg(UINT nID, CCmdUI* pCmdUI)
@@ -161,12 +171,14 @@ BOOL CVelloricApp::OnCmdMsg(UINT nID, CCmdUI* pCmdUI)
 
 void CVelloricApp::OnAppAbout()
 {
-    // The About box arrives with its dialog.
+    CAboutDialog dlg;
+    dlg.DoModal();
 }
 
 void CVelloricApp::OnShowTip()
 {
-    // The tip dialog arrives with its dialog.
+    COnePointDialog dlg(GetProfile());
+    dlg.DoModal();
 }
 
 void CVelloricApp::OnQuitWithoutSaving()

@@ -1,0 +1,53 @@
+#include "dialogs/win32/about_dialog.h"
+
+#include <mmsystem.h>
+
+#include "res/resource.h"
+
+namespace
+{
+CAboutDialog::PFN_SND_PLAY_SOUND s_pfnPlaySound = &::sndPlaySoundA;
+}
+
+CAboutDialog::CAboutDialog() : CDialog(IDD_ABOUTBOX)
+{
+}
+
+CAboutDialog::PFN_SND_PLAY_SOUND CAboutDialog::SetSoundPlayer(PFN_SND_PLAY_SOUND pfnPlaySound)
+{
+    PFN_SND_PLAY_SOUND pfnOld = s_pfnPlaySound;
+    s_pfnPlaySound = pfnPlaySound;
+    return pfnOld;
+}
+
+BOOL CAboutDialog::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+    PlayAboutSound(0, 0);
+    return TRUE;
+}
+
+LRESULT CAboutDialog::WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam)
+{
+    switch (nMsg)
+    {
+    case WM_PLAY_ABOUT_SOUND: return PlayAboutSound(wParam, lParam);
+    default: return CDialog::WindowProc(nMsg, wParam, lParam);
+    }
+}
+
+LRESULT CAboutDialog::PlayAboutSound(WPARAM wParam, LPARAM lParam)
+{
+    ::UpdateWindow(m_hWnd);
+    HMODULE hModule = ::GetModuleHandleA(NULL);
+    HRSRC hResource = ::FindResourceA(hModule, MAKEINTRESOURCEA(IDR_ABOUT_WAVE), "WAVE");
+    if (hResource == NULL)
+        return 0;
+    HGLOBAL hImage = ::LoadResource(hModule, hResource);
+    const void* pImage = hImage != NULL ? ::LockResource(hImage) : nullptr;
+    if (pImage == nullptr)
+        return 0;
+    // The resource stays loaded with the module, so the memory outlives the sound.
+    s_pfnPlaySound((LPCSTR)pImage, SND_ASYNC | SND_MEMORY);
+    return 0;
+}

@@ -1,0 +1,12 @@
+#include "dialogs/win32/password_confirm_dialog.h"
+
+#include "res/resource.h"
+
+CPasswordConfirmDialog::CPasswordConfirmDialog() : CDialog(IDD_PASSWORD_CONFIRM)
+{
+}
+
+void CPasswordConfirmDialog::DoDataExchange(CDataExchange* pDX)
+{
+    DDX_Text(pDX, IDC_PASSWORD_CONFIRM, m_strConfirm);
+}

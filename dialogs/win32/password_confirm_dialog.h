@@ -1,0 +1,18 @@
+// Asks for the automatic logon's password once more (template 138). OK keeps
+// what was typed in m_strConfirm; Cancel leaves it empty.
+#pragma once
+
+#include <string>
+
+#include "app/framework/win32/dialog.h"
+
+class CPasswordConfirmDialog : public CDialog
+{
+public:
+    CPasswordConfirmDialog();
+
+    std::string m_strConfirm;
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+};

@@ -1,0 +1,10 @@
+// The logged-on user's name from the system.
+#pragma once
+
+#include "dialogs/user_name_source.h"
+
+class CWin32UserNameSource : public IUserNameSource
+{
+public:
+    BOOL QueryUserName(char* pBuffer, DWORD* pcbBuffer) override;
+};

@@ -1,0 +1,483 @@
+// The automatic logon dialog run modally against the throw-away prefix's
+// Winlogon key, answered from inside its own loop.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "app/framework/win32/win32_message_boxes.h"
+#include "app/framework/win32/win32_registry.h"
+#include "dialogs/win32/auto_logon_dialog.h"
+#include "res/resource.h"
+#include "tests/support/fake_registry.h"
+#include "tests/support/scripted_message_boxes.h"
+#include "tests/win32/dialog_driver.h"
+#include "tests/win32/win32_test_support.h"
+
+namespace
+{
+const char kWinlogon[] = "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Winlogon";
+const char* const kNames[] = {"AutoAdminLogon", "DefaultUserName", "DefaultPassword",
+                              "DefaultDomainName"};
+
+// A Winlogon value as the registry holds it; bPresent FALSE when missing.
+struct CStored
+{
+    BOOL bPresent = FALSE;
+    DWORD dwType = REG_NONE;
+    std::string strBytes;
+};
+
+CStored Read(const char* pszName)
+{
+    CStored stored;
+    HKEY hKey;
+    if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, kWinlogon, 0, KEY_READ, &hKey) != ERROR_SUCCESS)
+        return stored;
+    char buffer[2048];
+    DWORD cb = sizeof buffer;
+    if (::RegQueryValueExA(hKey, pszName, NULL, &stored.dwType, (BYTE*)buffer, &cb) ==
+        ERROR_SUCCESS)
+    {
+        stored.bPresent = TRUE;
+        stored.strBytes.assign(buffer, cb);
+    }
+    ::RegCloseKey(hKey);
+    return stored;
+}
+
+void Write(const char* pszName, const CStored& stored)
+{
+    HKEY hKey;
+    if (::RegCreateKeyExA(HKEY_LOCAL_MACHINE, kWinlogon, 0, NULL, 0, KEY_ALL_ACCESS, NULL, &hKey,
+                          NULL) != ERROR_SUCCESS)
+        return;
+    if (stored.bPresent)
+        ::RegSetValueExA(hKey, pszName, 0, stored.dwType, (const BYTE*)stored.strBytes.data(),
+                         (DWORD)stored.strBytes.size());
+    else
+        ::RegDeleteValueA(hKey, pszName);
+    ::RegCloseKey(hKey);
+}
+
+void WriteSz(const char* pszName, const std::string& strText)
+{
+    CStored stored;
+    stored.bPresent = TRUE;
+    stored.dwType = REG_SZ;
+    stored.strBytes = strText + '\0';
+    Write(pszName, stored);
+}
+
+std::string Sz(const std::string& strText)
+{
+    return strText + '\0';
+}
+
+// What a step saw of the dialog.
+struct CSeen
+{
+    std::string strUser, strPassword, strDomain;
+    BOOL bChecked = FALSE;
+    BOOL bUserEnabled = FALSE, bPasswordEnabled = FALSE, bDomainEnabled = FALSE;
+};
+
+CSeen Look(HWND hDlg)
+{
+    CSeen seen;
+    seen.strUser = wintest::ControlText(hDlg, IDC_AUTOLOGON_USER_NAME);
+    seen.strPassword = wintest::ControlText(hDlg, IDC_AUTOLOGON_PASSWORD);
+    seen.strDomain = wintest::ControlText(hDlg, IDC_AUTOLOGON_DOMAIN_NAME);
+    seen.bChecked = CDialogDriver::IsChecked(hDlg, IDC_AUTOLOGON_ENABLE);
+    seen.bUserEnabled = CDialogDriver::IsEnabled(hDlg, IDC_AUTOLOGON_USER_NAME);
+    seen.bPasswordEnabled = CDialogDriver::IsEnabled(hDlg, IDC_AUTOLOGON_PASSWORD);
+    seen.bDomainEnabled = CDialogDriver::IsEnabled(hDlg, IDC_AUTOLOGON_DOMAIN_NAME);
+    return seen;
+}
+
+BOOL IsSettings(HWND hDlg)
+{
+    return CDialogDriver::HasControl(hDlg, IDC_AUTOLOGON_ENABLE);
+}
+
+BOOL IsConfirmation(HWND hDlg)
+{
+    return !IsSettings(hDlg) && CDialogDriver::HasControl(hDlg, IDC_PASSWORD_CONFIRM);
+}
+
+std::string WindowTextUtf8(HWND hWnd)
+{
+    wchar_t sz[256] = L"";
+    ::GetWindowTextW(hWnd, sz, 256);
+    return wintest::Utf8FromWide(sz);
+}
+} // namespace
+
+class AutoLogonDialog : public ::testing::Test
+{
+protected:
+    AutoLogonDialog()
+    {
+        for (int i = 0; i < 4; ++i)
+            m_saved[i] = Read(kNames[i]);
+    }
+    ~AutoLogonDialog() override
+    {
+        for (int i = 0; i < 4; ++i)
+            Write(kNames[i], m_saved[i]);
+    }
+
+    void PutAll(const char* pszAuto, const char* pszUser, const char* pszPassword,
+                const char* pszDomain)
+    {
+        WriteSz("AutoAdminLogon", pszAuto);
+        WriteSz("DefaultUserName", pszUser);
+        WriteSz("DefaultPassword", pszPassword);
+        WriteSz("DefaultDomainName", pszDomain);
+    }
+    void ExpectAll(const char* pszAuto, const char* pszUser, const char* pszPassword,
+                   const char* pszDomain)
+    {
+        const char* expected[] = {pszAuto, pszUser, pszPassword, pszDomain};
+        for (int i = 0; i < 4; ++i)
+        {
+            SCOPED_TRACE(kNames[i]);
+            CStored stored = Read(kNames[i]);
+            EXPECT_EQ(TRUE, stored.bPresent);
+            EXPECT_EQ((DWORD)REG_SZ, stored.dwType);
+            EXPECT_EQ(Sz(expected[i]), stored.strBytes);
+        }
+    }
+    INT_PTR Run(CDialogDriver& driver, IRegistry* pRegistry = nullptr)
+    {
+        CAutoLogonDialog dlg(pRegistry != nullptr ? *pRegistry : m_registry);
+        INT_PTR nResult = dlg.DoModal();
+        EXPECT_EQ(TRUE, driver.Done());
+        EXPECT_EQ(0, driver.GiveUps());
+        return nResult;
+    }
+
+    CStored m_saved[4];
+    CWin32Registry m_registry;
+    CWin32StringSource m_strings;
+    CScriptedMessageBoxes m_boxes{&m_strings};
+};
+
+class AutoLogonDialogJapanese : public AutoLogonDialog
+{
+};
+
+TEST_F(AutoLogonDialog, Start_ShowsStoredValues_EditsEnabledWhileOn)
+{
+    PutAll("1", "suzuki", "secret", "OFFICE");
+    CSeen seen;
+    CDialogDriver driver;
+    driver.Then([&](HWND hDlg) {
+        seen = Look(hDlg);
+        CDialogDriver::Press(hDlg, IDCANCEL);
+        return TRUE;
+    });
+    EXPECT_EQ(IDCANCEL, Run(driver));
+    EXPECT_EQ(TRUE, seen.bChecked);
+    EXPECT_EQ("suzuki", seen.strUser);
+    EXPECT_EQ("secret", seen.strPassword);
+    EXPECT_EQ("OFFICE", seen.strDomain);
+    EXPECT_EQ(TRUE, seen.bUserEnabled);
+    EXPECT_EQ(TRUE, seen.bPasswordEnabled);
+    EXPECT_EQ(TRUE, seen.bDomainEnabled);
+}
+
+TEST_F(AutoLogonDialog, Start_WithLogonOff_DisablesTheEdits_AndMissingUserIsTheLoggedOnOne)
+{
+    PutAll("0", "", "", "");
+    Write("DefaultUserName", CStored());
+    char szUser[1024] = "";
+    DWORD cbUser = sizeof szUser;
+    ASSERT_TRUE(::GetUserNameA(szUser, &cbUser));
+    CSeen seen;
+    CDialogDriver driver;
+    driver.Then([&](HWND hDlg) {
+        seen = Look(hDlg);
+        CDialogDriver::Press(hDlg, IDCANCEL);
+        return TRUE;
+    });
+    EXPECT_EQ(IDCANCEL, Run(driver));
+    EXPECT_EQ(FALSE, seen.bChecked);
+    EXPECT_EQ(szUser, seen.strUser);
+    EXPECT_EQ(FALSE, seen.bUserEnabled);
+    EXPECT_EQ(FALSE, seen.bPasswordEnabled);
+    EXPECT_EQ(FALSE, seen.bDomainEnabled);
+    EXPECT_EQ(FALSE, Read("DefaultUserName").bPresent); // Cancel wrote nothing
+}
+
+TEST_F(AutoLogonDialog, TickingAndClearingTheBox_TogglesTheEdits_KeepingTheirText)
+{
+    PutAll("0", "suzuki", "secret", "OFFICE");
+    CSeen afterTick, afterClear;
+    CDialogDriver driver;
+    driver.Then([&](HWND hDlg) {
+        CDialogDriver::Click(hDlg, IDC_AUTOLOGON_ENABLE);
+        afterTick = Look(hDlg);
+        CDialogDriver::Click(hDlg, IDC_AUTOLOGON_ENABLE);
+        afterClear = Look(hDlg);
+        CDialogDriver::Press(hDlg, IDCANCEL);
+        return TRUE;
+    });
+    EXPECT_EQ(IDCANCEL, Run(driver));
+    EXPECT_EQ(TRUE, afterTick.bChecked);
+    EXPECT_EQ(TRUE, afterTick.bUserEnabled && afterTick.bPasswordEnabled && afterTick.bDomainEnabled);
+    EXPECT_EQ(FALSE, afterClear.bChecked);
+    EXPECT_EQ(FALSE, afterClear.bUserEnabled || afterClear.bPasswordEnabled ||
+                         afterClear.bDomainEnabled);
+    EXPECT_EQ("suzuki", afterClear.strUser);
+    EXPECT_EQ("secret", afterClear.strPassword);
+    EXPECT_EQ("OFFICE", afterClear.strDomain);
+}
+
+TEST_F(AutoLogonDialog, OkWithLogonOn_AsksThePasswordAgain_AndWritesAllFour)
+{
+    PutAll("0", "suzuki", "", "");
+    BOOL bConfirmPasswordStyle = FALSE;
+    std::string strConfirmStart = "x";
+    CDialogDriver driver;
+    driver
+        .Then([&](HWND hDlg) {
+            CDialogDriver::Click(hDlg, IDC_AUTOLOGON_ENABLE);
+            CDialogDriver::SetText(hDlg, IDC_AUTOLOGON_USER_NAME, "tanaka");
+            CDialogDriver::SetText(hDlg, IDC_AUTOLOGON_PASSWORD, "Pass word");
+            CDialogDriver::SetText(hDlg, IDC_AUTOLOGON_DOMAIN_NAME, "HOME");
+            CDialogDriver::Press(hDlg, IDOK);
+            return TRUE;
+        })
+        .Then([&](HWND hDlg) {
+            if (!IsConfirmation(hDlg))
+                return FALSE;
+            strConfirmStart = wintest::ControlText(hDlg, IDC_PASSWORD_CONFIRM);
+            bConfirmPasswordStyle =
+                (::GetWindowLongA(::GetDlgItem(hDlg, IDC_PASSWORD_CONFIRM), GWL_STYLE) &
+                 ES_PASSWORD) != 0;
+            CDialogDriver::SetText(hDlg, IDC_PASSWORD_CONFIRM, "Pass word");
+            CDialogDriver::Press(hDlg, IDOK);
+            return TRUE;
+        });
+    EXPECT_EQ(IDOK, Run(driver));
+    EXPECT_EQ("", strConfirmStart);
+    EXPECT_EQ(TRUE, bConfirmPasswordStyle);
+    ExpectAll("1", "tanaka", "Pass word", "HOME");
+    EXPECT_EQ(0u, m_boxes.m_shown.size());
+}
+
+TEST_F(AutoLogonDialog, ReopeningAfterOk_ShowsExactlyWhatWasWritten)
+{
+    PutAll("1", "tanaka", "pw", "HOME");
+    CDialogDriver driver;
+    driver.Then([&](HWND hDlg) {
+        CDialogDriver::Press(hDlg, IDOK);
+        return TRUE;
+    });
+    driver.Then([&](HWND hDlg) {
+        if (!IsConfirmation(hDlg))
+            return FALSE;
+        CDialogDriver::SetText(hDlg, IDC_PASSWORD_CONFIRM, "pw");
+        CDialogDriver::Press(hDlg, IDOK);
+        return TRUE;
+    });
+    EXPECT_EQ(IDOK, Run(driver));
+    CSeen seen;
+    CDialogDriver again;
+    again.Then([&](HWND hDlg) {
+        seen = Look(hDlg);
+        CDialogDriver::Press(hDlg, IDCANCEL);
+        return TRUE;
+    });
+    EXPECT_EQ(IDCANCEL, Run(again));
+    EXPECT_EQ(TRUE, seen.bChecked);
+    EXPECT_EQ("tanaka", seen.strUser);
+    EXPECT_EQ("pw", seen.strPassword);
+    EXPECT_EQ("HOME", seen.strDomain);
+}
+
+TEST_F(AutoLogonDialog, MismatchedConfirmation_Shows1022_StaysOpen_AndWritesNothing)
+{
+    PutAll("1", "suzuki", "Secret", "OFFICE");
+    BOOL bStillOpen = FALSE;
+    CSeen seen;
+    CDialogDriver driver;
+    driver
+        .Then([&](HWND hDlg) {
+            CDialogDriver::SetText(hDlg, IDC_AUTOLOGON_USER_NAME, "changed");
+            CDialogDriver::Press(hDlg, IDOK);
+            return TRUE;
+        })
+        .Then([&](HWND hDlg) {
+            if (!IsConfirmation(hDlg))
+                return FALSE;
+            CDialogDriver::SetText(hDlg, IDC_PASSWORD_CONFIRM, "secret"); // other case
+            CDialogDriver::Press(hDlg, IDOK);
+            return TRUE;
+        })
+        .Then([&](HWND hDlg) {
+            if (!IsSettings(hDlg))
+                return FALSE;
+            bStillOpen = TRUE;
+            seen = Look(hDlg);
+            CDialogDriver::Press(hDlg, IDCANCEL);
+            return TRUE;
+        });
+    EXPECT_EQ(IDCANCEL, Run(driver));
+    EXPECT_EQ(TRUE, bStillOpen);
+    EXPECT_EQ("changed", seen.strUser);
+    ASSERT_EQ(1u, m_boxes.m_shown.size());
+    EXPECT_EQ(wintest::LoadResourceString(IDS_PASSWORD_MISMATCH), m_boxes.m_shown[0].strText);
+    EXPECT_EQ(wintest::LoadResourceString(IDS_APP_TITLE), m_boxes.m_shown[0].strCaption);
+    EXPECT_EQ((UINT)(MB_OK | MB_ICONEXCLAMATION), m_boxes.m_shown[0].nType);
+    ExpectAll("1", "suzuki", "Secret", "OFFICE");
+}
+
+TEST_F(AutoLogonDialog, CancelledConfirmation_MatchesOnlyAnEmptyPassword)
+{
+    struct
+    {
+        const char* pszPassword;
+        size_t nBoxes;
+    } cases[] = {{"secret", 1}, {"", 0}};
+    for (auto& c : cases)
+    {
+        SCOPED_TRACE(c.pszPassword);
+        PutAll("1", "suzuki", c.pszPassword, "OFFICE");
+        WriteSz("DefaultDomainName", "before");
+        m_boxes.m_shown.clear();
+        CDialogDriver driver;
+        driver
+            .Then([&](HWND hDlg) {
+                CDialogDriver::SetText(hDlg, IDC_AUTOLOGON_DOMAIN_NAME, "after");
+                CDialogDriver::Press(hDlg, IDOK);
+                return TRUE;
+            })
+            .Then([&](HWND hDlg) {
+                if (!IsConfirmation(hDlg))
+                    return FALSE;
+                CDialogDriver::SetText(hDlg, IDC_PASSWORD_CONFIRM, c.pszPassword);
+                CDialogDriver::Press(hDlg, IDCANCEL); // what was typed is not kept
+                return TRUE;
+            });
+        if (c.nBoxes == 1)
+            driver.Then([&](HWND hDlg) {
+                if (!IsSettings(hDlg))
+                    return FALSE;
+                CDialogDriver::Press(hDlg, IDCANCEL);
+                return TRUE;
+            });
+        EXPECT_EQ(c.nBoxes == 1 ? IDCANCEL : IDOK, Run(driver));
+        EXPECT_EQ(c.nBoxes, m_boxes.m_shown.size());
+        EXPECT_EQ(Sz(c.nBoxes == 1 ? "before" : "after"), Read("DefaultDomainName").strBytes);
+    }
+}
+
+TEST_F(AutoLogonDialog, OkWithLogonOff_AsksNothing_AndWritesTheDigitZeroAndTheTexts)
+{
+    PutAll("1", "suzuki", "secret", "OFFICE");
+    CDialogDriver driver;
+    driver.Then([&](HWND hDlg) {
+        CDialogDriver::SetText(hDlg, IDC_AUTOLOGON_PASSWORD, "edited first");
+        CDialogDriver::Click(hDlg, IDC_AUTOLOGON_ENABLE);
+        CDialogDriver::Press(hDlg, IDOK);
+        return TRUE;
+    });
+    EXPECT_EQ(IDOK, Run(driver));
+    ExpectAll("0", "suzuki", "edited first", "OFFICE");
+    EXPECT_EQ(0u, m_boxes.m_shown.size());
+}
+
+TEST_F(AutoLogonDialog, Cancel_WritesNothing_WhateverWasEdited)
+{
+    PutAll("0", "suzuki", "secret", "OFFICE");
+    CDialogDriver driver;
+    driver.Then([&](HWND hDlg) {
+        CDialogDriver::Click(hDlg, IDC_AUTOLOGON_ENABLE);
+        CDialogDriver::SetText(hDlg, IDC_AUTOLOGON_USER_NAME, "x");
+        CDialogDriver::SetText(hDlg, IDC_AUTOLOGON_PASSWORD, "y");
+        CDialogDriver::SetText(hDlg, IDC_AUTOLOGON_DOMAIN_NAME, "z");
+        CDialogDriver::Press(hDlg, IDCANCEL);
+        return TRUE;
+    });
+    EXPECT_EQ(IDCANCEL, Run(driver));
+    ExpectAll("0", "suzuki", "secret", "OFFICE");
+}
+
+TEST_F(AutoLogonDialog, KeyOutOfReach_EmptyDialog_ThenOkReports1021AndCloses)
+{
+    CFakeRegistry denied;
+    denied.m_lOpenError = ERROR_ACCESS_DENIED;
+    denied.m_lCreateError = ERROR_ACCESS_DENIED;
+    CSeen seen;
+    CDialogDriver driver;
+    driver.Then([&](HWND hDlg) {
+        seen = Look(hDlg);
+        CDialogDriver::Press(hDlg, IDOK);
+        return TRUE;
+    });
+    EXPECT_EQ(IDOK, Run(driver, &denied));
+    EXPECT_EQ(FALSE, seen.bChecked);
+    EXPECT_EQ("", seen.strUser);
+    EXPECT_EQ("", seen.strPassword);
+    EXPECT_EQ("", seen.strDomain);
+    ASSERT_EQ(1u, m_boxes.m_shown.size());
+    EXPECT_EQ(wintest::LoadResourceString(IDS_AUTOLOGON_FAILED), m_boxes.m_shown[0].strText);
+    EXPECT_EQ((UINT)(MB_OK | MB_ICONEXCLAMATION), m_boxes.m_shown[0].nType);
+}
+
+TEST_F(AutoLogonDialog, NeutralSet_HasEnglishCaptions)
+{
+    std::string strTitle, strCheck, strCancel;
+    CDialogDriver driver;
+    driver.Then([&](HWND hDlg) {
+        strTitle = WindowTextUtf8(hDlg);
+        strCheck = wintest::ControlText(hDlg, IDC_AUTOLOGON_ENABLE);
+        strCancel = wintest::ControlText(hDlg, IDCANCEL);
+        CDialogDriver::Press(hDlg, IDCANCEL);
+        return TRUE;
+    });
+    Run(driver);
+    EXPECT_EQ("Setup Autologon", strTitle);
+    EXPECT_EQ("&Auto Logon", strCheck);
+    EXPECT_EQ("Cancel", strCancel);
+    EXPECT_EQ("Please make sure you logged on as an administrator.",
+              wintest::LoadResourceString(IDS_AUTOLOGON_FAILED).substr(
+                  wintest::LoadResourceString(IDS_AUTOLOGON_FAILED).find('\n') + 1));
+}
+
+TEST_F(AutoLogonDialogJapanese, JapaneseSet_TitleAndCaptions_AndMessage1022)
+{
+    ASSERT_EQ(932u, ::GetACP());
+    PutAll("1", "suzuki", "secret", "OFFICE");
+    std::string strTitle, strCheck, strConfirmTitle;
+    CDialogDriver driver;
+    driver
+        .Then([&](HWND hDlg) {
+            strTitle = WindowTextUtf8(hDlg);
+            strCheck = wintest::ControlText(hDlg, IDC_AUTOLOGON_ENABLE);
+            CDialogDriver::Press(hDlg, IDOK);
+            return TRUE;
+        })
+        .Then([&](HWND hDlg) {
+            if (!IsConfirmation(hDlg))
+                return FALSE;
+            strConfirmTitle = WindowTextUtf8(hDlg);
+            CDialogDriver::SetText(hDlg, IDC_PASSWORD_CONFIRM, "other");
+            CDialogDriver::Press(hDlg, IDOK);
+            return TRUE;
+        })
+        .Then([&](HWND hDlg) {
+            if (!IsSettings(hDlg))
+                return FALSE;
+            CDialogDriver::Press(hDlg, IDCANCEL);
+            return TRUE;
+        });
+    EXPECT_EQ(IDCANCEL, Run(driver));
+    EXPECT_EQ(u8"自動ログオンの設定", strTitle);
+    EXPECT_EQ(wintest::Ansi(u8"自動ログオンを行う(&A)"), strCheck);
+    EXPECT_EQ(u8"パスワードの確認", strConfirmTitle);
+    ASSERT_EQ(1u, m_boxes.m_shown.size());
+    EXPECT_EQ(wintest::Ansi(u8"パスワードが一致しません"), m_boxes.m_shown[0].strText);
+    ExpectAll("1", "suzuki", "secret", "OFFICE");
+}
