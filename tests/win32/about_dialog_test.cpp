@@ -145,7 +145,7 @@ TEST_F(AboutDialog, RealPlayer_WithoutASoundDevice_OpensAndClosesQuietly)
     ::sndPlaySoundA(NULL, 0); // stops whatever may still play
 }
 
-TEST_F(AboutDialog, WaveResource_IsAShortMonoPcmWaveWithAFactChunk_InOneSetOnly)
+TEST_F(AboutDialog, WaveResource_IsMonoPcmWaveOf35002SamplesWithAFactChunk_InOneSetOnly)
 {
     EXPECT_EQ((std::vector<WORD>{0x0411}), ResourceLanguages("WAVE", IDR_ABOUT_WAVE));
     DWORD cb = 0;
@@ -167,7 +167,7 @@ TEST_F(AboutDialog, WaveResource_IsAShortMonoPcmWaveWithAFactChunk_InOneSetOnly)
     ASSERT_EQ(0, std::memcmp(pData, "data", 4));
     EXPECT_EQ(nSamples, Le32(pData + 4));
     EXPECT_EQ(cb, (DWORD)(pData + 8 - p) + nSamples);
-    EXPECT_LE(nSamples, 22050u / 2); // half a second at most
+    EXPECT_EQ(35002u, nSamples); // about 1.6 seconds
 }
 
 TEST_F(AboutDialog, LightBulbBitmap_Is40By53In16Colours_ForEveryLanguage)
