@@ -44,6 +44,7 @@ TEST_F(ExitCommands, SaveAndExit_Unedited_ClosesWithoutQuestionOrWrite)
 TEST_F(ExitCommands, SaveAndExit_WarnsOfLostKey_ThenAsksRestart_ThenWritesExactBytes)
 {
     Doc()->AddMapping(0x3A, 0x1D); // Caps Lock sends left Ctrl: Caps Lock is lost
+    Doc()->UpdateAllViews(nullptr); // the check reads the remapped keyboard, not the list
     m_boxes.Answer({IDOK, IDNO});
     HWND hMain = MainWindow();
     Command(ID_APP_EXIT);

@@ -1,9 +1,11 @@
 #include "tests/win32/startup_fixture.h"
 
 #include "app/framework/win32/frame_wnd.h"
+#include "app/framework/win32/view.h"
 #include "model/command_line_flags.h"
 #include "model/velloric_doc.h"
 #include "res/resource.h"
+#include "view/win32/key_cap.h"
 #include "tests/win32/win32_test_support.h"
 
 namespace
@@ -92,10 +94,14 @@ TEST_F(Startup, Force106Option_SetsFlag_AndShowsThe106Form)
     EXPECT_EQ(FALSE, g_bDebug);
     CFrameWnd* pFrame = m_pApp->m_pMainWnd;
     ASSERT_NE((CFrameWnd*)nullptr, pFrame);
-    // Only the 106-key form has the Kana key (1013) and its twin.
-    HWND hView = ::GetDlgItem(MainWindow(), AFX_IDW_PANE_FIRST);
-    EXPECT_NE((HWND)NULL, ::GetDlgItem(hView, 1013));
-    EXPECT_NE((HWND)NULL, ::GetDlgItem(hView, 3013));
+    // The view shows form 132, the only one with the Kana key (1013), whose
+    // button has become a key cap on each keyboard.
+    CFormView* pView = dynamic_cast<CFormView*>(pFrame->GetActiveView());
+    ASSERT_NE((CFormView*)nullptr, pView);
+    EXPECT_EQ(132u, pView->GetTemplateID());
+    CKeyCap* pKana = nullptr;
+    EXPECT_EQ(TRUE, g_baseCapMap.Lookup(1013, pKana));
+    EXPECT_EQ(TRUE, g_remapCapMap.Lookup(0x0070, pKana));
 }
 
 TEST_F(Startup, OptionVariants_AreNoOptions)

@@ -1,41 +1,354 @@
 #include "view/win32/velloric_view.h"
 
-#include <map>
+#include <commctrl.h>
 
+#include <cstring>
+
+#include "app/framework/win32/frame_wnd.h"
+#include "app/framework/win32/win_app.h"
+#include "app/preference.h"
 #include "model/key_table.h"
 #include "model/velloric_doc.h"
+#include "view/win32/key_cap.h"
+#include "view/win32/key_font_dialog.h"
+
+namespace
+{
+// Once per set of caps: the dummy button is moved away and the caps take
+// their places from the form's buttons (which go) at the first update only.
+BOOL s_bMoveDummy = TRUE;
+BOOL s_bAttachCaps = TRUE;
+
+template <class FUNCTION>
+void ForEachCap(const CWordHashMap<CKeyCap*>& map, FUNCTION function)
+{
+    CWordHashMap<CKeyCap*>::Position pos = map.GetStartPosition();
+    while (pos != nullptr)
+    {
+        WORD wKey = 0;
+        CKeyCap* pCap = nullptr;
+        map.GetNextAssoc(pos, wKey, pCap);
+        function(pCap);
+    }
+}
+
+template <class FUNCTION>
+void ForEachCapOfBoth(FUNCTION function)
+{
+    ForEachCap(g_baseCapMap, function);
+    ForEachCap(g_remapCapMap, function);
+}
+} // namespace
+
+const TCommandEntry<CVelloricView> CVelloricView::s_commands[] = {
+    {CMD_FONT_SETUP, CMD_FONT_SETUP, &CVelloricView::OnFontSetup, nullptr},
+    {CMD_CANCEL_DRAG, CMD_CANCEL_DRAG, &CVelloricView::OnCancelDrag, nullptr},
+    {CMD_FIT_KEYNAME, CMD_FIT_KEYNAME, &CVelloricView::OnFitKeyName,
+     &CVelloricView::OnUpdateFitKeyName},
+    {CMD_KEYNAME_SIMPLE, CMD_KEYNAME_SUNK, &CVelloricView::OnKeyNameStyle,
+     &CVelloricView::OnUpdateKeyNameStyle},
+};
 
 CVelloricView::CVelloricView(IKeyboardServices& keyboard)
     : CFormView(Is106Layout(keyboard) ? CKeyTable::FORM_106 : CKeyTable::FORM_101),
-      m_keyboard(keyboard), m_b106Layout(Is106Layout(keyboard))
+      m_hToolTip(NULL), m_pDragKey(nullptr), m_pHoverKey(nullptr), m_hDragCursor(NULL),
+      m_bInside(FALSE), m_keyboard(keyboard), m_b106Layout(Is106Layout(keyboard))
 {
+    m_strStatus.clear();
+    CreateKeyCaps(g_baseCapMap, 0);
+    CreateKeyCaps(g_remapCapMap, CKeyTable::REMAP_ID_OFFSET);
+}
+
+CVelloricView::~CVelloricView()
+{
+    ReleaseKeyCaps();
+}
+
+void CVelloricView::PostNcDestroy()
+{
+    // The window goes with the main frame; the caps and their maps go with it.
+    ReleaseKeyCaps();
+    CFormView::PostNcDestroy();
+}
+
+void CVelloricView::CreateKeyCaps(CWordHashMap<CKeyCap*>& map, int nOffset)
+{
+    if (!map.IsEmpty())
+        return;
+    const CKeyTableEntry* pEntries = CKeyTable::GetEntries();
+    int nCount = CKeyTable::GetCount(m_b106Layout);
+    for (int i = 0; i < nCount; ++i)
+        AddKeyCap(map, nOffset, pEntries[i].wKeyId, pEntries[i].wTableCode);
+}
+
+void CVelloricView::AddKeyCap(CWordHashMap<CKeyCap*>& map, int nOffset, WORD wKeyId,
+                              WORD wTableCode)
+{
+    WORD wScancode = ScancodeFromTableCode(wTableCode);
+    if (nOffset == 0)
+        map.SetAt(wKeyId, new CKeyCap(this, wTableCode, wKeyId, wScancode, FALSE));
+    else
+        map.SetAt(wScancode, new CKeyCap(this, wTableCode, wKeyId + nOffset, wScancode, TRUE));
+}
+
+void CVelloricView::ReleaseKeyCaps()
+{
+    DestroyDragCursor();
+    m_pDragKey = nullptr;
+    m_pHoverKey = nullptr;
+    if (m_hToolTip != NULL && ::IsWindow(m_hToolTip))
+        ::DestroyWindow(m_hToolTip);
+    m_hToolTip = NULL;
+    if (g_pKeyboardView != this)
+        return;
+    ForEachCapOfBoth([](CKeyCap* pCap) { delete pCap; });
+    g_baseCapMap.RemoveAll();
+    g_remapCapMap.RemoveAll();
+    s_bMoveDummy = TRUE;
+    s_bAttachCaps = TRUE;
+    if (g_keyFont != NULL)
+        ::DeleteObject(g_keyFont);
+    g_keyFont = NULL;
+    g_pKeyboardView = nullptr;
+}
+
+CVelloricDoc* CVelloricView::GetVelloricDoc() const
+{
+    return dynamic_cast<CVelloricDoc*>(GetDocument());
+}
+
+void CVelloricView::DoDataExchange(BOOL bSaveAndValidate)
+{
+    if (!bSaveAndValidate)
+    {
+        ::SetDlgItemTextA(m_hWnd, CONTROL_STATUS, m_strStatus.c_str());
+        return;
+    }
+    char szText[256] = "";
+    ::GetDlgItemTextA(m_hWnd, CONTROL_STATUS, szText, sizeof szText);
+    m_strStatus = szText;
+}
+
+BOOL CVelloricView::PreTranslateMessage(MSG* pMsg)
+{
+    if (m_hToolTip != NULL)
+        ::SendMessageA(m_hToolTip, TTM_RELAYEVENT, 0, (LPARAM)pMsg);
+    return CFormView::PreTranslateMessage(pMsg);
 }
 
 void CVelloricView::OnInitialUpdate()
 {
-    CFormView::OnInitialUpdate();
+    DoDataExchange(FALSE);
+    CFormView::OnInitialUpdate(); // runs OnUpdate
+    if (CFrameWnd* pFrame = dynamic_cast<CFrameWnd*>(CWnd::FromHandle(::GetParent(m_hWnd))))
+        pFrame->RecalcLayout();
     ResizeParentToFit();
+    ::ShowWindow(::GetDlgItem(m_hWnd, CONTROL_STATUS), SW_HIDE);
+    if (s_bMoveDummy)
+    {
+        s_bMoveDummy = FALSE;
+        ::MoveWindow(::GetDlgItem(m_hWnd, CONTROL_DUMMY), -1, -1, 0, 0, FALSE);
+    }
+    BYTE record[CPreference::FONT_RECORD_BYTES];
+    if (g_preference.GetFont(record))
+    {
+        LOGFONTA lf;
+        std::memcpy(&lf, record, sizeof lf);
+        CKeyCap::RecreateKeyFont(lf);
+        RelayoutAllKeys();
+    }
 }
 
-void CVelloricView::GetRemappedKeys(std::vector<CRemappedKey>* pKeys)
+void CVelloricView::OnUpdate(IDocumentView* pSender, long lHint)
 {
-    std::map<WORD, WORD> produced;
-    if (CVelloricDoc* pDoc = dynamic_cast<CVelloricDoc*>(GetDocument()))
+    if (m_hToolTip == NULL)
+    {
+        m_hToolTip = ::CreateWindowExA(0, TOOLTIPS_CLASSA, NULL, WS_POPUP, CW_USEDEFAULT,
+                                       CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, m_hWnd, NULL,
+                                       ::GetModuleHandleA(NULL), NULL);
+        if (m_hToolTip != NULL)
+            ::SendMessageA(m_hToolTip, TTM_ACTIVATE, TRUE, 0);
+    }
+    if (s_bAttachCaps)
+    {
+        s_bAttachCaps = FALSE;
+        ForEachCapOfBoth([](CKeyCap* pCap) { pCap->AttachToControl(); });
+    }
+    // Every remapped key starts over, also one that the old list mapped to
+    // its own scancode: otherwise it would stay red after a restore.
+    ForEachCap(g_remapCapMap, [](CKeyCap* pCap) {
+        if (pCap->IsRemapped())
+            pCap->ClearProduced();
+    });
+    if (CVelloricDoc* pDoc = GetVelloricDoc())
     {
         CRemapPair pair;
         pDoc->GetStartPosition();
         while (!pDoc->GetNextPair(pair).IsNull())
-            produced[pair.wPhysical] = pair.wProduced;
+        {
+            // A pair for a key that is not on this keyboard stays in the list unseen.
+            CKeyCap* pCap = nullptr;
+            if (g_remapCapMap.Lookup(pair.wPhysical, pCap) && pCap != nullptr)
+                pCap->SetProduced(pair.wProduced);
+        }
     }
+    RelayoutAllKeys();
+}
+
+void CVelloricView::Paint()
+{
+    PAINTSTRUCT ps;
+    HDC hDC = ::BeginPaint(m_hWnd, &ps);
+    OnDraw(hDC);
+    ::EndPaint(m_hWnd, &ps);
+}
+
+void CVelloricView::OnDraw(HDC hDC)
+{
+    ForEachCapOfBoth([hDC](CKeyCap* pCap) {
+        if (::RectVisible(hDC, &pCap->m_rect))
+            pCap->Draw(hDC);
+    });
+}
+
+void CVelloricView::RelayoutAllKeys()
+{
+    if (m_hWnd == NULL)
+        return;
+    HDC hDC = ::GetDC(m_hWnd);
+    ForEachCapOfBoth([hDC](CKeyCap* pCap) { pCap->Layout(hDC); });
+    ::ReleaseDC(m_hWnd, hDC);
+}
+
+CKeyCap* CVelloricView::FindKeyAt(const CWordHashMap<CKeyCap*>& map, POINT pt)
+{
+    CKeyCap* pFound = nullptr;
+    ForEachCap(map, [&pFound, pt](CKeyCap* pCap) {
+        if (pFound == nullptr && ::PtInRect(&pCap->m_rect, pt))
+            pFound = pCap;
+    });
+    return pFound;
+}
+
+CKeyCap* CVelloricView::HitTest(POINT pt) const
+{
+    CKeyCap* pCap = FindKeyAt(g_baseCapMap, pt);
+    return pCap != nullptr ? pCap : FindKeyAt(g_remapCapMap, pt);
+}
+
+void CVelloricView::GetRemappedKeys(std::vector<CRemappedKey>* pKeys)
+{
+    // The key table's order, which is the order the caps were made in.
     pKeys->clear();
     const CKeyTableEntry* pEntries = CKeyTable::GetEntries();
-    for (int i = 0; i < CKeyTable::GetCount(m_b106Layout); ++i)
+    for (int i = 0; i < CKeyTable::COUNT_106; ++i)
     {
+        CKeyCap* pCap = nullptr;
+        if (!g_remapCapMap.Lookup(ScancodeFromTableCode(pEntries[i].wTableCode), pCap) ||
+            pCap == nullptr)
+            continue;
         CRemappedKey key;
-        key.wScancode = ScancodeFromTableCode(pEntries[i].wTableCode);
-        key.wTableCode = pEntries[i].wTableCode;
-        auto it = produced.find(key.wScancode);
-        key.wProduced = it == produced.end() ? 0 : it->second;
+        key.wScancode = pCap->GetScancode();
+        key.wTableCode = pCap->m_wTableCode;
+        key.wProduced = pCap->m_wProduced;
         pKeys->push_back(key);
+    }
+}
+
+BOOL CVelloricView::OnCmdMsg(UINT nID, CCmdUI* pCmdUI)
+{
+    if (DispatchCmdMsg(this, s_commands, nID, pCmdUI))
+        return TRUE;
+    return CFormView::OnCmdMsg(nID, pCmdUI);
+}
+
+void CVelloricView::OnFitKeyName(UINT nID)
+{
+    g_preference.SetFitKeyname(g_preference.GetFitKeyname() == 0 ? 1 : 0);
+    RelayoutAllKeys();
+    ::InvalidateRect(m_hWnd, NULL, TRUE);
+}
+
+void CVelloricView::OnUpdateFitKeyName(CCmdUI* pCmdUI)
+{
+    pCmdUI->SetCheck(g_preference.GetFitKeyname());
+}
+
+void CVelloricView::OnKeyNameStyle(UINT nID)
+{
+    // The style only changes how the caps paint: no new layout.
+    g_preference.SetButtonTextType((int)(nID - CMD_KEYNAME_SIMPLE));
+    ::InvalidateRect(m_hWnd, NULL, TRUE);
+}
+
+void CVelloricView::OnUpdateKeyNameStyle(CCmdUI* pCmdUI)
+{
+    pCmdUI->SetCheck((int)(pCmdUI->m_nID - CMD_KEYNAME_SIMPLE) == g_preference.GetButtonTextType());
+}
+
+void CVelloricView::OnFontSetup(UINT nID)
+{
+    LOGFONTA lf;
+    ZeroMemory(&lf, sizeof lf);
+    ::GetObjectA(CKeyCap::GetKeyFont(), sizeof lf, &lf);
+    CWinApp* pApp = AfxGetApp();
+    HWND hOwner = pApp != nullptr ? pApp->GetMainWindowHandle() : m_hWnd;
+    if (!RunKeyFontDialog(hOwner, &lf))
+        return;
+    BYTE record[CPreference::FONT_RECORD_BYTES];
+    std::memcpy(record, &lf, sizeof record);
+    g_preference.SetFont(record);
+    CKeyCap::RecreateKeyFont(lf);
+    RelayoutAllKeys();
+    ::InvalidateRect(m_hWnd, NULL, TRUE);
+}
+
+void CVelloricView::OnInputLangChange()
+{
+    // Names follow the new language: so do the fitted fonts, the symbol
+    // choices and the tool tips, not only the painted text.
+    RelayoutAllKeys();
+    ForEachCapOfBoth([](CKeyCap* pCap) { pCap->UpdateToolTip(); });
+    ::InvalidateRect(m_hWnd, NULL, TRUE);
+}
+
+void CVelloricView::OnSetFocus()
+{
+    if (m_hToolTip != NULL)
+        ::SendMessageA(m_hToolTip, TTM_ACTIVATE, TRUE, 0);
+}
+
+LRESULT CVelloricView::WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam)
+{
+    POINT pt = {(short)LOWORD(lParam), (short)HIWORD(lParam)};
+    switch (nMsg)
+    {
+    case WM_SETFOCUS:
+    {
+        LRESULT lResult = Default(nMsg, wParam, lParam);
+        OnSetFocus();
+        return lResult;
+    }
+    case WM_LBUTTONDOWN:
+        OnLButtonDown((UINT)wParam, pt);
+        return Default(nMsg, wParam, lParam);
+    case WM_MOUSEMOVE:
+        OnMouseMove((UINT)wParam, pt);
+        return 0;
+    case WM_LBUTTONUP:
+        OnLButtonUp((UINT)wParam, pt);
+        return Default(nMsg, wParam, lParam);
+    case WM_INPUTLANGCHANGE:
+        OnInputLangChange();
+        return Default(nMsg, wParam, lParam);
+    case WM_PAINT:
+        Paint();
+        return 0;
+    case WM_PRINTCLIENT:
+        Default(nMsg, wParam, lParam);
+        OnDraw((HDC)wParam);
+        return 0;
+    default:
+        return CFormView::WindowProc(nMsg, wParam, lParam);
     }
 }

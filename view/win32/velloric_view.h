@@ -1,20 +1,102 @@
-// The keyboard form view on the template of the chosen layout. It hands the
-// document the keys of the remapped keyboard with what each produces.
+// The keyboard form view: the base keyboard above the remapped keyboard, both
+// made of key caps. A base key dragged onto a key remaps that key; a key
+// dropped on its own place, or a remapped key clicked, gets its own code back.
+// It also shows key names in the status bar and tool tips, and carries out
+// the display commands (key-name style, fitting, font).
+//
+// The caps and their maps are process-wide and made once per process; the
+// view that made them deletes them when its window goes, so that a later view
+// in the same process starts afresh.
 #pragma once
 
+#include <string>
+#include <vector>
+
+#include "app/framework/cmd_target.h"
 #include "app/framework/win32/view.h"
 #include "model/keyboard_services.h"
 #include "model/remap_keyboard.h"
+#include "model/word_hash_map.h"
+
+class CKeyCap;
+class CVelloricDoc;
 
 class CVelloricView : public CFormView, public IRemapKeyboard
 {
 public:
-    explicit CVelloricView(IKeyboardServices& keyboard);
+    enum
+    {
+        CMD_FIT_KEYNAME = 32780,
+        CMD_FONT_SETUP = 32782,
+        CMD_CANCEL_DRAG = 32784,
+        CMD_KEYNAME_SIMPLE = 32785,
+        CMD_KEYNAME_SUNK = 32787,
+        CURSOR_NO_DROP = 106,
+        CURSOR_DRAG = 144,
+        CONTROL_STATUS = 1014,
+        CONTROL_DUMMY = 9999
+    };
 
+    explicit CVelloricView(IKeyboardServices& keyboard);
+    ~CVelloricView() override;
+
+    void DoDataExchange(BOOL bSaveAndValidate);
+    BOOL PreTranslateMessage(MSG* pMsg) override;
     void OnInitialUpdate() override;
+    void OnUpdate(IDocumentView* pSender, long lHint) override;
+    void OnDraw(HDC hDC);
+
+    BOOL OnCmdMsg(UINT nID, CCmdUI* pCmdUI) override;
+    // IRemapKeyboard: the remapped keyboard's caps in the key table's order.
     void GetRemappedKeys(std::vector<CRemappedKey>* pKeys) override;
 
+    IKeyboardServices& GetKeyboard() { return m_keyboard; }
+    CVelloricDoc* GetVelloricDoc() const;
+
+    CKeyCap* HitTest(POINT pt) const;
+    static CKeyCap* FindKeyAt(const CWordHashMap<CKeyCap*>& map, POINT pt);
+    void RelayoutAllKeys();
+
+    std::string m_strStatus;
+    HWND m_hToolTip;
+    CKeyCap* m_pDragKey;
+    CKeyCap* m_pHoverKey;
+    HCURSOR m_hDragCursor;
+    BOOL m_bInside;
+
+protected:
+    LRESULT WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam) override;
+    void PostNcDestroy() override;
+
+    void OnSetFocus();
+    void OnLButtonDown(UINT nFlags, POINT pt);
+    void OnMouseMove(UINT nFlags, POINT pt);
+    void OnLButtonUp(UINT nFlags, POINT pt);
+    void OnFontSetup(UINT nID);
+    void OnCancelDrag(UINT nID);
+    void OnFitKeyName(UINT nID);
+    void OnUpdateFitKeyName(CCmdUI* pCmdUI);
+    void OnInputLangChange();
+    void OnKeyNameStyle(UINT nID);
+    void OnUpdateKeyNameStyle(CCmdUI* pCmdUI);
+
 private:
+    void CreateKeyCaps(CWordHashMap<CKeyCap*>& map, int nOffset);
+    void AddKeyCap(CWordHashMap<CKeyCap*>& map, int nOffset, WORD wKeyId, WORD wTableCode);
+    void ReleaseKeyCaps();
+    void LoadDragCursor();
+    void DestroyDragCursor();
+    void DragOver(POINT pt);
+    void TrackPress(POINT pt);
+    void EndDrag(POINT pt, BOOL bCancel);
+    void DropKey(POINT pt);
+    void ReleasePress();
+    // The gesture ended without a release of ours: put its keys back.
+    void AbandonGesture();
+    void Paint();
+
+    static const TCommandEntry<CVelloricView> s_commands[];
+
     IKeyboardServices& m_keyboard;
-    BOOL m_b106Layout;
+    BOOL m_b106Layout; // asked once, for the template and for the five 106-only keys
 };

@@ -38,6 +38,14 @@ std::string PromptOf(UINT nID)
 }
 } // namespace
 
+CFrameWnd::~CFrameWnd()
+{
+    // The frame owns its view; the view leaves its document as it goes.
+    if (m_hWnd != NULL)
+        ::DestroyWindow(m_hWnd);
+    delete m_pView;
+}
+
 BOOL CFrameWnd::LoadFrame(UINT nIDResource, ViewFactory viewFactory, CDocument* pDocument)
 {
     m_nIDResource = nIDResource;

@@ -24,6 +24,8 @@ class CFrameWnd : public CWnd, public CCmdTarget
 public:
     typedef std::function<CView*(CFrameWnd* pFrame)> ViewFactory;
 
+    ~CFrameWnd() override;
+
     // Creates the window with menu, accelerators and icon nIDResource; the view
     // is made by the factory during creation.
     BOOL LoadFrame(UINT nIDResource, ViewFactory viewFactory, CDocument* pDocument);

@@ -1,0 +1,308 @@
+// The keyboard view's gestures, driven by real mouse messages sent to the
+// view window of the running application.
+#include "tests/win32/keyboard_view_fixture.h"
+
+#include "app/framework/win32/frame_wnd.h"
+#include "model/velloric_doc.h"
+#include "res/resource.h"
+#include "tests/win32/win32_test_support.h"
+
+namespace
+{
+class KeyboardViewGestures : public KeyboardViewFixture
+{
+};
+
+HCURSOR RefusalCursor()
+{
+    return ::LoadCursorA(::GetModuleHandleA(NULL), MAKEINTRESOURCEA(IDC_CURSOR_NO_DROP));
+}
+} // namespace
+
+TEST_F(KeyboardViewGestures, DragAOntoRemappedB_AddsPairAndShowsAsName)
+{
+    StartWithList({});
+    CKeyCap* pB = Remap(SC_B);
+    Press(Centre(Base(ID_A)));
+    HCURSOR hDragCursor = View()->m_hDragCursor;
+    Move(Centre(pB));
+    Release(Centre(pB));
+    EXPECT_EQ("0030:001E", List());
+    EXPECT_EQ(TRUE, g_bEdited);
+    EXPECT_EQ(SC_A, pB->m_wProduced);
+    EXPECT_EQ(" A ", Label(pB));
+    EXPECT_EQ(0, pB->m_nState);
+    EXPECT_EQ(0, Base(ID_A)->m_nState);
+    EXPECT_EQ(HWND(NULL), ::GetCapture());
+    EXPECT_EQ(nullptr, View()->m_pDragKey);
+    EXPECT_EQ(nullptr, View()->m_pHoverKey);
+    EXPECT_EQ(HCURSOR(NULL), View()->m_hDragCursor);
+    // The drag cursor is gone, not merely forgotten.
+    ICONINFO info;
+    EXPECT_EQ(FALSE, ::GetIconInfo(hDragCursor, &info));
+    EXPECT_NE(hDragCursor, ::GetCursor());
+}
+
+TEST_F(KeyboardViewGestures, DuringDrag_DraggedKeyIsPressed_TargetHighlighted_DragCursorShown)
+{
+    StartWithList({});
+    CKeyCap* pA = Base(ID_A);
+    CKeyCap* pB = Remap(SC_B);
+    Press(Centre(pA));
+    EXPECT_EQ(ViewWindow(), ::GetCapture());
+    EXPECT_EQ(1, pA->m_nState);
+    ASSERT_NE(HCURSOR(NULL), View()->m_hDragCursor);
+    EXPECT_EQ(View()->m_hDragCursor, ::GetCursor());
+    Move(Centre(pB));
+    EXPECT_EQ(2, pB->m_nState);
+    EXPECT_EQ(pB, View()->m_pHoverKey);
+    // Back onto the dragged key: nothing highlighted; then the target again.
+    Move(Centre(pA));
+    EXPECT_EQ(0, pB->m_nState);
+    EXPECT_EQ(nullptr, View()->m_pHoverKey);
+    EXPECT_EQ(1, pA->m_nState);
+    Move(Centre(pB));
+    EXPECT_EQ(2, pB->m_nState);
+    {
+        CViewImage image(ViewWindow());
+        EXPECT_LT(0, image.Count(pB->m_rect, RGB(0, 0, 255))); // a blue label
+    }
+    Release(Centre(pB));
+}
+
+TEST_F(KeyboardViewGestures, DropOnRemappedB_ReplacesInPlace_DropOnBaseB_RemovesAndAddsAtHead)
+{
+    // B and N share bucket 3; reading puts the later pair at the chain's head.
+    StartWithList({{SC_B, SC_C}, {SC_N, SC_C}});
+    ASSERT_EQ("0031:002E 0030:002E", List());
+    Drag(Base(ID_A), Remap(SC_B));
+    EXPECT_EQ("0031:002E 0030:001E", List());
+
+    Drag(Base(ID_CAPS), Base(ID_B));
+    EXPECT_EQ("0030:003A 0031:002E", List());
+    EXPECT_EQ(SC_CAPS, Remap(SC_B)->m_wProduced);
+    EXPECT_EQ("Caps Lock", Label(Remap(SC_B)));
+}
+
+TEST_F(KeyboardViewGestures, DropOnBaseB_OrderReachesTheWrittenValue)
+{
+    StartWithList({{SC_B, SC_C}, {SC_N, SC_C}});
+    Drag(Base(ID_A), Base(ID_B));
+    m_boxes.Answer({IDOK, IDNO}); // lost keys: go on; restart: no
+    Command(ID_APP_EXIT);
+    EXPECT_EQ(ScancodeMapBytes({{SC_B, SC_A}, {SC_N, SC_C}}),
+              m_registry.Get("HKLM\\SYSTEM\\CurrentControlSet\\Control\\Keyboard Layout",
+                             "Scancode Map")
+                  .bytes);
+}
+
+TEST_F(KeyboardViewGestures, DropOnBaseKeyItself_OrOutsideBothKeyboards_ChangesNothing)
+{
+    StartWithList({});
+    Drag(Base(ID_A), Base(ID_A));
+    POINT ptOutside = {2, 2};
+    Press(Centre(Base(ID_A)));
+    Move(ptOutside);
+    Release(ptOutside);
+    EXPECT_EQ("", List());
+    EXPECT_EQ(FALSE, g_bEdited);
+    EXPECT_EQ(0, Base(ID_A)->m_nState);
+}
+
+TEST_F(KeyboardViewGestures, DropOnOwnPlace_WhileRemapped_RemovesPair)
+{
+    StartWithList({{SC_A, SC_B}});
+    CKeyCap* pA = Remap(SC_A);
+    ASSERT_EQ(SC_B, pA->m_wProduced);
+    Press(Centre(Base(ID_A)));
+    Move(Centre(pA));
+    EXPECT_NE(RefusalCursor(), ::GetCursor()); // it produces B now: a drop changes it
+    Release(Centre(pA));
+    EXPECT_EQ("", List());
+    EXPECT_EQ(TRUE, g_bEdited);
+    EXPECT_EQ(0, pA->m_wProduced);
+    EXPECT_EQ(" A ", Label(pA));
+}
+
+TEST_F(KeyboardViewGestures, DropOnOwnPlace_WhileUnmapped_ShowsRefusal_AndChangesNothing)
+{
+    StartWithList({});
+    CKeyCap* pA = Remap(SC_A);
+    Press(Centre(Base(ID_A)));
+    Move(Centre(pA));
+    ASSERT_NE(HCURSOR(NULL), RefusalCursor());
+    EXPECT_EQ(RefusalCursor(), ::GetCursor());
+    Move(Centre(Remap(SC_B)));
+    EXPECT_EQ(View()->m_hDragCursor, ::GetCursor());
+    Move(Centre(pA));
+    Release(Centre(pA));
+    EXPECT_EQ("", List());
+    EXPECT_EQ(FALSE, g_bEdited);
+}
+
+TEST_F(KeyboardViewGestures, DropOnKeyAlreadyProducingTheCode_ShowsRefusal_ButStillMarksEdited)
+{
+    StartWithList({{SC_B, SC_A}});
+    Press(Centre(Base(ID_A)));
+    Move(Centre(Remap(SC_B)));
+    EXPECT_EQ(RefusalCursor(), ::GetCursor());
+    Release(Centre(Remap(SC_B)));
+    EXPECT_EQ("0030:001E", List());
+    EXPECT_EQ(TRUE, g_bEdited);
+}
+
+TEST_F(KeyboardViewGestures, ClickOnRemappedKey_ReleasedInside_RemovesPair)
+{
+    StartWithList({{SC_B, SC_A}});
+    CKeyCap* pB = Remap(SC_B);
+    Press(Centre(pB));
+    EXPECT_EQ(ViewWindow(), ::GetCapture());
+    EXPECT_EQ(1, pB->m_nState);
+    EXPECT_EQ(HCURSOR(NULL), View()->m_hDragCursor); // a press has no drag cursor
+    Release(Centre(pB));
+    EXPECT_EQ("", List());
+    EXPECT_EQ(TRUE, g_bEdited);
+    EXPECT_EQ(0, pB->m_wProduced);
+    EXPECT_EQ(0, pB->m_nState);
+}
+
+TEST_F(KeyboardViewGestures, ClickOnRemappedKey_MovedOutAndReleased_KeepsPair_MovingBackPressesAgain)
+{
+    StartWithList({{SC_B, SC_A}});
+    CKeyCap* pB = Remap(SC_B);
+    POINT ptOutside = Centre(Remap(SC_N));
+    Press(Centre(pB));
+    Move(ptOutside);
+    EXPECT_EQ(0, pB->m_nState);
+    EXPECT_EQ(0, Remap(SC_N)->m_nState); // no highlight during a press
+    Move(Centre(pB));
+    EXPECT_EQ(1, pB->m_nState);
+    Move(ptOutside);
+    Release(ptOutside);
+    EXPECT_EQ("0030:001E", List());
+    EXPECT_EQ(FALSE, g_bEdited);
+    EXPECT_EQ(SC_A, pB->m_wProduced);
+    EXPECT_EQ(0, pB->m_nState);
+    EXPECT_EQ(HWND(NULL), ::GetCapture());
+}
+
+TEST_F(KeyboardViewGestures, PressOnUnmappedRemappedKey_StartsNothing)
+{
+    StartWithList({});
+    CKeyCap* pB = Remap(SC_B);
+    Press(Centre(pB));
+    EXPECT_EQ(HWND(NULL), ::GetCapture());
+    EXPECT_EQ(0, pB->m_nState);
+    EXPECT_EQ(nullptr, View()->m_pDragKey);
+    Release(Centre(pB));
+    EXPECT_EQ("", List());
+    EXPECT_EQ(FALSE, g_bEdited);
+}
+
+TEST_F(KeyboardViewGestures, PairWithProducedZero_LooksUnmapped_AndCannotBeClicked)
+{
+    StartWithList({{SC_B, 0}});
+    CKeyCap* pB = Remap(SC_B);
+    EXPECT_EQ(FALSE, pB->IsRemapped());
+    Press(Centre(pB));
+    Release(Centre(pB));
+    EXPECT_EQ("0030:0000", List());
+}
+
+TEST_F(KeyboardViewGestures, EscapeAccelerator_CancelsTheDrag)
+{
+    StartWithList({});
+    CKeyCap* pA = Base(ID_A);
+    CKeyCap* pB = Remap(SC_B);
+    Press(Centre(pA));
+    Move(Centre(pB));
+    ASSERT_EQ(2, pB->m_nState);
+    Command(ID_KEY_ESCAPE, 1);
+    EXPECT_EQ(HWND(NULL), ::GetCapture());
+    EXPECT_EQ(0, pA->m_nState);
+    EXPECT_EQ(0, pB->m_nState);
+    EXPECT_EQ(nullptr, View()->m_pDragKey);
+    EXPECT_EQ(HCURSOR(NULL), View()->m_hDragCursor);
+    Release(Centre(pB)); // no capture any more: ignored
+    EXPECT_EQ("", List());
+    EXPECT_EQ(FALSE, g_bEdited);
+}
+
+TEST_F(KeyboardViewGestures, EscapeThroughTheAcceleratorTable_CancelsThePress)
+{
+    StartWithList({{SC_B, SC_A}});
+    CKeyCap* pB = Remap(SC_B);
+    Press(Centre(pB));
+    MSG msg = {ViewWindow(), WM_KEYDOWN, VK_ESCAPE, 0x00010001, 0, {0, 0}};
+    ASSERT_EQ(TRUE, m_pApp->m_pMainWnd->PreTranslateMessage(&msg));
+    EXPECT_EQ(HWND(NULL), ::GetCapture());
+    EXPECT_EQ(0, pB->m_nState);
+    Release(Centre(pB));
+    EXPECT_EQ("0030:001E", List());
+}
+
+TEST_F(KeyboardViewGestures, LossOfCapture_CancelsAtTheNextMouseMove)
+{
+    StartWithList({});
+    CKeyCap* pA = Base(ID_A);
+    CKeyCap* pB = Remap(SC_B);
+    Press(Centre(pA));
+    Move(Centre(pB));
+    ::ReleaseCapture();
+    Move(Centre(pB));
+    EXPECT_EQ(nullptr, View()->m_pDragKey);
+    EXPECT_EQ(nullptr, View()->m_pHoverKey);
+    EXPECT_EQ(HCURSOR(NULL), View()->m_hDragCursor);
+    EXPECT_EQ(0, pA->m_nState);
+    EXPECT_EQ(0, pB->m_nState);
+    Release(Centre(pB));
+    EXPECT_EQ("", List());
+    EXPECT_EQ(FALSE, g_bEdited);
+}
+
+TEST_F(KeyboardViewGestures, LossOfCaptureThenPress_EndsTheOldGestureFirst)
+{
+    StartWithList({});
+    CKeyCap* pA = Base(ID_A);
+    CKeyCap* pB = Remap(SC_B);
+    Press(Centre(pA));
+    Move(Centre(pB));
+    ::ReleaseCapture();
+    // No mouse move: the next press comes first.
+    CKeyCap* pCaps = Base(ID_CAPS);
+    Press(Centre(pCaps));
+    EXPECT_EQ(0, pA->m_nState);
+    EXPECT_EQ(0, pB->m_nState);
+    EXPECT_EQ(pCaps, View()->m_pDragKey);
+    Move(Centre(pB));
+    Release(Centre(pB));
+    EXPECT_EQ("0030:003A", List());
+}
+
+TEST_F(KeyboardViewGestures, StatusBar_ShowsFullKeyName_AndIdleTextOutsideKeys)
+{
+    StartWithList({});
+    POINT ptOutside = {2, 2};
+    Move(ptOutside, 0);
+    EXPECT_EQ(wintest::LoadResourceString(IDS_IDLE_MESSAGE), StatusText());
+    Move(Centre(Base(ID_CAPS)), 0);
+    EXPECT_EQ("Caps Lock", StatusText());
+    Move(Centre(Remap(SC_LEFT)), 0);
+    EXPECT_EQ("Left", StatusText());
+    Move(ptOutside, 0);
+    EXPECT_EQ(wintest::LoadResourceString(IDS_IDLE_MESSAGE), StatusText());
+}
+
+TEST_F(KeyboardViewGestures, StatusBar_ShowsDebugSuffix_UnderDebugOption)
+{
+    StartWithList({}, {"-d"});
+    Move(Centre(Remap(SC_LEFT)), 0);
+    EXPECT_EQ("Left 014b e04b", StatusText());
+}
+
+TEST_F(KeyboardViewGestures, StatusBar_ShowsTheProducedKeysName_ForARemappedKey)
+{
+    StartWithList({{SC_CAPS, 0x1D}});
+    Move(Centre(Remap(SC_CAPS)), 0);
+    EXPECT_EQ("Ctrl", StatusText());
+}

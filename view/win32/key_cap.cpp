@@ -1,0 +1,222 @@
+#include "view/win32/key_cap.h"
+
+#include <commctrl.h>
+
+#include <vector>
+
+#include "app/preference.h"
+#include "model/command_line_flags.h"
+#include "model/key_name_alias.h"
+#include "view/key_cap_state.h"
+#include "view/key_fit.h"
+#include "view/key_label.h"
+#include "view/win32/velloric_view.h"
+#include "view/win32/win32_text_measure.h"
+
+static_assert(KEY_DT_CENTER == DT_CENTER && KEY_DT_VCENTER == DT_VCENTER &&
+                  KEY_DT_WORDBREAK == DT_WORDBREAK && KEY_DT_SINGLELINE == DT_SINGLELINE &&
+                  KEY_DT_CALCRECT == DT_CALCRECT && KEY_DT_NOPREFIX == DT_NOPREFIX,
+              "the cap logic's DrawText formats are the platform's");
+static_assert(KEY_EDGE_RAISED == EDGE_RAISED && KEY_EDGE_SUNKEN == EDGE_SUNKEN &&
+                  KEY_EDGE_ETCHED == EDGE_ETCHED && KEY_SYMBOL_CHARSET == SYMBOL_CHARSET,
+              "the cap logic's edges and character set are the platform's");
+
+CVelloricView* g_pKeyboardView = nullptr;
+HFONT g_keyFont = NULL;
+CWordHashMap<CKeyCap*> g_baseCapMap;
+CWordHashMap<CKeyCap*> g_remapCapMap;
+
+namespace
+{
+class CRemapCapFinder : public IRemapKeyFinder
+{
+public:
+    BOOL FindRemapKey(WORD wScancode, WORD* pwTableCode) const override
+    {
+        CKeyCap* pCap = nullptr;
+        if (!g_remapCapMap.Lookup(wScancode, pCap) || pCap == nullptr)
+            return FALSE;
+        *pwTableCode = pCap->m_wTableCode;
+        return TRUE;
+    }
+};
+
+HWND ViewWindow()
+{
+    return g_pKeyboardView != nullptr ? g_pKeyboardView->m_hWnd : NULL;
+}
+} // namespace
+
+CKeyCap::CKeyCap(CVelloricView* pView, WORD wTableCode, int nID, WORD wScancode,
+                 BOOL bOnRemapBoard)
+    : m_nID(nID), m_nState(0), m_wScancode(wScancode), m_wTableCode(wTableCode), m_wProduced(0),
+      m_bOnRemapBoard(bOnRemapBoard ? 1 : 0), m_nDrawFormat(0)
+{
+    ::SetRectEmpty(&m_rect);
+    ::SetRectEmpty(&m_rectText);
+    ZeroMemory(&m_lfFit, sizeof m_lfFit);
+    g_pKeyboardView = pView;
+}
+
+CKeyCap::~CKeyCap()
+{
+}
+
+void CKeyCap::AttachToControl()
+{
+    HWND hView = ViewWindow();
+    HWND hButton = hView != NULL ? ::GetDlgItem(hView, m_nID) : NULL;
+    // A template without this key's button leaves the cap empty and unreachable.
+    if (hButton != NULL)
+    {
+        RECT rc;
+        ::GetWindowRect(hButton, &rc);
+        POINT ptTopLeft = {rc.left, rc.top};
+        POINT ptBottomRight = {rc.right, rc.bottom};
+        ::ScreenToClient(hView, &ptTopLeft);
+        ::ScreenToClient(hView, &ptBottomRight);
+        ::SetRect(&m_rect, ptTopLeft.x, ptTopLeft.y, ptBottomRight.x, ptBottomRight.y);
+        ::DestroyWindow(hButton);
+    }
+    UpdateToolTip();
+}
+
+void CKeyCap::UpdateToolTip()
+{
+    if (g_pKeyboardView == nullptr || g_pKeyboardView->m_hToolTip == NULL)
+        return;
+    std::string strLabel;
+    GetLabel(strLabel);
+    std::vector<char> text(strLabel.begin(), strLabel.end());
+    text.push_back('\0');
+    TOOLINFOA ti;
+    ZeroMemory(&ti, sizeof ti);
+    ti.cbSize = TTTOOLINFOA_V2_SIZE;
+    ti.hwnd = ViewWindow();
+    ti.uId = (UINT_PTR)m_nID;
+    ti.rect = m_rect;
+    ti.lpszText = text.data();
+    // A second registration under the same id would leave the first, stale
+    // label in force: replace the tool instead.
+    ::SendMessageA(g_pKeyboardView->m_hToolTip, TTM_DELTOOLA, 0, (LPARAM)&ti);
+    ::SendMessageA(g_pKeyboardView->m_hToolTip, TTM_ADDTOOLA, 0, (LPARAM)&ti);
+}
+
+void CKeyCap::SetProduced(WORD wProduced)
+{
+    m_wProduced = wProduced;
+    HWND hView = ViewWindow();
+    if (hView != NULL)
+    {
+        HDC hDC = ::GetDC(hView);
+        Layout(hDC);
+        ::ReleaseDC(hView, hDC);
+    }
+    SetState(KEYSTATE_UP);
+    UpdateToolTip();
+}
+
+void CKeyCap::ClearProduced()
+{
+    SetProduced(0);
+}
+
+void CKeyCap::SetState(int nRequest)
+{
+    m_nState = CKeyCapState::ApplyRequest(m_nState, nRequest);
+    HWND hView = ViewWindow();
+    if (hView == NULL)
+        return;
+    ::InvalidateRect(hView, &m_rect, TRUE);
+    ::UpdateWindow(hView);
+}
+
+void CKeyCap::GetLabel(std::string& strLabel) const
+{
+    if (g_pKeyboardView == nullptr)
+    {
+        strLabel.clear();
+        return;
+    }
+    CRemapCapFinder finder;
+    CKeyLabel label(g_pKeyboardView->GetKeyboard(), finder);
+    strLabel = label.Get(m_wTableCode, m_wScancode, m_wProduced, g_bDebug);
+}
+
+HFONT CKeyCap::GetKeyFont()
+{
+    if (g_keyFont != NULL)
+        return g_keyFont;
+    HWND hView = ViewWindow();
+    HFONT hFormFont = hView != NULL ? (HFONT)::SendMessageA(hView, WM_GETFONT, 0, 0) : NULL;
+    if (hFormFont == NULL)
+        hFormFont = (HFONT)::GetStockObject(DEFAULT_GUI_FONT); // a form without a font of its own
+    LOGFONTA lf;
+    ZeroMemory(&lf, sizeof lf);
+    ::GetObjectA(hFormFont, sizeof lf, &lf);
+    lf = CKeyFit::KeyFontFromFormFont(lf);
+    g_keyFont = ::CreateFontIndirectA(&lf);
+    return g_keyFont;
+}
+
+void CKeyCap::Layout(HDC hDC)
+{
+    HFONT hKeyFont = GetKeyFont();
+    int nSaved = ::SaveDC(hDC);
+    ::SelectObject(hDC, hKeyFont);
+    LOGFONTA lfKey;
+    ZeroMemory(&lfKey, sizeof lfKey);
+    ::GetObjectA(hKeyFont, sizeof lfKey, &lfKey);
+
+    std::string strLabel;
+    GetLabel(strLabel);
+    CWin32TextMeasure measure(hDC);
+    CKeyFitResult result = CKeyFit(measure).Fit(m_rect, strLabel, lfKey, g_bDebug,
+                                                g_preference.GetFitKeyname());
+    m_nDrawFormat = result.nDrawFormat;
+    m_rectText = result.rectText;
+    m_lfFit = result.lfFit;
+    ::RestoreDC(hDC, nSaved);
+}
+
+void CKeyCap::Draw(HDC hDC)
+{
+    CKeyCapLook look = CKeyCapState::GetLook(m_nState, IsOnRemapBoard(), IsRemapped(),
+                                             g_preference.GetButtonTextType());
+    int nSaved = ::SaveDC(hDC);
+    RECT rcDraw = m_rectText;
+    ::OffsetRect(&rcDraw, look.nOffset, look.nOffset);
+
+    std::string strLabel;
+    GetLabel(strLabel);
+    ApplyKeyNameAlias(strLabel); // its font arrives through m_lfFit
+
+    HFONT hFitFont = NULL;
+    if (!IsEmptyFontRecord(m_lfFit))
+        hFitFont = ::CreateFontIndirectA(&m_lfFit);
+    ::SelectObject(hDC, hFitFont != NULL ? hFitFont : GetKeyFont());
+
+    if (look.bStyleCopy)
+    {
+        ::SetBkMode(hDC, TRANSPARENT);
+        ::SetTextColor(hDC, RGB(255, 255, 255));
+        RECT rcCopy = rcDraw;
+        ::OffsetRect(&rcCopy, look.nStyleShift, look.nStyleShift);
+        ::DrawTextA(hDC, strLabel.c_str(), (int)strLabel.size(), &rcCopy, m_nDrawFormat);
+    }
+    ::SetTextColor(hDC, look.crText);
+    ::DrawTextA(hDC, strLabel.c_str(), (int)strLabel.size(), &rcDraw, m_nDrawFormat);
+    RECT rcEdge = m_rect;
+    ::DrawEdge(hDC, &rcEdge, (UINT)look.nEdge, BF_RECT);
+
+    ::RestoreDC(hDC, nSaved);
+    if (hFitFont != NULL)
+        ::DeleteObject(hFitFont);
+}
+
+void CKeyCap::RecreateKeyFont(const LOGFONTA& lf)
+{
+    if (g_keyFont != NULL)
+        ::DeleteObject(g_keyFont);
+    g_keyFont = ::CreateFontIndirectA(&lf);
+}

@@ -1,0 +1,70 @@
+// One key drawn on the keyboard view, of the base or the remapped keyboard.
+// Not a window: a rectangle taken from the form's hidden button, the key's
+// codes, what it produces now, its visual state and its fitted font.
+#pragma once
+
+#include <string>
+
+#include "model/platform_types.h"
+#include "model/word_hash_map.h"
+
+class CVelloricView;
+
+class CKeyCap
+{
+public:
+    enum
+    {
+        KEYSTATE_UP = 0,
+        KEYSTATE_DOWN = 1,
+        KEYSTATE_HILITE = 2,
+        KEYSTATE_UNHILITE = 4
+    };
+
+    CKeyCap(CVelloricView* pView, WORD wTableCode, int nID, WORD wScancode, BOOL bOnRemapBoard);
+    virtual ~CKeyCap();
+
+    BOOL IsOnRemapBoard() const { return m_bOnRemapBoard; }
+    BOOL IsRemapped() const { return m_wProduced != 0; }
+    WORD GetScancode() const { return m_wScancode; }
+    WORD GetEffectiveCode() const { return m_wProduced != 0 ? m_wProduced : m_wScancode; }
+
+    // Takes the rectangle of the form's button with this cap's id, in the
+    // view's client coordinates, then destroys the button.
+    void AttachToControl();
+    void UpdateToolTip();
+    void SetProduced(WORD wProduced);
+    void ClearProduced();
+    // Changes the state and paints the cap before returning.
+    void SetState(int nRequest);
+    void GetLabel(std::string& strLabel) const;
+    void Layout(HDC hDC);
+    void Draw(HDC hDC);
+
+    static void RecreateKeyFont(const LOGFONTA& lf);
+    // g_keyFont, made from the view's font when it holds none yet.
+    static HFONT GetKeyFont();
+
+    RECT m_rect;
+    int m_nID;
+    int m_nState;
+    WORD m_wScancode;
+    WORD m_wTableCode;
+    WORD m_wProduced;
+    UINT m_bOnRemapBoard : 1;
+    LOGFONTA m_lfFit;
+    UINT m_nDrawFormat;
+    RECT m_rectText;
+
+private:
+    CKeyCap(const CKeyCap&) = delete;
+    CKeyCap& operator=(const CKeyCap&) = delete;
+};
+
+// The view that owns the caps; every cap's construction sets it.
+extern CVelloricView* g_pKeyboardView;
+// The shared key-name font; none until first needed.
+extern HFONT g_keyFont;
+// Key id -> base-keyboard cap, and scancode -> remapped-keyboard cap.
+extern CWordHashMap<CKeyCap*> g_baseCapMap;
+extern CWordHashMap<CKeyCap*> g_remapCapMap;

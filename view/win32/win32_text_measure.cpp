@@ -1,0 +1,26 @@
+#include "view/win32/win32_text_measure.h"
+
+CTextExtent CWin32TextMeasure::GetKeyFontExtent(const std::string& strText)
+{
+    SIZE size = {0, 0};
+    ::GetTextExtentPointA(m_hDC, strText.c_str(), (int)strText.size(), &size);
+    return CTextExtent{(int)size.cx, (int)size.cy};
+}
+
+CTextExtent CWin32TextMeasure::GetWrappedExtent(const CFontRecord& record,
+                                                const std::string& strText, int nWidth)
+{
+    CTextExtent extent = {0, 0};
+    HFONT hFont = ::CreateFontIndirectA(&record);
+    if (hFont == NULL)
+        return CTextExtent{nWidth + 1, 0}; // no font, no fit
+    HGDIOBJ hOld = ::SelectObject(m_hDC, hFont);
+    RECT rc = {0, 0, nWidth, 0};
+    int cyText = ::DrawTextA(m_hDC, strText.c_str(), (int)strText.size(), &rc,
+                             DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+    extent.cx = rc.right - rc.left;
+    extent.cy = cyText;
+    ::SelectObject(m_hDC, hOld);
+    ::DeleteObject(hFont);
+    return extent;
+}
