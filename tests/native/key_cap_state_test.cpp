@@ -9,6 +9,13 @@ const int UP = CKeyCapState::KEYSTATE_UP;
 const int DOWN = CKeyCapState::KEYSTATE_DOWN;
 const int HILITE = CKeyCapState::KEYSTATE_HILITE;
 const int UNHILITE = CKeyCapState::KEYSTATE_UNHILITE;
+
+void ExpectLook(int nEdge, int nOffset, DWORD crText, const CKeyCapLook& look)
+{
+    EXPECT_EQ(nEdge, look.nEdge);
+    EXPECT_EQ(nOffset, look.nOffset);
+    EXPECT_EQ(crText, look.crText);
+}
 } // namespace
 
 TEST(KeyCapState, Requests_SetTheNibble)
@@ -34,52 +41,40 @@ TEST(KeyCapLook, Highlighted_IsSunkenOffsetAndBlue_EvenWhenRemapped)
     for (int nState : {2, 3})
         for (BOOL bRemapped : {FALSE, TRUE})
         {
-            CKeyCapLook look = CKeyCapState::GetLook(nState, TRUE, bRemapped, 0);
-            EXPECT_EQ(KEY_EDGE_SUNKEN, look.nEdge);
-            EXPECT_EQ(1, look.nOffset);
-            EXPECT_EQ(KEY_COLOR_BLUE, look.crText);
+            SCOPED_TRACE(testing::Message() << "state " << nState << ", remapped " << bRemapped);
+            ExpectLook(KEY_EDGE_SUNKEN, 1, KEY_COLOR_BLUE,
+                       CKeyCapState::GetLook(nState, TRUE, bRemapped, 0));
         }
 }
 
 TEST(KeyCapLook, Pressed_IsSunkenOffset_AndKeepsRedOrBlack)
 {
-    CKeyCapLook remapped = CKeyCapState::GetLook(1, TRUE, TRUE, 0);
-    EXPECT_EQ(KEY_EDGE_SUNKEN, remapped.nEdge);
-    EXPECT_EQ(1, remapped.nOffset);
-    EXPECT_EQ(KEY_COLOR_RED, remapped.crText);
-    CKeyCapLook base = CKeyCapState::GetLook(1, FALSE, FALSE, 0);
-    EXPECT_EQ(KEY_EDGE_SUNKEN, base.nEdge);
-    EXPECT_EQ(KEY_COLOR_BLACK, base.crText);
+    ExpectLook(KEY_EDGE_SUNKEN, 1, KEY_COLOR_RED, CKeyCapState::GetLook(1, TRUE, TRUE, 0));
+    ExpectLook(KEY_EDGE_SUNKEN, 1, KEY_COLOR_BLACK, CKeyCapState::GetLook(1, FALSE, FALSE, 0));
 }
 
 TEST(KeyCapLook, Up_BaseRaisedBlack_RemappedRaisedRed_UnmappedEtchedBlack)
 {
-    CKeyCapLook base = CKeyCapState::GetLook(0, FALSE, FALSE, 0);
-    EXPECT_EQ(KEY_EDGE_RAISED, base.nEdge);
-    EXPECT_EQ(0, base.nOffset);
-    EXPECT_EQ(KEY_COLOR_BLACK, base.crText);
-    CKeyCapLook remapped = CKeyCapState::GetLook(0, TRUE, TRUE, 0);
-    EXPECT_EQ(KEY_EDGE_RAISED, remapped.nEdge);
-    EXPECT_EQ(KEY_COLOR_RED, remapped.crText);
-    CKeyCapLook unmapped = CKeyCapState::GetLook(0, TRUE, FALSE, 0);
-    EXPECT_EQ(KEY_EDGE_ETCHED, unmapped.nEdge);
-    EXPECT_EQ(0, unmapped.nOffset);
-    EXPECT_EQ(KEY_COLOR_BLACK, unmapped.crText);
+    ExpectLook(KEY_EDGE_RAISED, 0, KEY_COLOR_BLACK, CKeyCapState::GetLook(0, FALSE, FALSE, 0));
+    ExpectLook(KEY_EDGE_RAISED, 0, KEY_COLOR_RED, CKeyCapState::GetLook(0, TRUE, TRUE, 0));
+    ExpectLook(KEY_EDGE_ETCHED, 0, KEY_COLOR_BLACK, CKeyCapState::GetLook(0, TRUE, FALSE, 0));
 }
 
 TEST(KeyCapLook, Styles_SimpleHasNoCopy_RaisedCopyUpLeft_SunkCopyDownRight)
 {
-    CKeyCapLook simple = CKeyCapState::GetLook(0, FALSE, FALSE, 0);
-    EXPECT_EQ(FALSE, simple.bStyleCopy);
-    CKeyCapLook raised = CKeyCapState::GetLook(0, FALSE, FALSE, 1);
-    EXPECT_EQ(TRUE, raised.bStyleCopy);
-    EXPECT_EQ(-1, raised.nStyleShift);
-    CKeyCapLook sunk = CKeyCapState::GetLook(0, FALSE, FALSE, 2);
-    EXPECT_EQ(TRUE, sunk.bStyleCopy);
-    EXPECT_EQ(1, sunk.nStyleShift);
-    // Any other positive style: a white copy right under the label.
-    CKeyCapLook other = CKeyCapState::GetLook(0, FALSE, FALSE, 7);
-    EXPECT_EQ(TRUE, other.bStyleCopy);
-    EXPECT_EQ(0, other.nStyleShift);
-    EXPECT_EQ(FALSE, CKeyCapState::GetLook(0, FALSE, FALSE, -1).bStyleCopy);
+    // Any other positive style (7): a white copy right under the label.
+    struct
+    {
+        int nStyle;
+        BOOL bCopy;
+        int nShift; // looked at only where there is a copy
+    } cases[] = {{0, FALSE, 0}, {1, TRUE, -1}, {2, TRUE, 1}, {7, TRUE, 0}, {-1, FALSE, 0}};
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.nStyle);
+        CKeyCapLook look = CKeyCapState::GetLook(0, FALSE, FALSE, c.nStyle);
+        EXPECT_EQ(c.bCopy, look.bStyleCopy);
+        if (c.bCopy)
+            EXPECT_EQ(c.nShift, look.nStyleShift);
+    }
 }

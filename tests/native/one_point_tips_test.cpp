@@ -28,14 +28,6 @@ const std::string kTwoTips = "; comment\n"
                              "second tip\n";
 const long kAfterFirst = 50;  // offset just after "first tip\n"
 const long kAfterSecond = 78; // the end of the file
-
-DWORD DwordOf(const CFakeRegistry::Value& value)
-{
-    DWORD dw = 0;
-    for (size_t i = 0; i < value.bytes.size() && i < 4; ++i)
-        dw |= (DWORD)value.bytes[i] << (8 * i);
-    return dw;
-}
 } // namespace
 
 class OnePointTips : public ::testing::Test
@@ -70,7 +62,7 @@ protected:
     }
     DWORD StoredInt(const char* pszEntry) const
     {
-        return DwordOf(m_registry.Get(kTipKey, pszEntry));
+        return m_registry.GetDword(kTipKey, pszEntry);
     }
     std::string StoredString(const char* pszEntry) const
     {

@@ -193,3 +193,12 @@ CFakeRegistry::Value CFakeRegistry::Get(const std::string& strKeyPath,
     auto itValue = it->second.find(Fold(strName));
     return itValue == it->second.end() ? Value() : itValue->second;
 }
+
+DWORD CFakeRegistry::GetDword(const std::string& strKeyPath, const std::string& strName) const
+{
+    Value value = Get(strKeyPath, strName);
+    DWORD dw = 0;
+    for (size_t i = 0; i < value.bytes.size() && i < 4; ++i)
+        dw |= (DWORD)value.bytes[i] << (8 * i);
+    return dw;
+}

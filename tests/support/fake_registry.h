@@ -47,6 +47,8 @@ public:
     BOOL HasKey(const std::string& strKeyPath) const;
     BOOL HasValue(const std::string& strKeyPath, const std::string& strName) const;
     Value Get(const std::string& strKeyPath, const std::string& strName) const;
+    // The value's first four bytes, little-endian (fewer when it is shorter; 0 when missing).
+    DWORD GetDword(const std::string& strKeyPath, const std::string& strName) const;
     int OpenHandleCount() const { return (int)m_handles.size(); }
 
 private:

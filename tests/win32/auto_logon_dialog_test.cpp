@@ -110,6 +110,60 @@ std::string WindowTextUtf8(HWND hWnd)
     ::GetWindowTextW(hWnd, sz, 256);
     return wintest::Utf8FromWide(sz);
 }
+
+// The check box and the three edits it switches.
+void ExpectLogonShown(const CSeen& seen, BOOL bOn)
+{
+    EXPECT_EQ(bOn, seen.bChecked);
+    EXPECT_EQ(bOn, seen.bUserEnabled);
+    EXPECT_EQ(bOn, seen.bPasswordEnabled);
+    EXPECT_EQ(bOn, seen.bDomainEnabled);
+}
+
+void ExpectTexts(const CSeen& seen, const char* pszUser, const char* pszPassword,
+                 const char* pszDomain)
+{
+    EXPECT_EQ(pszUser, seen.strUser);
+    EXPECT_EQ(pszPassword, seen.strPassword);
+    EXPECT_EQ(pszDomain, seen.strDomain);
+}
+
+// Waits for the settings dialog (not the confirmation over it) and presses nButton.
+CDialogDriver::Step PressOnSettings(int nButton)
+{
+    return [nButton](HWND hDlg) {
+        if (!IsSettings(hDlg))
+            return FALSE;
+        CDialogDriver::Press(hDlg, nButton);
+        return TRUE;
+    };
+}
+
+// Ticks the box, types the three texts and presses nButton.
+CDialogDriver::Step TickTypeAndPress(const std::string& strUser, const std::string& strPassword,
+                                     const std::string& strDomain, int nButton)
+{
+    return [=](HWND hDlg) {
+        CDialogDriver::Click(hDlg, IDC_AUTOLOGON_ENABLE);
+        CDialogDriver::SetText(hDlg, IDC_AUTOLOGON_USER_NAME, strUser);
+        CDialogDriver::SetText(hDlg, IDC_AUTOLOGON_PASSWORD, strPassword);
+        CDialogDriver::SetText(hDlg, IDC_AUTOLOGON_DOMAIN_NAME, strDomain);
+        CDialogDriver::Press(hDlg, nButton);
+        return TRUE;
+    };
+}
+
+// Waits for the password confirmation, types strPassword and presses nButton.
+CDialogDriver::Step Confirm(const std::string& strPassword, int nButton = IDOK)
+{
+    return [strPassword, nButton](HWND hDlg) {
+        if (!IsConfirmation(hDlg))
+            return FALSE;
+        CDialogDriver::SetText(hDlg, IDC_PASSWORD_CONFIRM, strPassword);
+        CDialogDriver::Press(hDlg, nButton);
+        return TRUE;
+    };
+}
 } // namespace
 
 class AutoLogonDialog : public ::testing::Test
@@ -155,6 +209,25 @@ protected:
         EXPECT_EQ(0, driver.GiveUps());
         return nResult;
     }
+    // Opens the dialog, notes what it shows, then closes it with nButton.
+    CSeen LookThenPress(int nButton, IRegistry* pRegistry = nullptr)
+    {
+        CSeen seen;
+        CDialogDriver driver;
+        driver.Then([&](HWND hDlg) {
+            seen = Look(hDlg);
+            CDialogDriver::Press(hDlg, nButton);
+            return TRUE;
+        });
+        EXPECT_EQ(nButton, Run(driver, pRegistry));
+        return seen;
+    }
+    void ExpectOneBox(const std::string& strText, UINT nType)
+    {
+        ASSERT_EQ(1u, m_boxes.m_shown.size());
+        EXPECT_EQ(strText, m_boxes.m_shown[0].strText);
+        EXPECT_EQ(nType, m_boxes.m_shown[0].nType);
+    }
 
     CStored m_saved[4];
     CWin32Registry m_registry;
@@ -169,21 +242,9 @@ class AutoLogonDialogJapanese : public AutoLogonDialog
 TEST_F(AutoLogonDialog, Start_ShowsStoredValues_EditsEnabledWhileOn)
 {
     PutAll("1", "suzuki", "secret", "OFFICE");
-    CSeen seen;
-    CDialogDriver driver;
-    driver.Then([&](HWND hDlg) {
-        seen = Look(hDlg);
-        CDialogDriver::Press(hDlg, IDCANCEL);
-        return TRUE;
-    });
-    EXPECT_EQ(IDCANCEL, Run(driver));
-    EXPECT_EQ(TRUE, seen.bChecked);
-    EXPECT_EQ("suzuki", seen.strUser);
-    EXPECT_EQ("secret", seen.strPassword);
-    EXPECT_EQ("OFFICE", seen.strDomain);
-    EXPECT_EQ(TRUE, seen.bUserEnabled);
-    EXPECT_EQ(TRUE, seen.bPasswordEnabled);
-    EXPECT_EQ(TRUE, seen.bDomainEnabled);
+    CSeen seen = LookThenPress(IDCANCEL);
+    ExpectLogonShown(seen, TRUE);
+    ExpectTexts(seen, "suzuki", "secret", "OFFICE");
 }
 
 TEST_F(AutoLogonDialog, Start_WithLogonOff_DisablesTheEdits_AndMissingUserIsTheLoggedOnOne)
@@ -193,19 +254,9 @@ TEST_F(AutoLogonDialog, Start_WithLogonOff_DisablesTheEdits_AndMissingUserIsTheL
     char szUser[1024] = "";
     DWORD cbUser = sizeof szUser;
     ASSERT_TRUE(::GetUserNameA(szUser, &cbUser));
-    CSeen seen;
-    CDialogDriver driver;
-    driver.Then([&](HWND hDlg) {
-        seen = Look(hDlg);
-        CDialogDriver::Press(hDlg, IDCANCEL);
-        return TRUE;
-    });
-    EXPECT_EQ(IDCANCEL, Run(driver));
-    EXPECT_EQ(FALSE, seen.bChecked);
+    CSeen seen = LookThenPress(IDCANCEL);
+    ExpectLogonShown(seen, FALSE);
     EXPECT_EQ(szUser, seen.strUser);
-    EXPECT_EQ(FALSE, seen.bUserEnabled);
-    EXPECT_EQ(FALSE, seen.bPasswordEnabled);
-    EXPECT_EQ(FALSE, seen.bDomainEnabled);
     EXPECT_EQ(FALSE, Read("DefaultUserName").bPresent); // Cancel wrote nothing
 }
 
@@ -223,14 +274,9 @@ TEST_F(AutoLogonDialog, TickingAndClearingTheBox_TogglesTheEdits_KeepingTheirTex
         return TRUE;
     });
     EXPECT_EQ(IDCANCEL, Run(driver));
-    EXPECT_EQ(TRUE, afterTick.bChecked);
-    EXPECT_EQ(TRUE, afterTick.bUserEnabled && afterTick.bPasswordEnabled && afterTick.bDomainEnabled);
-    EXPECT_EQ(FALSE, afterClear.bChecked);
-    EXPECT_EQ(FALSE, afterClear.bUserEnabled || afterClear.bPasswordEnabled ||
-                         afterClear.bDomainEnabled);
-    EXPECT_EQ("suzuki", afterClear.strUser);
-    EXPECT_EQ("secret", afterClear.strPassword);
-    EXPECT_EQ("OFFICE", afterClear.strDomain);
+    ExpectLogonShown(afterTick, TRUE);
+    ExpectLogonShown(afterClear, FALSE);
+    ExpectTexts(afterClear, "suzuki", "secret", "OFFICE");
 }
 
 TEST_F(AutoLogonDialog, OkWithLogonOn_AsksThePasswordAgain_AndWritesAllFour)
@@ -240,14 +286,7 @@ TEST_F(AutoLogonDialog, OkWithLogonOn_AsksThePasswordAgain_AndWritesAllFour)
     std::string strConfirmStart = "x";
     CDialogDriver driver;
     driver
-        .Then([&](HWND hDlg) {
-            CDialogDriver::Click(hDlg, IDC_AUTOLOGON_ENABLE);
-            CDialogDriver::SetText(hDlg, IDC_AUTOLOGON_USER_NAME, "tanaka");
-            CDialogDriver::SetText(hDlg, IDC_AUTOLOGON_PASSWORD, "Pass word");
-            CDialogDriver::SetText(hDlg, IDC_AUTOLOGON_DOMAIN_NAME, "HOME");
-            CDialogDriver::Press(hDlg, IDOK);
-            return TRUE;
-        })
+        .Then(TickTypeAndPress("tanaka", "Pass word", "HOME", IDOK))
         .Then([&](HWND hDlg) {
             if (!IsConfirmation(hDlg))
                 return FALSE;
@@ -255,9 +294,7 @@ TEST_F(AutoLogonDialog, OkWithLogonOn_AsksThePasswordAgain_AndWritesAllFour)
             bConfirmPasswordStyle =
                 (::GetWindowLongA(::GetDlgItem(hDlg, IDC_PASSWORD_CONFIRM), GWL_STYLE) &
                  ES_PASSWORD) != 0;
-            CDialogDriver::SetText(hDlg, IDC_PASSWORD_CONFIRM, "Pass word");
-            CDialogDriver::Press(hDlg, IDOK);
-            return TRUE;
+            return Confirm("Pass word")(hDlg);
         });
     EXPECT_EQ(IDOK, Run(driver));
     EXPECT_EQ("", strConfirmStart);
@@ -270,30 +307,11 @@ TEST_F(AutoLogonDialog, ReopeningAfterOk_ShowsExactlyWhatWasWritten)
 {
     PutAll("1", "tanaka", "pw", "HOME");
     CDialogDriver driver;
-    driver.Then([&](HWND hDlg) {
-        CDialogDriver::Press(hDlg, IDOK);
-        return TRUE;
-    });
-    driver.Then([&](HWND hDlg) {
-        if (!IsConfirmation(hDlg))
-            return FALSE;
-        CDialogDriver::SetText(hDlg, IDC_PASSWORD_CONFIRM, "pw");
-        CDialogDriver::Press(hDlg, IDOK);
-        return TRUE;
-    });
+    driver.Then(PressOnSettings(IDOK)).Then(Confirm("pw"));
     EXPECT_EQ(IDOK, Run(driver));
-    CSeen seen;
-    CDialogDriver again;
-    again.Then([&](HWND hDlg) {
-        seen = Look(hDlg);
-        CDialogDriver::Press(hDlg, IDCANCEL);
-        return TRUE;
-    });
-    EXPECT_EQ(IDCANCEL, Run(again));
+    CSeen seen = LookThenPress(IDCANCEL);
     EXPECT_EQ(TRUE, seen.bChecked);
-    EXPECT_EQ("tanaka", seen.strUser);
-    EXPECT_EQ("pw", seen.strPassword);
-    EXPECT_EQ("HOME", seen.strDomain);
+    ExpectTexts(seen, "tanaka", "pw", "HOME");
 }
 
 TEST_F(AutoLogonDialog, MismatchedConfirmation_Shows1022_StaysOpen_AndWritesNothing)
@@ -308,13 +326,7 @@ TEST_F(AutoLogonDialog, MismatchedConfirmation_Shows1022_StaysOpen_AndWritesNoth
             CDialogDriver::Press(hDlg, IDOK);
             return TRUE;
         })
-        .Then([&](HWND hDlg) {
-            if (!IsConfirmation(hDlg))
-                return FALSE;
-            CDialogDriver::SetText(hDlg, IDC_PASSWORD_CONFIRM, "secret"); // other case
-            CDialogDriver::Press(hDlg, IDOK);
-            return TRUE;
-        })
+        .Then(Confirm("secret")) // other case
         .Then([&](HWND hDlg) {
             if (!IsSettings(hDlg))
                 return FALSE;
@@ -326,10 +338,10 @@ TEST_F(AutoLogonDialog, MismatchedConfirmation_Shows1022_StaysOpen_AndWritesNoth
     EXPECT_EQ(IDCANCEL, Run(driver));
     EXPECT_EQ(TRUE, bStillOpen);
     EXPECT_EQ("changed", seen.strUser);
+    ExpectOneBox(wintest::LoadResourceString(IDS_PASSWORD_MISMATCH),
+                 (UINT)(MB_OK | MB_ICONEXCLAMATION));
     ASSERT_EQ(1u, m_boxes.m_shown.size());
-    EXPECT_EQ(wintest::LoadResourceString(IDS_PASSWORD_MISMATCH), m_boxes.m_shown[0].strText);
     EXPECT_EQ(wintest::LoadResourceString(IDS_APP_TITLE), m_boxes.m_shown[0].strCaption);
-    EXPECT_EQ((UINT)(MB_OK | MB_ICONEXCLAMATION), m_boxes.m_shown[0].nType);
     ExpectAll("1", "suzuki", "Secret", "OFFICE");
 }
 
@@ -353,20 +365,9 @@ TEST_F(AutoLogonDialog, CancelledConfirmation_MatchesOnlyAnEmptyPassword)
                 CDialogDriver::Press(hDlg, IDOK);
                 return TRUE;
             })
-            .Then([&](HWND hDlg) {
-                if (!IsConfirmation(hDlg))
-                    return FALSE;
-                CDialogDriver::SetText(hDlg, IDC_PASSWORD_CONFIRM, c.pszPassword);
-                CDialogDriver::Press(hDlg, IDCANCEL); // what was typed is not kept
-                return TRUE;
-            });
+            .Then(Confirm(c.pszPassword, IDCANCEL)); // what was typed is not kept
         if (c.nBoxes == 1)
-            driver.Then([&](HWND hDlg) {
-                if (!IsSettings(hDlg))
-                    return FALSE;
-                CDialogDriver::Press(hDlg, IDCANCEL);
-                return TRUE;
-            });
+            driver.Then(PressOnSettings(IDCANCEL));
         EXPECT_EQ(c.nBoxes == 1 ? IDCANCEL : IDOK, Run(driver));
         EXPECT_EQ(c.nBoxes, m_boxes.m_shown.size());
         EXPECT_EQ(Sz(c.nBoxes == 1 ? "before" : "after"), Read("DefaultDomainName").strBytes);
@@ -392,14 +393,7 @@ TEST_F(AutoLogonDialog, Cancel_WritesNothing_WhateverWasEdited)
 {
     PutAll("0", "suzuki", "secret", "OFFICE");
     CDialogDriver driver;
-    driver.Then([&](HWND hDlg) {
-        CDialogDriver::Click(hDlg, IDC_AUTOLOGON_ENABLE);
-        CDialogDriver::SetText(hDlg, IDC_AUTOLOGON_USER_NAME, "x");
-        CDialogDriver::SetText(hDlg, IDC_AUTOLOGON_PASSWORD, "y");
-        CDialogDriver::SetText(hDlg, IDC_AUTOLOGON_DOMAIN_NAME, "z");
-        CDialogDriver::Press(hDlg, IDCANCEL);
-        return TRUE;
-    });
+    driver.Then(TickTypeAndPress("x", "y", "z", IDCANCEL));
     EXPECT_EQ(IDCANCEL, Run(driver));
     ExpectAll("0", "suzuki", "secret", "OFFICE");
 }
@@ -409,21 +403,11 @@ TEST_F(AutoLogonDialog, KeyOutOfReach_EmptyDialog_ThenOkReports1021AndCloses)
     CFakeRegistry denied;
     denied.m_lOpenError = ERROR_ACCESS_DENIED;
     denied.m_lCreateError = ERROR_ACCESS_DENIED;
-    CSeen seen;
-    CDialogDriver driver;
-    driver.Then([&](HWND hDlg) {
-        seen = Look(hDlg);
-        CDialogDriver::Press(hDlg, IDOK);
-        return TRUE;
-    });
-    EXPECT_EQ(IDOK, Run(driver, &denied));
+    CSeen seen = LookThenPress(IDOK, &denied);
     EXPECT_EQ(FALSE, seen.bChecked);
-    EXPECT_EQ("", seen.strUser);
-    EXPECT_EQ("", seen.strPassword);
-    EXPECT_EQ("", seen.strDomain);
-    ASSERT_EQ(1u, m_boxes.m_shown.size());
-    EXPECT_EQ(wintest::LoadResourceString(IDS_AUTOLOGON_FAILED), m_boxes.m_shown[0].strText);
-    EXPECT_EQ((UINT)(MB_OK | MB_ICONEXCLAMATION), m_boxes.m_shown[0].nType);
+    ExpectTexts(seen, "", "", "");
+    ExpectOneBox(wintest::LoadResourceString(IDS_AUTOLOGON_FAILED),
+                 (UINT)(MB_OK | MB_ICONEXCLAMATION));
 }
 
 TEST_F(AutoLogonDialog, NeutralSet_HasEnglishCaptions)
@@ -463,16 +447,9 @@ TEST_F(AutoLogonDialogJapanese, JapaneseSet_TitleAndCaptions_AndMessage1022)
             if (!IsConfirmation(hDlg))
                 return FALSE;
             strConfirmTitle = WindowTextUtf8(hDlg);
-            CDialogDriver::SetText(hDlg, IDC_PASSWORD_CONFIRM, "other");
-            CDialogDriver::Press(hDlg, IDOK);
-            return TRUE;
+            return Confirm("other")(hDlg);
         })
-        .Then([&](HWND hDlg) {
-            if (!IsSettings(hDlg))
-                return FALSE;
-            CDialogDriver::Press(hDlg, IDCANCEL);
-            return TRUE;
-        });
+        .Then(PressOnSettings(IDCANCEL));
     EXPECT_EQ(IDCANCEL, Run(driver));
     EXPECT_EQ(u8"自動ログオンの設定", strTitle);
     EXPECT_EQ(wintest::Ansi(u8"自動ログオンを行う(&A)"), strCheck);

@@ -67,29 +67,29 @@ CCursorImage ImageOf(WORD wId, WORD wLanguage)
     image.nBitCount = pHeader->biBitCount;
     return image;
 }
+
+// Both cursors are 32 by 32 with the hot spot on the diagonal.
+void ExpectImage(const CCursorImage& image, int nBitCount, LONG nHotSpot)
+{
+    EXPECT_EQ(32, image.nWidth);
+    EXPECT_EQ(64, image.nHeight);
+    EXPECT_EQ(nBitCount, image.nBitCount);
+    EXPECT_EQ(nHotSpot, image.ptHotSpot.x);
+    EXPECT_EQ(nHotSpot, image.ptHotSpot.y);
+}
 } // namespace
 
 TEST(CursorResources, DragCursor_IsLanguageIndependent_32By32In16Colours_HotSpotAtTheTip)
 {
     EXPECT_EQ(std::set<WORD>{0}, LanguagesOfGroupCursor(IDC_CURSOR_DRAG));
-    CCursorImage image = ImageOf(IDC_CURSOR_DRAG, 0);
-    EXPECT_EQ(32, image.nWidth);
-    EXPECT_EQ(64, image.nHeight);
-    EXPECT_EQ(4, image.nBitCount);
-    EXPECT_EQ(0, image.ptHotSpot.x);
-    EXPECT_EQ(0, image.ptHotSpot.y);
+    ExpectImage(ImageOf(IDC_CURSOR_DRAG, 0), 4, 0);
 }
 
 TEST(CursorResources, RefusalCursor_IsInTheJapaneseSet_Monochrome_HotSpotAtTheCentre)
 {
     const WORD wJapanese = MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT);
     EXPECT_EQ(std::set<WORD>{wJapanese}, LanguagesOfGroupCursor(IDC_CURSOR_NO_DROP));
-    CCursorImage image = ImageOf(IDC_CURSOR_NO_DROP, wJapanese);
-    EXPECT_EQ(32, image.nWidth);
-    EXPECT_EQ(64, image.nHeight);
-    EXPECT_EQ(1, image.nBitCount);
-    EXPECT_EQ(15, image.ptHotSpot.x);
-    EXPECT_EQ(15, image.ptHotSpot.y);
+    ExpectImage(ImageOf(IDC_CURSOR_NO_DROP, wJapanese), 1, 15);
 }
 
 TEST(CursorResources, BothCursors_LoadForEveryUser_WithTheirHotSpots)

@@ -11,6 +11,32 @@ namespace
 {
 class KeyboardViewGestures : public KeyboardViewFixture
 {
+protected:
+    // Starts with no pairs and drags A from the base keyboard over B on the remapped one.
+    void DragAOverB()
+    {
+        StartWithList({});
+        m_pA = Base(ID_A);
+        m_pB = Remap(SC_B);
+        Press(Centre(m_pA));
+        Move(Centre(m_pB));
+    }
+    // Nothing is left of a gesture: no capture, no dragged or highlighted key, no drag cursor.
+    void ExpectNoGesture()
+    {
+        EXPECT_EQ(HWND(NULL), ::GetCapture());
+        EXPECT_EQ(nullptr, View()->m_pDragKey);
+        EXPECT_EQ(nullptr, View()->m_pHoverKey);
+        EXPECT_EQ(HCURSOR(NULL), View()->m_hDragCursor);
+    }
+    void ExpectNothingEdited()
+    {
+        EXPECT_EQ("", List());
+        EXPECT_EQ(FALSE, g_bEdited);
+    }
+
+    CKeyCap* m_pA = nullptr;
+    CKeyCap* m_pB = nullptr;
 };
 
 HCURSOR RefusalCursor()
@@ -33,10 +59,7 @@ TEST_F(KeyboardViewGestures, DragAOntoRemappedB_AddsPairAndShowsAsName)
     EXPECT_EQ(" A ", Label(pB));
     EXPECT_EQ(0, pB->m_nState);
     EXPECT_EQ(0, Base(ID_A)->m_nState);
-    EXPECT_EQ(HWND(NULL), ::GetCapture());
-    EXPECT_EQ(nullptr, View()->m_pDragKey);
-    EXPECT_EQ(nullptr, View()->m_pHoverKey);
-    EXPECT_EQ(HCURSOR(NULL), View()->m_hDragCursor);
+    ExpectNoGesture();
     // The drag cursor is gone, not merely forgotten.
     ICONINFO info;
     EXPECT_EQ(FALSE, ::GetIconInfo(hDragCursor, &info));
@@ -104,8 +127,7 @@ TEST_F(KeyboardViewGestures, DropOnBaseKeyItself_OrOutsideBothKeyboards_ChangesN
     Press(Centre(Base(ID_A)));
     Move(ptOutside);
     Release(ptOutside);
-    EXPECT_EQ("", List());
-    EXPECT_EQ(FALSE, g_bEdited);
+    ExpectNothingEdited();
     EXPECT_EQ(0, Base(ID_A)->m_nState);
 }
 
@@ -136,8 +158,7 @@ TEST_F(KeyboardViewGestures, DropOnOwnPlace_WhileUnmapped_ShowsRefusal_AndChange
     EXPECT_EQ(View()->m_hDragCursor, ::GetCursor());
     Move(Centre(pA));
     Release(Centre(pA));
-    EXPECT_EQ("", List());
-    EXPECT_EQ(FALSE, g_bEdited);
+    ExpectNothingEdited();
 }
 
 TEST_F(KeyboardViewGestures, DropOnKeyAlreadyProducingTheCode_ShowsRefusal_ButStillMarksEdited)
@@ -195,8 +216,7 @@ TEST_F(KeyboardViewGestures, PressOnUnmappedRemappedKey_StartsNothing)
     EXPECT_EQ(0, pB->m_nState);
     EXPECT_EQ(nullptr, View()->m_pDragKey);
     Release(Centre(pB));
-    EXPECT_EQ("", List());
-    EXPECT_EQ(FALSE, g_bEdited);
+    ExpectNothingEdited();
 }
 
 TEST_F(KeyboardViewGestures, PairWithProducedZero_LooksUnmapped_AndCannotBeClicked)
@@ -211,21 +231,14 @@ TEST_F(KeyboardViewGestures, PairWithProducedZero_LooksUnmapped_AndCannotBeClick
 
 TEST_F(KeyboardViewGestures, EscapeAccelerator_CancelsTheDrag)
 {
-    StartWithList({});
-    CKeyCap* pA = Base(ID_A);
-    CKeyCap* pB = Remap(SC_B);
-    Press(Centre(pA));
-    Move(Centre(pB));
-    ASSERT_EQ(2, pB->m_nState);
+    DragAOverB();
+    ASSERT_EQ(2, m_pB->m_nState);
     Command(ID_KEY_ESCAPE, 1);
-    EXPECT_EQ(HWND(NULL), ::GetCapture());
-    EXPECT_EQ(0, pA->m_nState);
-    EXPECT_EQ(0, pB->m_nState);
-    EXPECT_EQ(nullptr, View()->m_pDragKey);
-    EXPECT_EQ(HCURSOR(NULL), View()->m_hDragCursor);
-    Release(Centre(pB)); // no capture any more: ignored
-    EXPECT_EQ("", List());
-    EXPECT_EQ(FALSE, g_bEdited);
+    ExpectNoGesture();
+    EXPECT_EQ(0, m_pA->m_nState);
+    EXPECT_EQ(0, m_pB->m_nState);
+    Release(Centre(m_pB)); // no capture any more: ignored
+    ExpectNothingEdited();
 }
 
 TEST_F(KeyboardViewGestures, EscapeThroughTheAcceleratorTable_CancelsThePress)
@@ -243,39 +256,28 @@ TEST_F(KeyboardViewGestures, EscapeThroughTheAcceleratorTable_CancelsThePress)
 
 TEST_F(KeyboardViewGestures, LossOfCapture_CancelsAtTheNextMouseMove)
 {
-    StartWithList({});
-    CKeyCap* pA = Base(ID_A);
-    CKeyCap* pB = Remap(SC_B);
-    Press(Centre(pA));
-    Move(Centre(pB));
+    DragAOverB();
     ::ReleaseCapture();
-    Move(Centre(pB));
-    EXPECT_EQ(nullptr, View()->m_pDragKey);
-    EXPECT_EQ(nullptr, View()->m_pHoverKey);
-    EXPECT_EQ(HCURSOR(NULL), View()->m_hDragCursor);
-    EXPECT_EQ(0, pA->m_nState);
-    EXPECT_EQ(0, pB->m_nState);
-    Release(Centre(pB));
-    EXPECT_EQ("", List());
-    EXPECT_EQ(FALSE, g_bEdited);
+    Move(Centre(m_pB));
+    ExpectNoGesture();
+    EXPECT_EQ(0, m_pA->m_nState);
+    EXPECT_EQ(0, m_pB->m_nState);
+    Release(Centre(m_pB));
+    ExpectNothingEdited();
 }
 
 TEST_F(KeyboardViewGestures, LossOfCaptureThenPress_EndsTheOldGestureFirst)
 {
-    StartWithList({});
-    CKeyCap* pA = Base(ID_A);
-    CKeyCap* pB = Remap(SC_B);
-    Press(Centre(pA));
-    Move(Centre(pB));
+    DragAOverB();
     ::ReleaseCapture();
     // No mouse move: the next press comes first.
     CKeyCap* pCaps = Base(ID_CAPS);
     Press(Centre(pCaps));
-    EXPECT_EQ(0, pA->m_nState);
-    EXPECT_EQ(0, pB->m_nState);
+    EXPECT_EQ(0, m_pA->m_nState);
+    EXPECT_EQ(0, m_pB->m_nState);
     EXPECT_EQ(pCaps, View()->m_pDragKey);
-    Move(Centre(pB));
-    Release(Centre(pB));
+    Move(Centre(m_pB));
+    Release(Centre(m_pB));
     EXPECT_EQ("0030:003A", List());
 }
 

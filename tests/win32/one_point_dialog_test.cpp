@@ -69,6 +69,13 @@ std::string WindowTextUtf8(HWND hWnd)
     ::GetWindowTextW(hWnd, sz, 256);
     return wintest::Utf8FromWide(sz);
 }
+
+// What the dialog showed when it opened; the defaults match nothing it can show.
+struct CTipSeen
+{
+    std::string strTip = "(not seen)", strTitle = "(not seen)";
+    BOOL bChecked = -1, bNextEnabled = -1;
+};
 } // namespace
 
 class OnePointDialog : public ::testing::Test
@@ -107,6 +114,22 @@ protected:
         EXPECT_EQ(0, driver.GiveUps());
         return nResult;
     }
+    // Opens the dialog, notes what it shows, then closes it with nButton.
+    CTipSeen LookThenPress(int nButton)
+    {
+        CTipSeen seen;
+        CDialogDriver driver;
+        driver.Then([&](HWND hDlg) {
+            seen.strTip = wintest::ControlText(hDlg, IDC_TIP_TEXT);
+            seen.strTitle = WindowTextUtf8(hDlg);
+            seen.bChecked = CDialogDriver::IsChecked(hDlg, IDC_TIP_SHOW_AT_STARTUP);
+            seen.bNextEnabled = CDialogDriver::IsEnabled(hDlg, IDC_TIP_NEXT);
+            CDialogDriver::Press(hDlg, nButton);
+            return TRUE;
+        });
+        EXPECT_EQ(nButton, Run(driver));
+        return seen;
+    }
 
     std::string m_strPath;
     CWin32Registry m_registry;
@@ -122,20 +145,10 @@ class OnePointDialogJapanese : public OnePointDialog
 TEST_F(OnePointDialog, FirstShow_FirstTipWithoutCarriageReturn_BoxTicked_NextEnabled)
 {
     WriteTips(kTips);
-    std::string strTip;
-    BOOL bChecked = FALSE, bNextEnabled = FALSE;
-    CDialogDriver driver;
-    driver.Then([&](HWND hDlg) {
-        strTip = wintest::ControlText(hDlg, IDC_TIP_TEXT);
-        bChecked = CDialogDriver::IsChecked(hDlg, IDC_TIP_SHOW_AT_STARTUP);
-        bNextEnabled = CDialogDriver::IsEnabled(hDlg, IDC_TIP_NEXT);
-        CDialogDriver::Press(hDlg, IDCANCEL);
-        return TRUE;
-    });
-    EXPECT_EQ(IDCANCEL, Run(driver));
-    EXPECT_EQ("first tip\n", strTip);
-    EXPECT_EQ(TRUE, bChecked);
-    EXPECT_EQ(TRUE, bNextEnabled);
+    CTipSeen seen = LookThenPress(IDCANCEL);
+    EXPECT_EQ("first tip\n", seen.strTip);
+    EXPECT_EQ(TRUE, seen.bChecked);
+    EXPECT_EQ(TRUE, seen.bNextEnabled);
     EXPECT_EQ(0u, m_boxes.m_shown.size());
     // The position counts the file's own bytes, carriage returns included.
     CStoredDword filePos = ReadTipDword("FilePos");
@@ -236,36 +249,18 @@ TEST_F(OnePointDialog, CloseWithTheBoxCleared_StoresStartUp1_AndTheNextShowConti
     EXPECT_EQ((DWORD)REG_DWORD, startUp.dwType);
     EXPECT_EQ(1u, startUp.dwValue);
 
-    std::string strTip;
-    BOOL bChecked = TRUE;
-    CDialogDriver again;
-    again.Then([&](HWND hDlg) {
-        strTip = wintest::ControlText(hDlg, IDC_TIP_TEXT);
-        bChecked = CDialogDriver::IsChecked(hDlg, IDC_TIP_SHOW_AT_STARTUP);
-        CDialogDriver::Press(hDlg, IDCANCEL);
-        return TRUE;
-    });
-    Run(again);
-    EXPECT_EQ("second\ntip\n", strTip);
-    EXPECT_EQ(FALSE, bChecked);
+    CTipSeen seen = LookThenPress(IDCANCEL);
+    EXPECT_EQ("second\ntip\n", seen.strTip);
+    EXPECT_EQ(FALSE, seen.bChecked);
     EXPECT_EQ(kAfterSecond, ReadTipDword("FilePos").dwValue);
 }
 
 TEST_F(OnePointDialog, MissingFile_ShowsString109_NextDisabled_AndNoBox)
 {
     std::remove(m_strPath.c_str());
-    std::string strTip;
-    BOOL bNextEnabled = TRUE;
-    CDialogDriver driver;
-    driver.Then([&](HWND hDlg) {
-        strTip = wintest::ControlText(hDlg, IDC_TIP_TEXT);
-        bNextEnabled = CDialogDriver::IsEnabled(hDlg, IDC_TIP_NEXT);
-        CDialogDriver::Press(hDlg, IDOK);
-        return TRUE;
-    });
-    EXPECT_EQ(IDOK, Run(driver));
-    EXPECT_EQ(wintest::LoadResourceString(IDS_TIP_FILE_ABSENT), strTip);
-    EXPECT_EQ(FALSE, bNextEnabled);
+    CTipSeen seen = LookThenPress(IDOK);
+    EXPECT_EQ(wintest::LoadResourceString(IDS_TIP_FILE_ABSENT), seen.strTip);
+    EXPECT_EQ(FALSE, seen.bNextEnabled);
     EXPECT_EQ(0u, m_boxes.m_shown.size());
     EXPECT_EQ(FALSE, ReadTipDword("FilePos").bPresent);
     EXPECT_EQ("(missing)", ReadTipString("TimeStamp"));
@@ -277,15 +272,8 @@ TEST_F(OnePointDialog, NegativeStoredPosition_Reports110_AndShowsAnEmptyTip)
     WriteTips(kTips);
     { COnePointDialog stamp(m_profile, m_strPath); } // stores the file's time stamp
     m_profile.WriteProfileInt("Tip", "FilePos", -5);
-    std::string strTip = "x";
-    CDialogDriver driver;
-    driver.Then([&](HWND hDlg) {
-        strTip = wintest::ControlText(hDlg, IDC_TIP_TEXT);
-        CDialogDriver::Press(hDlg, IDCANCEL);
-        return TRUE;
-    });
-    Run(driver);
-    EXPECT_EQ("", strTip);
+    CTipSeen seen = LookThenPress(IDCANCEL);
+    EXPECT_EQ("", seen.strTip);
     ASSERT_EQ(1u, m_boxes.m_shown.size());
     EXPECT_EQ(wintest::LoadResourceString(IDS_TIP_FILE_ERROR), m_boxes.m_shown[0].strText);
     EXPECT_EQ((UINT)(MB_OK | MB_ICONEXCLAMATION), m_boxes.m_shown[0].nType);
@@ -317,16 +305,8 @@ TEST_F(OnePointDialogJapanese, DoubleByteTrailBackslash_StaysOneCharacter_AndTit
     ASSERT_EQ(932u, ::GetACP());
     // "表" is 0x95 0x5C: followed by "n" it is that character and the letter n.
     WriteTips(wintest::Ansi(u8"表n と 表\\n 改行\r\n"));
-    std::string strTip, strTitle;
-    CDialogDriver driver;
-    driver.Then([&](HWND hDlg) {
-        strTip = wintest::ControlText(hDlg, IDC_TIP_TEXT);
-        strTitle = WindowTextUtf8(hDlg);
-        CDialogDriver::Press(hDlg, IDCANCEL);
-        return TRUE;
-    });
-    Run(driver);
-    EXPECT_EQ(wintest::Ansi(u8"表n と 表\n 改行\n"), strTip);
-    EXPECT_EQ(u8"ワンポイント", strTitle);
+    CTipSeen seen = LookThenPress(IDCANCEL);
+    EXPECT_EQ(wintest::Ansi(u8"表n と 表\n 改行\n"), seen.strTip);
+    EXPECT_EQ(u8"ワンポイント", seen.strTitle);
     EXPECT_EQ("Did you know...", wintest::LoadResourceString(IDS_TIP_DID_YOU_KNOW));
 }

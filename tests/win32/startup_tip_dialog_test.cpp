@@ -44,14 +44,6 @@ std::vector<std::string> ShippedTips()
     }
     return tips;
 }
-
-DWORD DwordOf(const CFakeRegistry::Value& value)
-{
-    DWORD dw = 0;
-    for (size_t i = 0; i < value.bytes.size() && i < 4; ++i)
-        dw |= (DWORD)value.bytes[i] << (8 * i);
-    return dw;
-}
 } // namespace
 
 class StartupTip : public StartupFixture
@@ -70,7 +62,7 @@ protected:
             return TRUE;
         });
     }
-    DWORD Stored(const char* pszEntry) const { return DwordOf(m_registry.Get(kTipKey, pszEntry)); }
+    DWORD Stored(const char* pszEntry) const { return m_registry.GetDword(kTipKey, pszEntry); }
 
     std::string m_strTip;
     BOOL m_bChecked = FALSE;
