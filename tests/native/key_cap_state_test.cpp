@@ -75,6 +75,8 @@ TEST(KeyCapLook, Styles_SimpleHasNoCopy_RaisedCopyUpLeft_SunkCopyDownRight)
         CKeyCapLook look = CKeyCapState::GetLook(0, FALSE, FALSE, c.nStyle);
         EXPECT_EQ(c.bCopy, look.bStyleCopy);
         if (c.bCopy)
+        {
             EXPECT_EQ(c.nShift, look.nStyleShift);
+        }
     }
 }

@@ -303,19 +303,35 @@ void CVelloricView::OnFontSetup(UINT nID)
     ::InvalidateRect(m_hWnd, NULL, TRUE);
 }
 
-void CVelloricView::OnInputLangChange()
+LRESULT CVelloricView::OnInputLangChange(WPARAM wParam, LPARAM lParam)
 {
     // Names follow the new language: so do the fitted fonts, the symbol
     // choices and the tool tips, not only the painted text.
     RelayoutAllKeys();
     ForEachCapOfBoth([](CKeyCap* pCap) { pCap->UpdateToolTip(); });
     ::InvalidateRect(m_hWnd, NULL, TRUE);
+    return Default(WM_INPUTLANGCHANGE, wParam, lParam);
 }
 
-void CVelloricView::OnSetFocus()
+LRESULT CVelloricView::OnSetFocus(WPARAM wParam, LPARAM lParam)
 {
+    LRESULT lResult = Default(WM_SETFOCUS, wParam, lParam);
     if (m_hToolTip != NULL)
         ::SendMessageA(m_hToolTip, TTM_ACTIVATE, TRUE, 0);
+    return lResult;
+}
+
+LRESULT CVelloricView::OnPaint()
+{
+    Paint();
+    return 0;
+}
+
+LRESULT CVelloricView::OnPrintClient(WPARAM wParam, LPARAM lParam)
+{
+    Default(WM_PRINTCLIENT, wParam, lParam);
+    OnDraw((HDC)wParam);
+    return 0;
 }
 
 LRESULT CVelloricView::WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam)
@@ -323,32 +339,13 @@ LRESULT CVelloricView::WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam)
     POINT pt = {(short)LOWORD(lParam), (short)HIWORD(lParam)};
     switch (nMsg)
     {
-    case WM_SETFOCUS:
-    {
-        LRESULT lResult = Default(nMsg, wParam, lParam);
-        OnSetFocus();
-        return lResult;
-    }
-    case WM_LBUTTONDOWN:
-        OnLButtonDown((UINT)wParam, pt);
-        return Default(nMsg, wParam, lParam);
-    case WM_MOUSEMOVE:
-        OnMouseMove((UINT)wParam, pt);
-        return 0;
-    case WM_LBUTTONUP:
-        OnLButtonUp((UINT)wParam, pt);
-        return Default(nMsg, wParam, lParam);
-    case WM_INPUTLANGCHANGE:
-        OnInputLangChange();
-        return Default(nMsg, wParam, lParam);
-    case WM_PAINT:
-        Paint();
-        return 0;
-    case WM_PRINTCLIENT:
-        Default(nMsg, wParam, lParam);
-        OnDraw((HDC)wParam);
-        return 0;
-    default:
-        return CFormView::WindowProc(nMsg, wParam, lParam);
+    case WM_SETFOCUS: return OnSetFocus(wParam, lParam);
+    case WM_LBUTTONDOWN: return OnLButtonDown((UINT)wParam, pt);
+    case WM_MOUSEMOVE: return OnMouseMove((UINT)wParam, pt);
+    case WM_LBUTTONUP: return OnLButtonUp((UINT)wParam, pt);
+    case WM_INPUTLANGCHANGE: return OnInputLangChange(wParam, lParam);
+    case WM_PAINT: return OnPaint();
+    case WM_PRINTCLIENT: return OnPrintClient(wParam, lParam);
+    default: return CFormView::WindowProc(nMsg, wParam, lParam);
     }
 }

@@ -68,15 +68,18 @@ protected:
     LRESULT WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam) override;
     void PostNcDestroy() override;
 
-    void OnSetFocus();
-    void OnLButtonDown(UINT nFlags, POINT pt);
-    void OnMouseMove(UINT nFlags, POINT pt);
-    void OnLButtonUp(UINT nFlags, POINT pt);
+    LRESULT OnSetFocus(WPARAM wParam, LPARAM lParam);
+    LRESULT OnLButtonDown(UINT nFlags, POINT pt);
+    void StartGesture(POINT pt);
+    LRESULT OnMouseMove(UINT nFlags, POINT pt);
+    LRESULT OnLButtonUp(UINT nFlags, POINT pt);
+    LRESULT OnPaint();
+    LRESULT OnPrintClient(WPARAM wParam, LPARAM lParam);
     void OnFontSetup(UINT nID);
     void OnCancelDrag(UINT nID);
     void OnFitKeyName(UINT nID);
     void OnUpdateFitKeyName(CCmdUI* pCmdUI);
-    void OnInputLangChange();
+    LRESULT OnInputLangChange(WPARAM wParam, LPARAM lParam);
     void OnKeyNameStyle(UINT nID);
     void OnUpdateKeyNameStyle(CCmdUI* pCmdUI);
 

@@ -49,7 +49,13 @@ void CVelloricView::AbandonGesture()
     m_pHoverKey = nullptr;
 }
 
-void CVelloricView::OnLButtonDown(UINT nFlags, POINT pt)
+LRESULT CVelloricView::OnLButtonDown(UINT nFlags, POINT pt)
+{
+    StartGesture(pt);
+    return Default(WM_LBUTTONDOWN, nFlags, MAKELPARAM(pt.x, pt.y));
+}
+
+void CVelloricView::StartGesture(POINT pt)
 {
     // A gesture whose capture went away unnoticed (no mouse move since) ends
     // here, or its key would stay pressed and its cursor leak.
@@ -74,13 +80,13 @@ void CVelloricView::OnLButtonDown(UINT nFlags, POINT pt)
     m_bInside = TRUE;
 }
 
-void CVelloricView::OnMouseMove(UINT nFlags, POINT pt)
+LRESULT CVelloricView::OnMouseMove(UINT nFlags, POINT pt)
 {
     if (m_pDragKey != nullptr && ::GetCapture() != m_hWnd)
     {
         // Another window took the capture: the gesture is over, nothing changes.
         AbandonGesture();
-        return;
+        return 0;
     }
     if (m_pDragKey != nullptr)
     {
@@ -98,7 +104,7 @@ void CVelloricView::OnMouseMove(UINT nFlags, POINT pt)
     }
     else
         SendStatusMessage(AFX_IDS_IDLEMESSAGE, 0);
-    Default(WM_MOUSEMOVE, nFlags, MAKELPARAM(pt.x, pt.y));
+    return Default(WM_MOUSEMOVE, nFlags, MAKELPARAM(pt.x, pt.y));
 }
 
 void CVelloricView::DragOver(POINT pt)
@@ -140,9 +146,10 @@ void CVelloricView::TrackPress(POINT pt)
     }
 }
 
-void CVelloricView::OnLButtonUp(UINT nFlags, POINT pt)
+LRESULT CVelloricView::OnLButtonUp(UINT nFlags, POINT pt)
 {
     EndDrag(pt, FALSE);
+    return Default(WM_LBUTTONUP, nFlags, MAKELPARAM(pt.x, pt.y));
 }
 
 void CVelloricView::OnCancelDrag(UINT nID)
