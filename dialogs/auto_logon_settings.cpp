@@ -4,13 +4,12 @@
 #include <vector>
 
 #include "app/framework/afx_message_box.h"
+#include "res/resource.h"
 
 const char kWinlogonKey[] = "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Winlogon";
 
 namespace
 {
-const UINT IDS_AUTOLOGON_FAILED = 1021;
-const UINT IDS_PASSWORD_MISMATCH = 1022;
 const DWORD USER_NAME_BUFFER = 1024;
 
 BOOL IsCSpace(char c)

@@ -3,6 +3,7 @@
 #include <climits>
 
 #include "app/framework/afx_message_box.h"
+#include "res/resource.h"
 
 const char kTipSection[] = "Tip";
 const char kTipFilePos[] = "FilePos";
@@ -11,8 +12,6 @@ const char kTipStartUp[] = "StartUp";
 
 namespace
 {
-const UINT IDS_TIP_FILE_ABSENT = 109;
-const UINT IDS_TIP_FILE_ERROR = 110;
 const char kTipsFileName[] = "tips.txt";
 
 BOOL IsSkippedLine(char cFirst)

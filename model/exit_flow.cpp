@@ -5,6 +5,7 @@
 
 #include "app/framework/afx_message_box.h"
 #include "model/velloric_doc.h"
+#include "res/resource.h"
 
 CExitFlow::CExitFlow(CVelloricDoc& doc, CScancodeMapStore& store, IRestartService& restart,
                      IVelloricHost& host)
@@ -22,7 +23,7 @@ BOOL CExitFlow::AllowClose()
     if (ConfirmWrite() != WRITE_GO_AHEAD)
         return FALSE;
 
-    int nAnswer = AfxMessageBox(STR_RESTART_NOW, MB_YESNOCANCEL | MB_ICONQUESTION);
+    int nAnswer = AfxMessageBox(IDS_ASK_RESTART, MB_YESNOCANCEL | MB_ICONQUESTION);
     if (nAnswer != IDYES && nAnswer != IDNO)
         return FALSE;
 
@@ -39,14 +40,14 @@ CExitFlow::EConfirmWrite CExitFlow::ConfirmWrite()
 {
     if (!m_store.Open())
     {
-        AfxMessageBox(STR_CANNOT_OPEN, MB_OK);
+        AfxMessageBox(IDS_REGISTRY_OPEN_FAILED, MB_OK);
         return WRITE_KEY_NOT_OPEN;
     }
     std::string strText;
     UINT nType = m_doc.CheckIntegrity(&strText);
     if (nType != 0)
     {
-        strText += AfxLoadString(STR_WRITE_CONFIRM_TAIL);
+        strText += AfxLoadString(IDS_CONFIRM_WRITE_TAIL);
         if (AfxMessageBox(strText.c_str(), nType | MB_OKCANCEL) != IDOK)
             return WRITE_DECLINED;
     }
@@ -60,7 +61,7 @@ BOOL CExitFlow::WriteRegistry()
         if (m_store.Write())
             return TRUE;
         // The store has said "Cannot Write!" already.
-        AfxMessageBox(STR_CANNOT_WRITE, MB_OK);
+        AfxMessageBox(IDS_REGISTRY_WRITE_FAILED, MB_OK);
         return FALSE;
     }
     // An empty list removes the value. One that is not there is as good as
@@ -68,7 +69,7 @@ BOOL CExitFlow::WriteRegistry()
     LONG lResult = m_store.DeleteValue(CScancodeMapStore::s_pszValueName);
     if (lResult == ERROR_SUCCESS || lResult == ERROR_FILE_NOT_FOUND)
         return TRUE;
-    AfxMessageBox(STR_CANNOT_WRITE, MB_OK);
+    AfxMessageBox(IDS_REGISTRY_WRITE_FAILED, MB_OK);
     return FALSE;
 }
 
@@ -111,5 +112,5 @@ BOOL CExitFlow::ConfirmDiscard()
 {
     if (!g_bEdited)
         return TRUE;
-    return AfxMessageBox(STR_DISCARD_EDITS, MB_OKCANCEL | MB_ICONQUESTION) == IDOK;
+    return AfxMessageBox(IDS_CONFIRM_DISCARD, MB_OKCANCEL | MB_ICONQUESTION) == IDOK;
 }

@@ -21,11 +21,6 @@ public:
 
     enum
     {
-        STR_CANNOT_OPEN = 1000,
-        STR_CANNOT_WRITE = 1002,
-        STR_RESTART_NOW = 1003,
-        STR_WRITE_CONFIRM_TAIL = 1011,
-        STR_DISCARD_EDITS = 1020,
         ERROR_TEXT_CHARS = 100
     };
 

@@ -4,6 +4,7 @@
 
 #include "app/framework/afx_message_box.h"
 #include "model/key_name.h"
+#include "res/resource.h"
 
 namespace
 {
@@ -105,7 +106,7 @@ UINT CLostKeyCheck::Run(const std::vector<CRemappedKey>& keys, std::string* pstr
                      [](const CRemappedKey* pA, const CRemappedKey* pB)
                      { return BucketOf(pA->wScancode) < BucketOf(pB->wScancode); });
 
-    std::string strFormat = AfxLoadString(STR_LOST_KEY_LINE);
+    std::string strFormat = AfxLoadString(IDS_LOST_KEY_FORMAT);
     std::string strReport;
     UINT nResult = 0;
     int nVital = 0;
@@ -125,7 +126,7 @@ UINT CLostKeyCheck::Run(const std::vector<CRemappedKey>& keys, std::string* pstr
     }
     if (nVital > 0)
     {
-        strReport += AfxLoadString(STR_VITAL_KEY_LOST);
+        strReport += AfxLoadString(IDS_DANGER_WARNING);
         nResult = MB_ICONHAND;
     }
     if (nResult != 0 && pstrText != nullptr)

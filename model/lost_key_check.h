@@ -12,11 +12,6 @@
 class CLostKeyCheck
 {
 public:
-    enum
-    {
-        STR_LOST_KEY_LINE = 1015, // "\"%s\" ..." one lost key
-        STR_VITAL_KEY_LOST = 1013 // the danger paragraph
-    };
 
     explicit CLostKeyCheck(IKeyboardServices& keyboard);
 

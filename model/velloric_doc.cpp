@@ -5,17 +5,18 @@
 #include "app/framework/afx_message_box.h"
 #include "model/lost_key_check.h"
 #include "model/remap_keyboard.h"
+#include "res/resource.h"
 
 BOOL g_bEdited = FALSE;
 BOOL g_bFirstLoad = TRUE;
 
 const TCommandEntry<CVelloricDoc> CVelloricDoc::s_commands[] = {
-    {CMD_RESTORE, CMD_RESTORE, &CVelloricDoc::OnRestore, &CVelloricDoc::OnUpdateRestore},
-    {CMD_CHECK_INTEGRITY, CMD_CHECK_INTEGRITY, &CVelloricDoc::OnCheckIntegrity,
+    {ID_EDIT_RESTORE, ID_EDIT_RESTORE, &CVelloricDoc::OnRestore, &CVelloricDoc::OnUpdateRestore},
+    {ID_EDIT_CHECK_INTEGRITY, ID_EDIT_CHECK_INTEGRITY, &CVelloricDoc::OnCheckIntegrity,
      &CVelloricDoc::OnUpdateCheckIntegrity},
-    {CMD_REMOVE_ALL, CMD_REMOVE_ALL, &CVelloricDoc::OnRemoveAll, &CVelloricDoc::OnUpdateRemoveAll},
-    {CMD_FILE_SAVE, CMD_FILE_SAVE, &CVelloricDoc::OnFileSave, nullptr},
-    {CMD_CANCEL, CMD_CANCEL, &CVelloricDoc::OnCancel, nullptr},
+    {ID_EDIT_REMOVE_ALL, ID_EDIT_REMOVE_ALL, &CVelloricDoc::OnRemoveAll, &CVelloricDoc::OnUpdateRemoveAll},
+    {ID_FILE_SAVE, ID_FILE_SAVE, &CVelloricDoc::OnFileSave, nullptr},
+    {ID_FILE_CANCEL_EXIT, ID_FILE_CANCEL_EXIT, &CVelloricDoc::OnCancel, nullptr},
 };
 
 CVelloricDoc::CVelloricDoc(IRegistry& registry, IKeyboardServices& keyboard,
@@ -66,7 +67,7 @@ BOOL CVelloricDoc::CanCloseFrame()
 
 void CVelloricDoc::SetCurrentTitle(BOOL bClearPath)
 {
-    SetTitle(AfxLoadString(STR_CURRENT_SETTING));
+    SetTitle(AfxLoadString(IDS_CURRENT_SETTING));
     if (bClearPath)
         SetPathName(std::string());
 }
@@ -122,7 +123,7 @@ BOOL CVelloricDoc::OnCmdMsg(UINT nID, CCmdUI* pCmdUI)
 
 void CVelloricDoc::OnRestore(UINT nID)
 {
-    if (AfxMessageBox(STR_CONFIRM_RESTORE, MB_YESNO | MB_ICONQUESTION) != IDYES)
+    if (AfxMessageBox(IDS_CONFIRM_RESTORE, MB_YESNO | MB_ICONQUESTION) != IDYES)
         return;
     g_bEdited = FALSE;
     m_store.RemoveAll();
@@ -144,7 +145,7 @@ void CVelloricDoc::OnCheckIntegrity(UINT nID)
     if (nType != 0)
         AfxMessageBox(strText.c_str(), nType);
     else
-        AfxMessageBox(STR_CHECK_PASSED, MB_OK | MB_ICONINFORMATION);
+        AfxMessageBox(IDS_CHECK_FOUND_NOTHING, MB_OK | MB_ICONINFORMATION);
 }
 
 void CVelloricDoc::OnUpdateCheckIntegrity(CCmdUI* pCmdUI)
@@ -154,7 +155,7 @@ void CVelloricDoc::OnUpdateCheckIntegrity(CCmdUI* pCmdUI)
 
 void CVelloricDoc::OnRemoveAll(UINT nID)
 {
-    if (AfxMessageBox(STR_CONFIRM_CLEAR, MB_YESNO | MB_ICONQUESTION) != IDYES)
+    if (AfxMessageBox(IDS_CONFIRM_CLEAR, MB_YESNO | MB_ICONQUESTION) != IDYES)
         return;
     // The framework reuses this document: OnNewDocument empties the list and
     // the view starts over.

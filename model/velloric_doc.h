@@ -27,19 +27,6 @@ extern BOOL g_bFirstLoad;
 class CVelloricDoc : public CDocument
 {
 public:
-    enum
-    {
-        CMD_REMOVE_ALL = 32772,
-        CMD_RESTORE = 32775,
-        CMD_CANCEL = 32776,
-        CMD_CHECK_INTEGRITY = 32779,
-        CMD_FILE_SAVE = 57603,
-
-        STR_CURRENT_SETTING = 1004,
-        STR_CHECK_PASSED = 1016,
-        STR_CONFIRM_CLEAR = 1018,
-        STR_CONFIRM_RESTORE = 1019
-    };
 
     CVelloricDoc(IRegistry& registry, IKeyboardServices& keyboard, IRestartService& restart,
                  IVelloricHost& host);

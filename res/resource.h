@@ -51,6 +51,7 @@
 #define ID_KEYNAME_RAISED 32786
 #define ID_KEYNAME_SUNK 32787
 #define ID_FILE_NEW 57600
+#define ID_FILE_SAVE 57603 // the framework's save: handled, does nothing
 #define ID_APP_ABOUT 57664
 #define ID_APP_EXIT 57665 // save and exit
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "tests/support/doc_fixture.h"
+#include "res/resource.h"
 
 namespace
 {
@@ -155,7 +156,7 @@ TEST_F(ExitFlowTest, SaveAndExit_AfterRemoveAll_DeletesTheValue_WithoutWarning)
 {
     Start({{0x3A, 0x1D}, {0x1D, 0x3A}});
     boxes.Answer({IDYES, IDNO});
-    doc.OnCmdMsg(CVelloricDoc::CMD_REMOVE_ALL, nullptr);
+    doc.OnCmdMsg(ID_EDIT_REMOVE_ALL, nullptr);
     EXPECT_EQ(TRUE, doc.CanCloseFrame());
     ExpectBoxes({{"クリアしてもよろしいですか？", MB_YESNO | MB_ICONQUESTION},
                  {RESTART, RESTART_TYPE}});
@@ -191,7 +192,7 @@ TEST_F(ExitFlowTest, SaveAndExit_KeepsMappingsToZero_AndKeysOffTheKeyboard)
 TEST_F(ExitFlowTest, Cancel_Unedited_ClosesWithoutAQuestion)
 {
     Start({{0x3A, 0x1D}});
-    doc.OnCmdMsg(CVelloricDoc::CMD_CANCEL, nullptr);
+    doc.OnCmdMsg(ID_FILE_CANCEL_EXIT, nullptr);
     EXPECT_TRUE(boxes.m_shown.empty());
     EXPECT_EQ((std::vector<std::string>{"SetSaveOnExit(FALSE)", "OnAppExit"}), host.m_calls);
     EXPECT_EQ(std::vector<BOOL>{TRUE}, host.m_closeResults);
@@ -203,7 +204,7 @@ TEST_F(ExitFlowTest, Cancel_Edited_Ok_ClosesWithoutWriting)
     Start({{0x3A, 0x1D}});
     doc.AddMapping(0x1D, 0x3A);
     boxes.Answer({IDOK});
-    doc.OnCmdMsg(CVelloricDoc::CMD_CANCEL, nullptr);
+    doc.OnCmdMsg(ID_FILE_CANCEL_EXIT, nullptr);
     ExpectBoxes({{DISCARD, DISCARD_TYPE}});
     EXPECT_EQ((std::vector<std::string>{"SetSaveOnExit(FALSE)", "OnAppExit"}), host.m_calls);
     EXPECT_EQ(std::vector<BOOL>{TRUE}, host.m_closeResults);
@@ -215,7 +216,7 @@ TEST_F(ExitFlowTest, Cancel_Edited_Cancel_KeepsTheWindow)
     Start({});
     doc.AddMapping(0x1D, 0x3A);
     boxes.Answer({IDCANCEL});
-    doc.OnCmdMsg(CVelloricDoc::CMD_CANCEL, nullptr);
+    doc.OnCmdMsg(ID_FILE_CANCEL_EXIT, nullptr);
     ExpectBoxes({{DISCARD, DISCARD_TYPE}});
     EXPECT_TRUE(host.m_calls.empty());
     EXPECT_EQ(TRUE, host.m_bSaveOnExit);
@@ -248,7 +249,7 @@ TEST_F(ExitFlowTest, NeutralSet_RestartAndDiscardTexts)
     doc.AddMapping(0x3A, 0x1D);
     boxes.Answer({IDCANCEL, IDOK});
     EXPECT_EQ(FALSE, doc.CanCloseFrame());
-    doc.OnCmdMsg(CVelloricDoc::CMD_CANCEL, nullptr);
+    doc.OnCmdMsg(ID_FILE_CANCEL_EXIT, nullptr);
     ExpectBoxes({{"提示：系统注册表已经修改，现在重新启动吗？", RESTART_TYPE},
                  {"真的要退出吗？", DISCARD_TYPE}});
 }
@@ -279,7 +280,7 @@ TEST_F(ExitFlowTest, WriteFails_ThenCancel_LeavesWithoutWriting)
     registry.m_lSetError = ERROR_ACCESS_DENIED;
     boxes.Answer({IDNO, IDOK, IDOK, IDOK});
     EXPECT_EQ(FALSE, doc.CanCloseFrame());
-    doc.OnCmdMsg(CVelloricDoc::CMD_CANCEL, nullptr);
+    doc.OnCmdMsg(ID_FILE_CANCEL_EXIT, nullptr);
     EXPECT_EQ(DISCARD, boxes.m_shown.back().strText);
     EXPECT_EQ(std::vector<BOOL>{TRUE}, host.m_closeResults);
     EXPECT_EQ(4u, boxes.m_shown.size());

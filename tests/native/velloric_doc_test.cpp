@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "tests/support/doc_fixture.h"
+#include "res/resource.h"
 
 namespace
 {
@@ -103,7 +104,7 @@ TEST_F(VelloricDocTest, OpenByPath_ThenRemoveAll_GivesAnEmptyList_NotTheRegistry
     doc.OnOpenDocument("C:\\remap.ini");
     doc.AddMapping(0x10, 0x11);
     boxes.Answer({IDYES});
-    Run(CVelloricDoc::CMD_REMOVE_ALL);
+    Run(ID_EDIT_REMOVE_ALL);
     EXPECT_EQ(PairList{}, List());
     EXPECT_EQ(TRUE, g_bEdited);
 }
@@ -160,37 +161,37 @@ TEST_F(VelloricDocTest, GetNextPair_ReturnsTheFilledPair_AndNullPairsAfterTheLas
 TEST_F(VelloricDocTest, EmptyList_DisablesCheckAndRemoveAll_AndRestoreUntilEdited)
 {
     doc.OnNewDocument();
-    EXPECT_EQ(FALSE, Enabled(CVelloricDoc::CMD_CHECK_INTEGRITY));
-    EXPECT_EQ(FALSE, Enabled(CVelloricDoc::CMD_REMOVE_ALL));
-    EXPECT_EQ(FALSE, Enabled(CVelloricDoc::CMD_RESTORE));
+    EXPECT_EQ(FALSE, Enabled(ID_EDIT_CHECK_INTEGRITY));
+    EXPECT_EQ(FALSE, Enabled(ID_EDIT_REMOVE_ALL));
+    EXPECT_EQ(FALSE, Enabled(ID_EDIT_RESTORE));
     doc.RemoveMapping(0x3A);
-    EXPECT_EQ(TRUE, Enabled(CVelloricDoc::CMD_RESTORE));
-    EXPECT_EQ(FALSE, Enabled(CVelloricDoc::CMD_CHECK_INTEGRITY));
-    EXPECT_EQ(FALSE, Enabled(CVelloricDoc::CMD_REMOVE_ALL));
+    EXPECT_EQ(TRUE, Enabled(ID_EDIT_RESTORE));
+    EXPECT_EQ(FALSE, Enabled(ID_EDIT_CHECK_INTEGRITY));
+    EXPECT_EQ(FALSE, Enabled(ID_EDIT_REMOVE_ALL));
 }
 
 TEST_F(VelloricDocTest, OneMapping_EnablesCheckAndRemoveAll)
 {
     doc.OnNewDocument();
     doc.AddMapping(0x3A, 0x1D);
-    EXPECT_EQ(TRUE, Enabled(CVelloricDoc::CMD_CHECK_INTEGRITY));
-    EXPECT_EQ(TRUE, Enabled(CVelloricDoc::CMD_REMOVE_ALL));
-    EXPECT_EQ(TRUE, Enabled(CVelloricDoc::CMD_RESTORE));
+    EXPECT_EQ(TRUE, Enabled(ID_EDIT_CHECK_INTEGRITY));
+    EXPECT_EQ(TRUE, Enabled(ID_EDIT_REMOVE_ALL));
+    EXPECT_EQ(TRUE, Enabled(ID_EDIT_RESTORE));
 }
 
 TEST_F(VelloricDocTest, RegistryListUnedited_EnablesCheckAndRemoveAll_NotRestore)
 {
     PutRegistryList({{0x3A, 0x1D}});
     doc.OnNewDocument();
-    EXPECT_EQ(TRUE, Enabled(CVelloricDoc::CMD_CHECK_INTEGRITY));
-    EXPECT_EQ(TRUE, Enabled(CVelloricDoc::CMD_REMOVE_ALL));
-    EXPECT_EQ(FALSE, Enabled(CVelloricDoc::CMD_RESTORE));
+    EXPECT_EQ(TRUE, Enabled(ID_EDIT_CHECK_INTEGRITY));
+    EXPECT_EQ(TRUE, Enabled(ID_EDIT_REMOVE_ALL));
+    EXPECT_EQ(FALSE, Enabled(ID_EDIT_RESTORE));
 }
 
 TEST_F(VelloricDocTest, SaveAndCancel_AreHandled_AndStayEnabled)
 {
-    EXPECT_EQ(TRUE, Enabled(CVelloricDoc::CMD_FILE_SAVE));
-    EXPECT_EQ(TRUE, Enabled(CVelloricDoc::CMD_CANCEL));
+    EXPECT_EQ(TRUE, Enabled(ID_FILE_SAVE));
+    EXPECT_EQ(TRUE, Enabled(ID_FILE_CANCEL_EXIT));
 }
 
 TEST_F(VelloricDocTest, OtherCommands_AreLeftToTheRestOfTheRoute)
@@ -206,7 +207,7 @@ TEST_F(VelloricDocTest, Save_DoesNothing)
     doc.OnNewDocument();
     doc.AddMapping(0x1D, 0x3A);
     size_t nLog = registry.m_log.size();
-    Run(CVelloricDoc::CMD_FILE_SAVE);
+    Run(ID_FILE_SAVE);
     EXPECT_TRUE(boxes.m_shown.empty());
     EXPECT_EQ(nLog, registry.m_log.size());
     EXPECT_EQ(TRUE, g_bEdited);
@@ -224,7 +225,7 @@ TEST_F(VelloricDocTest, Restore_Yes_RereadsRegistry_ClearsEdited_AndUpdatesViews
     doc.SetTitle("edited");
     doc.SetPathName("C:\\x.ini");
     boxes.Answer({IDYES});
-    Run(CVelloricDoc::CMD_RESTORE);
+    Run(ID_EDIT_RESTORE);
     ASSERT_EQ(1u, boxes.m_shown.size());
     EXPECT_EQ("編集結果を破棄し、元に戻してもよろしいですか？", boxes.m_shown[0].strText);
     EXPECT_EQ("Velloric", boxes.m_shown[0].strCaption);
@@ -243,7 +244,7 @@ TEST_F(VelloricDocTest, Restore_No_ChangesNothing)
     doc.AddMapping(0x10, 0x11);
     doc.SetTitle("edited");
     boxes.Answer({IDNO});
-    Run(CVelloricDoc::CMD_RESTORE);
+    Run(ID_EDIT_RESTORE);
     EXPECT_EQ(1u, boxes.m_shown.size());
     EXPECT_EQ((PairList{{0x10, 0x11}, {0x3A, 0x1D}}), List());
     EXPECT_EQ(TRUE, g_bEdited);
@@ -257,7 +258,7 @@ TEST_F(VelloricDocTest, Restore_KeyCannotBeOpened_LeavesListEmptySilently)
     doc.OnNewDocument();
     doc.AddMapping(0x10, 0x11);
     boxes.Answer({IDYES});
-    Run(CVelloricDoc::CMD_RESTORE);
+    Run(ID_EDIT_RESTORE);
     EXPECT_EQ(1u, boxes.m_shown.size());
     EXPECT_EQ(PairList{}, List());
     EXPECT_EQ(FALSE, g_bEdited);
@@ -269,7 +270,7 @@ TEST_F(VelloricDocTest, RemoveAll_Yes_MakesANewEmptyDocument_ThatCountsAsEdited)
     doc.OnNewDocument();
     doc.SetTitle("edited");
     boxes.Answer({IDYES});
-    Run(CVelloricDoc::CMD_REMOVE_ALL);
+    Run(ID_EDIT_REMOVE_ALL);
     ASSERT_EQ(1u, boxes.m_shown.size());
     EXPECT_EQ("クリアしてもよろしいですか？", boxes.m_shown[0].strText);
     EXPECT_EQ((UINT)(MB_YESNO | MB_ICONQUESTION), boxes.m_shown[0].nType);
@@ -277,9 +278,9 @@ TEST_F(VelloricDocTest, RemoveAll_Yes_MakesANewEmptyDocument_ThatCountsAsEdited)
     EXPECT_EQ(PairList{}, List());
     EXPECT_EQ(TRUE, g_bEdited);
     EXPECT_EQ("Current Setting", doc.GetTitle());
-    EXPECT_EQ(FALSE, Enabled(CVelloricDoc::CMD_REMOVE_ALL));
-    EXPECT_EQ(FALSE, Enabled(CVelloricDoc::CMD_CHECK_INTEGRITY));
-    EXPECT_EQ(TRUE, Enabled(CVelloricDoc::CMD_RESTORE));
+    EXPECT_EQ(FALSE, Enabled(ID_EDIT_REMOVE_ALL));
+    EXPECT_EQ(FALSE, Enabled(ID_EDIT_CHECK_INTEGRITY));
+    EXPECT_EQ(TRUE, Enabled(ID_EDIT_RESTORE));
     // The registry itself is untouched until exit.
     EXPECT_EQ(ScancodeMapBytes({{0x3A, 0x1D}, {0x1D, 0x3A}}), RegistryBytes());
 }
@@ -289,11 +290,11 @@ TEST_F(VelloricDocTest, RemoveAll_ThenRestore_BringsBackTheRegistryList)
     PutRegistryList({{0x3A, 0x1D}, {0x1D, 0x3A}});
     doc.OnNewDocument();
     boxes.Answer({IDYES, IDYES});
-    Run(CVelloricDoc::CMD_REMOVE_ALL);
-    Run(CVelloricDoc::CMD_RESTORE);
+    Run(ID_EDIT_REMOVE_ALL);
+    Run(ID_EDIT_RESTORE);
     EXPECT_EQ((PairList{{0x1D, 0x3A}, {0x3A, 0x1D}}), List());
     EXPECT_EQ(FALSE, g_bEdited);
-    EXPECT_EQ(FALSE, Enabled(CVelloricDoc::CMD_RESTORE));
+    EXPECT_EQ(FALSE, Enabled(ID_EDIT_RESTORE));
 }
 
 TEST_F(VelloricDocTest, RemoveAll_No_ChangesNothing)
@@ -302,7 +303,7 @@ TEST_F(VelloricDocTest, RemoveAll_No_ChangesNothing)
     doc.OnNewDocument();
     doc.SetTitle("kept");
     boxes.Answer({IDNO});
-    Run(CVelloricDoc::CMD_REMOVE_ALL);
+    Run(ID_EDIT_REMOVE_ALL);
     EXPECT_EQ(1u, boxes.m_shown.size());
     EXPECT_TRUE(host.m_calls.empty());
     EXPECT_EQ((PairList{{0x3A, 0x1D}}), List());
@@ -317,7 +318,7 @@ TEST_F(VelloricDocTest, Check_SwappedKeys_ReportsNothingLost)
     doc.OnNewDocument();
     doc.AddMapping(0x1D, 0x3A);
     doc.AddMapping(0x3A, 0x1D);
-    Run(CVelloricDoc::CMD_CHECK_INTEGRITY);
+    Run(ID_EDIT_CHECK_INTEGRITY);
     ASSERT_EQ(1u, boxes.m_shown.size());
     EXPECT_EQ("設定をチェックしましたが、大丈夫なようです", boxes.m_shown[0].strText);
     EXPECT_EQ("Velloric", boxes.m_shown[0].strCaption);
@@ -328,7 +329,7 @@ TEST_F(VelloricDocTest, Check_LostCtrl_ShowsStopIcon_WithDangerParagraph)
 {
     doc.OnNewDocument();
     doc.AddMapping(0x1D, 0x3A); // left Ctrl sends Caps Lock; nothing sends Ctrl
-    Run(CVelloricDoc::CMD_CHECK_INTEGRITY);
+    Run(ID_EDIT_CHECK_INTEGRITY);
     ASSERT_EQ(1u, boxes.m_shown.size());
     EXPECT_EQ(std::string("\"Ctrl\" キーが失われます\n") + JA_DANGER, boxes.m_shown[0].strText);
     EXPECT_EQ((UINT)MB_ICONHAND, boxes.m_shown[0].nType);
@@ -338,7 +339,7 @@ TEST_F(VelloricDocTest, Check_LostOrdinaryKey_ShowsExclamation_WithoutDangerPara
 {
     doc.OnNewDocument();
     doc.AddMapping(0x3A, 0x1D); // Caps Lock sends Ctrl; Caps Lock is gone
-    Run(CVelloricDoc::CMD_CHECK_INTEGRITY);
+    Run(ID_EDIT_CHECK_INTEGRITY);
     ASSERT_EQ(1u, boxes.m_shown.size());
     EXPECT_EQ("\"Caps Lock\" キーが失われます\n", boxes.m_shown[0].strText);
     EXPECT_EQ((UINT)MB_ICONEXCLAMATION, boxes.m_shown[0].nType);
@@ -349,12 +350,12 @@ TEST_F(VelloricDocTest, Check_MappingToZeroFromRegistry_IsNotExamined_ButEnables
     PutRegistryList({{0x1D, 0x0000}});
     doc.OnNewDocument();
     EXPECT_EQ(1, doc.GetMappingCount());
-    EXPECT_EQ(TRUE, Enabled(CVelloricDoc::CMD_CHECK_INTEGRITY));
-    EXPECT_EQ(TRUE, Enabled(CVelloricDoc::CMD_REMOVE_ALL));
+    EXPECT_EQ(TRUE, Enabled(ID_EDIT_CHECK_INTEGRITY));
+    EXPECT_EQ(TRUE, Enabled(ID_EDIT_REMOVE_ALL));
     std::string strText = "untouched";
     EXPECT_EQ(0u, doc.CheckIntegrity(&strText));
     EXPECT_EQ("untouched", strText);
-    Run(CVelloricDoc::CMD_CHECK_INTEGRITY);
+    Run(ID_EDIT_CHECK_INTEGRITY);
     ASSERT_EQ(1u, boxes.m_shown.size());
     EXPECT_EQ((UINT)(MB_OK | MB_ICONINFORMATION), boxes.m_shown[0].nType);
 }
@@ -393,7 +394,7 @@ TEST_F(VelloricDocTest, Check_NeutralSet_ShowsScancodes)
     doc.OnNewDocument();
     doc.AddMapping(0xE01D, 0x3A);
     doc.AddMapping(0x3A, 0x10);
-    Run(CVelloricDoc::CMD_CHECK_INTEGRITY);
+    Run(ID_EDIT_CHECK_INTEGRITY);
     ASSERT_EQ(1u, boxes.m_shown.size());
     EXPECT_EQ(std::string("你会丢失\"Right Ctrl\" [0xE01D] \n") +
                   "\n!!!危险 !!!\n\nCtrl or Alt or Del 键可能丢失,\n你可以会登陆不了系统.",

@@ -10,6 +10,7 @@
 #include "model/velloric_doc.h"
 #include "tests/support/doc_fixture.h"
 #include "tests/win32/win32_test_support.h"
+#include "res/resource.h"
 
 namespace
 {
@@ -111,7 +112,7 @@ TEST_F(ExitFlowRegistryTest, RemoveAllThenSaveAndExit_DeletesTheValue)
         doc.OnNewDocument();
         ASSERT_EQ(2, doc.GetMappingCount());
         boxes.Answer({IDYES, IDNO});
-        doc.OnCmdMsg(CVelloricDoc::CMD_REMOVE_ALL, nullptr);
+        doc.OnCmdMsg(ID_EDIT_REMOVE_ALL, nullptr);
         EXPECT_EQ(0, doc.GetMappingCount());
         EXPECT_EQ(TRUE, doc.CanCloseFrame());
     }

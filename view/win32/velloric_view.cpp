@@ -11,6 +11,7 @@
 #include "model/velloric_doc.h"
 #include "view/win32/key_cap.h"
 #include "view/win32/key_font_dialog.h"
+#include "res/resource.h"
 
 namespace
 {
@@ -41,11 +42,11 @@ void ForEachCapOfBoth(FUNCTION function)
 } // namespace
 
 const TCommandEntry<CVelloricView> CVelloricView::s_commands[] = {
-    {CMD_FONT_SETUP, CMD_FONT_SETUP, &CVelloricView::OnFontSetup, nullptr},
-    {CMD_CANCEL_DRAG, CMD_CANCEL_DRAG, &CVelloricView::OnCancelDrag, nullptr},
-    {CMD_FIT_KEYNAME, CMD_FIT_KEYNAME, &CVelloricView::OnFitKeyName,
+    {ID_OPTION_FONT, ID_OPTION_FONT, &CVelloricView::OnFontSetup, nullptr},
+    {ID_KEY_ESCAPE, ID_KEY_ESCAPE, &CVelloricView::OnCancelDrag, nullptr},
+    {ID_OPTION_FIT_KEYNAME, ID_OPTION_FIT_KEYNAME, &CVelloricView::OnFitKeyName,
      &CVelloricView::OnUpdateFitKeyName},
-    {CMD_KEYNAME_SIMPLE, CMD_KEYNAME_SUNK, &CVelloricView::OnKeyNameStyle,
+    {ID_KEYNAME_SIMPLE, ID_KEYNAME_SUNK, &CVelloricView::OnKeyNameStyle,
      &CVelloricView::OnUpdateKeyNameStyle},
 };
 
@@ -121,11 +122,11 @@ void CVelloricView::DoDataExchange(BOOL bSaveAndValidate)
 {
     if (!bSaveAndValidate)
     {
-        ::SetDlgItemTextA(m_hWnd, CONTROL_STATUS, m_strStatus.c_str());
+        ::SetDlgItemTextA(m_hWnd, IDC_FORM_STATUS, m_strStatus.c_str());
         return;
     }
     char szText[256] = "";
-    ::GetDlgItemTextA(m_hWnd, CONTROL_STATUS, szText, sizeof szText);
+    ::GetDlgItemTextA(m_hWnd, IDC_FORM_STATUS, szText, sizeof szText);
     m_strStatus = szText;
 }
 
@@ -143,11 +144,11 @@ void CVelloricView::OnInitialUpdate()
     if (CFrameWnd* pFrame = dynamic_cast<CFrameWnd*>(CWnd::FromHandle(::GetParent(m_hWnd))))
         pFrame->RecalcLayout();
     ResizeParentToFit();
-    ::ShowWindow(::GetDlgItem(m_hWnd, CONTROL_STATUS), SW_HIDE);
+    ::ShowWindow(::GetDlgItem(m_hWnd, IDC_FORM_STATUS), SW_HIDE);
     if (s_bMoveDummy)
     {
         s_bMoveDummy = FALSE;
-        ::MoveWindow(::GetDlgItem(m_hWnd, CONTROL_DUMMY), -1, -1, 0, 0, FALSE);
+        ::MoveWindow(::GetDlgItem(m_hWnd, IDC_FORM_DUMMY), -1, -1, 0, 0, FALSE);
     }
     BYTE record[CPreference::FONT_RECORD_BYTES];
     if (g_preference.GetFont(record))
@@ -277,13 +278,13 @@ void CVelloricView::OnUpdateFitKeyName(CCmdUI* pCmdUI)
 void CVelloricView::OnKeyNameStyle(UINT nID)
 {
     // The style only changes how the caps paint: no new layout.
-    g_preference.SetButtonTextType((int)(nID - CMD_KEYNAME_SIMPLE));
+    g_preference.SetButtonTextType((int)(nID - ID_KEYNAME_SIMPLE));
     ::InvalidateRect(m_hWnd, NULL, TRUE);
 }
 
 void CVelloricView::OnUpdateKeyNameStyle(CCmdUI* pCmdUI)
 {
-    pCmdUI->SetCheck((int)(pCmdUI->m_nID - CMD_KEYNAME_SIMPLE) == g_preference.GetButtonTextType());
+    pCmdUI->SetCheck((int)(pCmdUI->m_nID - ID_KEYNAME_SIMPLE) == g_preference.GetButtonTextType());
 }
 
 void CVelloricView::OnFontSetup(UINT nID)

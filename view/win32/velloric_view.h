@@ -24,18 +24,6 @@ class CVelloricDoc;
 class CVelloricView : public CFormView, public IRemapKeyboard
 {
 public:
-    enum
-    {
-        CMD_FIT_KEYNAME = 32780,
-        CMD_FONT_SETUP = 32782,
-        CMD_CANCEL_DRAG = 32784,
-        CMD_KEYNAME_SIMPLE = 32785,
-        CMD_KEYNAME_SUNK = 32787,
-        CURSOR_NO_DROP = 106,
-        CURSOR_DRAG = 144,
-        CONTROL_STATUS = 1014,
-        CONTROL_DUMMY = 9999
-    };
 
     explicit CVelloricView(IKeyboardServices& keyboard);
     ~CVelloricView() override;

@@ -8,6 +8,7 @@
 #include "model/velloric_doc.h"
 #include "view/win32/key_cap.h"
 #include "view/win32/velloric_view.h"
+#include "res/resource.h"
 
 namespace
 {
@@ -23,7 +24,7 @@ void SendStatusMessage(WPARAM wParam, LPARAM lParam)
 void CVelloricView::LoadDragCursor()
 {
     DestroyDragCursor();
-    m_hDragCursor = (HCURSOR)::LoadImageA(::GetModuleHandleA(NULL), MAKEINTRESOURCEA(CURSOR_DRAG),
+    m_hDragCursor = (HCURSOR)::LoadImageA(::GetModuleHandleA(NULL), MAKEINTRESOURCEA(IDC_CURSOR_DRAG),
                                           IMAGE_CURSOR, 32, 32, LR_DEFAULTSIZE);
 }
 
@@ -113,7 +114,7 @@ void CVelloricView::DragOver(POINT pt)
     HCURSOR hCursor = m_hDragCursor;
     if (pTarget != nullptr && pTarget->IsOnRemapBoard() && m_hDragCursor != NULL &&
         pTarget->GetEffectiveCode() == m_pDragKey->GetEffectiveCode())
-        hCursor = ::LoadCursorA(::GetModuleHandleA(NULL), MAKEINTRESOURCEA(CURSOR_NO_DROP));
+        hCursor = ::LoadCursorA(::GetModuleHandleA(NULL), MAKEINTRESOURCEA(IDC_CURSOR_NO_DROP));
     ::SetCursor(hCursor);
 
     if (pTarget != nullptr && pTarget == m_pHoverKey)
