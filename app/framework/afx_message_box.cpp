@@ -44,6 +44,20 @@ std::string AfxLoadString(UINT nID)
     return str;
 }
 
+std::string AfxLoadStringField(UINT nID, int nField)
+{
+    std::string str = AfxLoadString(nID);
+    size_t nStart = 0;
+    for (int i = 0; i < nField; ++i)
+    {
+        nStart = str.find('\n', nStart);
+        if (nStart == std::string::npos)
+            return std::string();
+        ++nStart;
+    }
+    return str.substr(nStart, str.find('\n', nStart) - nStart);
+}
+
 IMessageBoxSink* AfxSetMessageBoxSink(IMessageBoxSink* pSink)
 {
     IMessageBoxSink* pOld = s_pSink;

@@ -16,6 +16,10 @@ int AfxMessageBox(UINT nIDPrompt, UINT nType = MB_OK);
 
 // String nID, or the empty text when the resource has none.
 std::string AfxLoadString(UINT nID);
+// Field nField (from 0) of string nID, whose fields are separated by "\n": a
+// command's status prompt is field 0 and its tool tip field 1; the document
+// string's window title is field 0. Empty when the string has fewer fields.
+std::string AfxLoadStringField(UINT nID, int nField);
 
 // Both return the previous one, so a test can put it back.
 IMessageBoxSink* AfxSetMessageBoxSink(IMessageBoxSink* pSink);

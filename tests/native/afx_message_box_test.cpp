@@ -50,3 +50,18 @@ TEST_F(AfxMessageBoxTest, ShowsLiteralText)
     EXPECT_EQ("Cannot Write!", boxes.m_shown[0].strText);
     EXPECT_EQ(0x30u, boxes.m_shown[0].nType);
 }
+
+TEST_F(AfxMessageBoxTest, StringField_SplitsAtNewlines_EmptyBeyondTheLast)
+{
+    strings.m_strings[57665] = "Save and exit\nSave";
+    strings.m_strings[128] = "Velloric\n\nVellor";
+    EXPECT_EQ("Save and exit", AfxLoadStringField(57665, 0));
+    EXPECT_EQ("Save", AfxLoadStringField(57665, 1));
+    EXPECT_EQ("", AfxLoadStringField(57665, 2));
+    EXPECT_EQ("Velloric", AfxLoadStringField(128, 0));
+    EXPECT_EQ("", AfxLoadStringField(128, 1));
+    EXPECT_EQ("Vellor", AfxLoadStringField(128, 2));
+    EXPECT_EQ("cannot open", AfxLoadStringField(1000, 0)); // a prompt only
+    EXPECT_EQ("", AfxLoadStringField(1000, 1));
+    EXPECT_EQ("", AfxLoadStringField(4242, 0));
+}

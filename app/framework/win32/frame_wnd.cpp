@@ -28,14 +28,6 @@ public:
 private:
     HMENU m_hMenu;
 };
-
-// The first part of a command string is its status-bar prompt.
-std::string PromptOf(UINT nID)
-{
-    std::string str = AfxLoadString(nID);
-    size_t pos = str.find('\n');
-    return pos == std::string::npos ? str : str.substr(0, pos);
-}
 } // namespace
 
 CFrameWnd::~CFrameWnd()
@@ -55,8 +47,7 @@ BOOL CFrameWnd::LoadFrame(UINT nIDResource, ViewFactory viewFactory, CDocument* 
 
     CREATESTRUCTA cs;
     ZeroMemory(&cs, sizeof cs);
-    std::string strTitle = AfxLoadString(nIDResource);
-    strTitle = strTitle.substr(0, strTitle.find('\n'));
+    std::string strTitle = AfxLoadStringField(nIDResource, 0);
     cs.lpszName = strTitle.c_str();
     cs.style = WS_OVERLAPPEDWINDOW;
     cs.x = cs.y = cs.cx = cs.cy = CW_USEDEFAULT;
@@ -256,7 +247,8 @@ LRESULT CFrameWnd::OnMenuSelect(UINT nItemID, UINT nFlags, HMENU hMenu)
 LRESULT CFrameWnd::OnSetMessageString(WPARAM wParam, LPARAM lParam)
 {
     UINT nIDLast = m_nIDLastMessage;
-    std::string strText = lParam != 0 ? std::string((const char*)lParam) : PromptOf((UINT)wParam);
+    std::string strText =
+        lParam != 0 ? std::string((const char*)lParam) : AfxLoadStringField((UINT)wParam, 0);
     m_wndStatusBar.SetPaneText(0, strText);
     m_nIDLastMessage = (UINT)wParam;
     return nIDLast;
@@ -290,14 +282,14 @@ LRESULT CFrameWnd::OnNotify(NMHDR* pHeader)
     case TTN_GETDISPINFOA:
     {
         NMTTDISPINFOA* pInfo = (NMTTDISPINFOA*)pHeader;
-        m_strTip = CToolBar::TipOf((UINT)pHeader->idFrom);
+        m_strTip = AfxLoadStringField((UINT)pHeader->idFrom, 1);
         pInfo->lpszText = (LPSTR)m_strTip.c_str();
         return 0;
     }
     case TTN_GETDISPINFOW:
     {
         NMTTDISPINFOW* pInfo = (NMTTDISPINFOW*)pHeader;
-        std::string strTip = CToolBar::TipOf((UINT)pHeader->idFrom);
+        std::string strTip = AfxLoadStringField((UINT)pHeader->idFrom, 1);
         int cch = ::MultiByteToWideChar(CP_ACP, 0, strTip.c_str(), -1, NULL, 0);
         m_wstrTip.assign(cch > 0 ? (size_t)cch : 1, L'\0');
         ::MultiByteToWideChar(CP_ACP, 0, strTip.c_str(), -1, &m_wstrTip[0], cch);

@@ -1,6 +1,5 @@
 #include "app/framework/win32/tool_bar.h"
 
-#include "app/framework/afx_message_box.h"
 
 namespace
 {
@@ -101,11 +100,4 @@ void CToolBar::Layout()
 {
     if (m_hWnd != NULL)
         ::SendMessageA(m_hWnd, TB_AUTOSIZE, 0, 0);
-}
-
-std::string CToolBar::TipOf(UINT nID)
-{
-    std::string str = AfxLoadString(nID);
-    size_t pos = str.find('\n');
-    return pos == std::string::npos ? std::string() : str.substr(pos + 1);
 }

@@ -25,9 +25,6 @@ public:
     int GetHeight() const;
     void Layout();
 
-    // The tool tip of a command: its string after "\n".
-    static std::string TipOf(UINT nID);
-
     HWND m_hWnd = NULL;
 
 private:
