@@ -27,8 +27,7 @@ const std::string& ReferenceTitle()
     static BOOL s_bLoaded = FALSE;
     if (!s_bLoaded)
     {
-        s_strTitle = AfxLoadString(IDR_MAINFRAME);
-        s_strTitle = s_strTitle.substr(0, s_strTitle.find('\n'));
+        s_strTitle = AfxLoadStringField(IDR_MAINFRAME, 0);
         s_bLoaded = TRUE;
     }
     return s_strTitle;
@@ -148,40 +147,32 @@ void CVelloricApp::ShowOnePointAtStartup()
         dlg.DoModal();
 }
 
+const TCommandEntry<CVelloricApp> CVelloricApp::s_commands[] = {
+    {ID_APP_ABOUT, ID_APP_ABOUT, &CVelloricApp::OnAppAbout, nullptr},
+    {ID_HELP_ONE_POINT, ID_HELP_ONE_POINT, &CVelloricApp::OnShowTip, nullptr},
+    {ID_FILE_CANCEL_EXIT, ID_FILE_CANCEL_EXIT, &CVelloricApp::OnQuitWithoutSaving, nullptr},
+};
+
 BOOL CVelloricApp::OnCmdMsg(UINT nID, CCmdUI* pCmdUI)
 {
-    switch (nID)
-    {
-    case ID_APP_ABOUT:
-        if (pCmdUI == nullptr)
-            OnAppAbout();
+    if (DispatchCmdMsg(this, s_commands, nID, pCmdUI))
         return TRUE;
-    case ID_HELP_ONE_POINT:
-        if (pCmdUI == nullptr)
-            OnShowTip();
-        return TRUE;
-    case ID_FILE_CANCEL_EXIT:
-        if (pCmdUI == nullptr)
-            OnQuitWithoutSaving();
-        return TRUE;
-    default:
-        return CWinApp::OnCmdMsg(nID, pCmdUI);
-    }
+    return CWinApp::OnCmdMsg(nID, pCmdUI);
 }
 
-void CVelloricApp::OnAppAbout()
+void CVelloricApp::OnAppAbout(UINT nID)
 {
     CAboutDialog dlg;
     dlg.DoModal();
 }
 
-void CVelloricApp::OnShowTip()
+void CVelloricApp::OnShowTip(UINT nID)
 {
     COnePointDialog dlg(GetProfile());
     dlg.DoModal();
 }
 
-void CVelloricApp::OnQuitWithoutSaving()
+void CVelloricApp::OnQuitWithoutSaving(UINT nID)
 {
     // Only reached when no document handled the command: nothing to ask.
     m_bSaveOnExit = FALSE;

@@ -31,9 +31,11 @@ public:
     BOOL m_bSaveOnExit;
 
 private:
-    void OnAppAbout();
-    void OnShowTip();
-    void OnQuitWithoutSaving();
+    void OnAppAbout(UINT nID);
+    void OnShowTip(UINT nID);
+    void OnQuitWithoutSaving(UINT nID);
+
+    static const TCommandEntry<CVelloricApp> s_commands[];
 
     CVelloricPlatform m_platform;
 };
