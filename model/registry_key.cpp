@@ -29,15 +29,22 @@ LONG CRegistryKey::SetValue(const char* pszName, const BYTE* pData, DWORD cbData
 }
 
 DWORD CRegistryKey::QueryValue(const char* pszName, BYTE* pBuffer, DWORD cbBuffer,
-                               DWORD* pcbReturned)
+                               DWORD* pcbReturned, LONG* plResult)
 {
     if (pcbReturned != NULL)
         *pcbReturned = 0;
+    if (plResult != NULL)
+        *plResult = ERROR_INVALID_HANDLE;
     if (m_hKey == NULL)
         return 0;
     DWORD dwType = REG_NONE;
     DWORD cbData = cbBuffer;
-    if (m_registry.QueryValue(m_hKey, pszName, &dwType, pBuffer, &cbData) != ERROR_SUCCESS)
+    LONG lResult = m_registry.QueryValue(m_hKey, pszName, &dwType, pBuffer, &cbData);
+    if (plResult != NULL)
+        *plResult = lResult;
+    if (lResult == ERROR_MORE_DATA && pcbReturned != NULL)
+        *pcbReturned = cbData; // the length the value would need
+    if (lResult != ERROR_SUCCESS)
         return 0;
     if (pcbReturned != NULL)
         *pcbReturned = cbData < cbBuffer ? cbData : cbBuffer;

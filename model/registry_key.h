@@ -24,9 +24,11 @@ public:
     virtual LONG SetValue(const char* pszName, const BYTE* pData, DWORD cbData);
     // Returns cbBuffer on success, 0 on any failure (no key, missing, refused,
     // longer than cbBuffer). pcbReturned, when given, gets the length the
-    // registry actually returned (0 on failure): the buffer beyond it is not data.
+    // registry actually returned (0 on failure): the buffer beyond it is not
+    // data; for a value longer than cbBuffer it gets the value's length.
+    // plResult, when given, gets the registry's result code.
     virtual DWORD QueryValue(const char* pszName, BYTE* pBuffer, DWORD cbBuffer,
-                             DWORD* pcbReturned = NULL);
+                             DWORD* pcbReturned = NULL, LONG* plResult = NULL);
     // 0 on success, -1 when the key cannot be opened, else the platform's error code.
     virtual LONG DeleteValue(const char* pszName);
 

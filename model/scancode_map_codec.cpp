@@ -16,15 +16,30 @@ void PutDword(BYTE* p, DWORD dw)
     p[2] = (BYTE)(dw >> 16);
     p[3] = (BYTE)(dw >> 24);
 }
+
+// Signed: a negative count is as empty as 0 or 1.
+LONG CountOf(const BYTE* pData)
+{
+    DWORD dwCount = GetDword(pData + 8);
+    return dwCount <= 0x7FFFFFFFu ? (LONG)dwCount : -1;
+}
 } // namespace
+
+BOOL CScancodeMapCodec::HoldsItsCount(const BYTE* pData, DWORD cbData)
+{
+    if (pData == NULL || cbData < (DWORD)HEADER_SIZE)
+        return FALSE;
+    LONG lCount = CountOf(pData);
+    if (lCount <= 1)
+        return TRUE;
+    return (DWORD)(lCount - 1) <= (cbData - HEADER_SIZE) / ENTRY_SIZE;
+}
 
 int CScancodeMapCodec::DecodeScancodeMap(const BYTE* pData, DWORD cbData, IRemapPairSink& sink)
 {
     if (pData == NULL || cbData < (DWORD)HEADER_SIZE)
         return 0;
-    // Signed: a negative count is as empty as 0 or 1.
-    DWORD dwCount = GetDword(pData + 8);
-    LONG lCount = dwCount <= 0x7FFFFFFFu ? (LONG)dwCount : -1;
+    LONG lCount = CountOf(pData);
     if (lCount <= 1)
         return 0;
 

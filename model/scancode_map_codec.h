@@ -42,6 +42,10 @@ public:
     // entries given to the sink.
     static int DecodeScancodeMap(const BYTE* pData, DWORD cbData, IRemapPairSink& sink);
 
+    // Whether cbData bytes hold what their header claims: the header itself,
+    // and the count's entries (the terminator is never needed).
+    static BOOL HoldsItsCount(const BYTE* pData, DWORD cbData);
+
     // Writes the pairs up to the first null one and the terminator, with
     // count = pairs written + 1. Returns the length, 16 + 4 per pair, or 0 when
     // more than MAX_MAPPINGS pairs come (the image would overflow).

@@ -30,7 +30,10 @@ private:
 
 const char* const CScancodeMapStore::s_pszValueName = "Scancode Map";
 
-CScancodeMapStore::CScancodeMapStore(IRegistry& registry) : CRegistryKey(registry), m_pos(NULL) {}
+CScancodeMapStore::CScancodeMapStore(IRegistry& registry)
+    : CRegistryKey(registry), m_pos(NULL), m_readOutcome(READ_NOTHING), m_cbRead(0)
+{
+}
 
 BOOL CScancodeMapStore::Open()
 {
@@ -42,10 +45,25 @@ BOOL CScancodeMapStore::Open()
 BOOL CScancodeMapStore::Read()
 {
     RemoveAll();
+    m_readOutcome = READ_NOTHING;
+    m_cbRead = 0;
     BYTE image[CScancodeMapCodec::IMAGE_SIZE];
     DWORD cbReturned = 0;
-    if (QueryValue(s_pszValueName, image, sizeof image, &cbReturned) == 0)
+    LONG lResult = ERROR_SUCCESS;
+    if (QueryValue(s_pszValueName, image, sizeof image, &cbReturned, &lResult) == 0)
+    {
+        // A real table has at most about 510 distinct pairs, far below the
+        // image: a longer value holds repeats or is not a table at all.
+        if (lResult == ERROR_MORE_DATA)
+        {
+            m_readOutcome = READ_TOO_LONG;
+            m_cbRead = cbReturned;
+        }
         return FALSE;
+    }
+    m_cbRead = cbReturned;
+    m_readOutcome = CScancodeMapCodec::HoldsItsCount(image, cbReturned) ? READ_WHOLE
+                                                                         : READ_CUT_SHORT;
     CStoreSink sink(*this);
     CScancodeMapCodec::DecodeScancodeMap(image, cbReturned, sink);
     return TRUE;

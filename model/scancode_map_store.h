@@ -13,6 +13,16 @@ class CScancodeMapStore : public CRegistryKey
 public:
     static const char* const s_pszValueName; // "Scancode Map"
 
+    // What the last Read found. A value that is there but not read in full
+    // is worth telling the user: saving would replace it.
+    enum EReadOutcome
+    {
+        READ_NOTHING,  // no key open, no value, or the value refused
+        READ_WHOLE,    // every entry the value claims was read
+        READ_TOO_LONG, // longer than the 4096-byte image: nothing read
+        READ_CUT_SHORT // its header or count does not fit its bytes: what fits was read
+    };
+
     explicit CScancodeMapStore(IRegistry& registry);
 
     BOOL Open() override;
@@ -24,6 +34,10 @@ public:
     virtual BOOL Write();
     // Deletes the value; FALSE, silently, when it is missing or the key cannot be opened.
     virtual BOOL Delete();
+
+    EReadOutcome GetReadOutcome() const { return m_readOutcome; }
+    // The length of the value the last Read found, in bytes (0 when none).
+    DWORD GetReadLength() const { return m_cbRead; }
 
     void RemoveAll();
     // The null pair cannot be held: it would end every walk over the list.
@@ -39,4 +53,6 @@ public:
 private:
     CWordHashMap<CRemapPair> m_map; // physical scancode -> its pair
     CWordHashMap<CRemapPair>::Position m_pos;
+    EReadOutcome m_readOutcome;
+    DWORD m_cbRead;
 };

@@ -1,5 +1,6 @@
 #include "model/velloric_doc.h"
 
+#include <string>
 #include <vector>
 
 #include "app/framework/afx_message_box.h"
@@ -35,26 +36,13 @@ BOOL CVelloricDoc::OnNewDocument()
         // Only the start-up document shows the registry's list; a key or value
         // that cannot be read leaves it empty, and the exit flow reports it.
         g_bFirstLoad = FALSE;
-        if (m_store.Open())
-            m_store.Read();
+        ReadRegistryList();
     }
     else
     {
         m_store.RemoveAll();
     }
     SetCurrentTitle(TRUE);
-    return TRUE;
-}
-
-BOOL CVelloricDoc::OnOpenDocument(const char* pszPathName)
-{
-    // A path on the command line: nothing is read into the list, which counts
-    // as edited. The registry is not read here, and not later either, so
-    // "remove all" still gives an empty list afterwards.
-    if (!CDocument::OnOpenDocument(pszPathName))
-        return FALSE;
-    g_bFirstLoad = FALSE;
-    g_bEdited = TRUE;
     return TRUE;
 }
 
@@ -105,6 +93,25 @@ int CVelloricDoc::GetMappingCount() const
     return m_store.GetCount();
 }
 
+void CVelloricDoc::ReadRegistryList()
+{
+    m_store.RemoveAll();
+    if (m_store.Open())
+        m_store.Read();
+}
+
+void CVelloricDoc::ReportUnreadableList()
+{
+    CScancodeMapStore::EReadOutcome outcome = m_store.GetReadOutcome();
+    if (outcome != CScancodeMapStore::READ_TOO_LONG &&
+        outcome != CScancodeMapStore::READ_CUT_SHORT)
+        return;
+    std::string strText;
+    AfxFormatString1(strText, IDS_UNREADABLE_SCANCODE_MAP,
+                     std::to_string((unsigned long)m_store.GetReadLength()).c_str());
+    AfxMessageBox(strText.c_str(), MB_OK | MB_ICONEXCLAMATION);
+}
+
 UINT CVelloricDoc::CheckIntegrity(std::string* pstrText)
 {
     // Without a remapped keyboard to look at there is nothing to lose.
@@ -126,11 +133,10 @@ void CVelloricDoc::OnRestore(UINT nID)
     if (AfxMessageBox(IDS_CONFIRM_RESTORE, MB_YESNO | MB_ICONQUESTION) != IDYES)
         return;
     g_bEdited = FALSE;
-    m_store.RemoveAll();
-    if (m_store.Open())
-        m_store.Read();
+    ReadRegistryList();
     SetCurrentTitle(TRUE);
     UpdateAllViews(nullptr, 0);
+    ReportUnreadableList();
 }
 
 void CVelloricDoc::OnUpdateRestore(CCmdUI* pCmdUI)

@@ -34,7 +34,6 @@ public:
     // The list has no file form.
     void Serialize() override {}
     BOOL OnNewDocument() override;
-    BOOL OnOpenDocument(const char* pszPathName) override;
     BOOL CanCloseFrame() override;
     // Title string 1004; bClearPath also forgets the path name.
     virtual void SetCurrentTitle(BOOL bClearPath);
@@ -51,6 +50,11 @@ public:
 
     // Appends the lost-key report to *pstrText; 0, MB_ICONEXCLAMATION or MB_ICONHAND.
     UINT CheckIntegrity(std::string* pstrText);
+
+    // Tells the user when the registry holds a value that the last read could
+    // not take in full: the list on screen is not all of it, and saving would
+    // replace it. Silent for a value read whole or for none at all.
+    void ReportUnreadableList();
 
     CExitFlow::EConfirmWrite ConfirmWrite() { return m_exitFlow.ConfirmWrite(); }
     BOOL WriteRegistry() { return m_exitFlow.WriteRegistry(); }
@@ -72,6 +76,8 @@ protected:
     void OnCancel(UINT nID);
 
 private:
+    void ReadRegistryList();
+
     static const TCommandEntry<CVelloricDoc> s_commands[];
 
     IKeyboardServices& m_keyboard;

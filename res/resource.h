@@ -20,6 +20,7 @@
 #define IDS_CONFIRM_DISCARD 1020
 #define IDS_AUTOLOGON_FAILED 1021
 #define IDS_PASSWORD_MISMATCH 1022
+#define IDS_UNREADABLE_SCANCODE_MAP 1024 // "%1": the value's length in bytes
 
 // Strings: frame and framework
 #define IDS_APP_TITLE 57344 // message-box caption and profile key name
@@ -34,6 +35,7 @@
 #define IDS_SC_CLOSE 61190
 #define IDS_SC_RESTORE 61202
 #define IDS_SC_TASKLIST 61203
+#define IDP_FAILED_TO_CREATE_DOC 61700 // the framework's: start-up could not make its window
 
 // Commands (a command's string is its prompt, "\n", its tool tip)
 #define ID_HELP_ONE_POINT 105

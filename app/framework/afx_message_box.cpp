@@ -58,6 +58,23 @@ std::string AfxLoadStringField(UINT nID, int nField)
     return str.substr(nStart, str.find('\n', nStart) - nStart);
 }
 
+void AfxFormatString1(std::string& rString, UINT nID, const char* psz1)
+{
+    // "%" and "1" are never trail bytes of a double-byte character.
+    std::string strFormat = AfxLoadString(nID);
+    rString.clear();
+    for (size_t i = 0; i < strFormat.size(); ++i)
+    {
+        if (strFormat[i] == '%' && i + 1 < strFormat.size() && strFormat[i + 1] == '1')
+        {
+            rString += psz1 != nullptr ? psz1 : "";
+            ++i;
+        }
+        else
+            rString += strFormat[i];
+    }
+}
+
 IMessageBoxSink* AfxSetMessageBoxSink(IMessageBoxSink* pSink)
 {
     IMessageBoxSink* pOld = s_pSink;

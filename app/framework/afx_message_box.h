@@ -9,6 +9,7 @@
 #include "app/framework/string_source.h"
 
 #define AFX_IDS_APP_TITLE 57344u
+#define AFX_IDP_FAILED_TO_CREATE_DOC 61700u // the document, its frame or its view could not be made
 
 UINT AfxAdjustMessageBoxType(UINT nType);
 int AfxMessageBox(const char* pszText, UINT nType = MB_OK);
@@ -20,6 +21,8 @@ std::string AfxLoadString(UINT nID);
 // command's status prompt is field 0 and its tool tip field 1; the document
 // string's window title is field 0. Empty when the string has fewer fields.
 std::string AfxLoadStringField(UINT nID, int nField);
+// String nID with every "%1" replaced by psz1.
+void AfxFormatString1(std::string& rString, UINT nID, const char* psz1);
 
 // Both return the previous one, so a test can put it back.
 IMessageBoxSink* AfxSetMessageBoxSink(IMessageBoxSink* pSink);

@@ -29,6 +29,6 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
         args.push_back(__argv[i]);
     app.SetArguments(args);
     if (!app.InitInstance())
-        return 0;
+        return app.ExitInstance();
     return app.Run();
 }

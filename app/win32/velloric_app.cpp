@@ -100,8 +100,13 @@ BOOL CVelloricApp::InitInstance()
 
     CCommandLineInfo cmdInfo;
     ParseCommandLine(cmdInfo);
+    // The program has no documents: an argument that is no option is not a
+    // path to open, and the program starts as it does without one.
+    cmdInfo.m_nShellCommand = CCommandLineInfo::FileNew;
     if (!ProcessShellCommand(cmdInfo))
         return FALSE;
+    if (CVelloricDoc* pDoc = dynamic_cast<CVelloricDoc*>(GetDocTemplate()->GetDocument()))
+        pDoc->ReportUnreadableList();
 
     DWORD dwPlatformId = 0;
     DWORD dwMajorVersion = 0;
@@ -125,6 +130,7 @@ void CVelloricApp::ClearRegistryRemaps()
     if (!store.Open())
     {
         AfxMessageBox(IDS_REGISTRY_OPEN_FAILED, MB_OK);
+        m_nExitCode = 1;
         return;
     }
     // An empty table, not a deleted value: header and terminator only.
@@ -132,7 +138,10 @@ void CVelloricApp::ClearRegistryRemaps()
     if (store.Write())
         AfxMessageBox(IDS_ALL_REMAPS_CLEARED, MB_ICONINFORMATION);
     else
+    {
         AfxMessageBox(IDS_REGISTRY_WRITE_FAILED, MB_OK);
+        m_nExitCode = 1; // a script can tell that nothing was cleared
+    }
 }
 
 void CVelloricApp::ShowOnePointAtStartup()

@@ -375,8 +375,10 @@ TEST_F(ScancodeMapStoreTest, QueryValue_ReturnsSizePassedIn_AndTheLengthReturned
     DWORD cbReturned = 99;
     EXPECT_EQ(64u, store->QueryValue(kValue, buffer, sizeof buffer, &cbReturned));
     EXPECT_EQ(20u, cbReturned);
-    EXPECT_EQ(0u, store->QueryValue(kValue, buffer, 19, &cbReturned)); // more data
-    EXPECT_EQ(0u, cbReturned);
+    LONG lResult = ERROR_SUCCESS;
+    EXPECT_EQ(0u, store->QueryValue(kValue, buffer, 19, &cbReturned, &lResult));
+    EXPECT_EQ(ERROR_MORE_DATA, lResult);
+    EXPECT_EQ(20u, cbReturned); // what the value would need
     EXPECT_EQ(0u, store->QueryValue("Missing", buffer, sizeof buffer));
 }
 

@@ -21,7 +21,7 @@ struct VelloricDocTest : CDocFixture
 };
 } // namespace
 
-// --- new and opened documents -------------------------------------------------
+// --- new documents and what they read ------------------------------------------
 
 TEST_F(VelloricDocTest, FirstNewDocument_ReadsRegistryList_WithTitleAndNoPath)
 {
@@ -88,25 +88,52 @@ TEST_F(VelloricDocTest, SetCurrentTitle_KeepsPath_WhenNotAskedToClearIt)
     EXPECT_EQ("", doc.GetPathName());
 }
 
-TEST_F(VelloricDocTest, OpenByPath_KeepsListEmpty_AndCountsAsEdited)
+TEST_F(VelloricDocTest, ValueNotReadInFull_IsReported_AtStartUpAndRestore_OthersAreSilent)
 {
-    PutRegistryList({{0x3A, 0x1D}});
-    EXPECT_EQ(TRUE, doc.OnOpenDocument("C:\\remap.ini"));
-    EXPECT_EQ("C:\\remap.ini", doc.GetPathName());
-    EXPECT_EQ(PairList{}, List());
-    EXPECT_EQ(TRUE, g_bEdited);
-    EXPECT_EQ(0, RegistryCalls("QueryValue"));
-}
-
-TEST_F(VelloricDocTest, OpenByPath_ThenRemoveAll_GivesAnEmptyList_NotTheRegistryList)
-{
-    PutRegistryList({{0x3A, 0x1D}});
-    doc.OnOpenDocument("C:\\remap.ini");
-    doc.AddMapping(0x10, 0x11);
-    boxes.Answer({IDYES});
-    Run(ID_EDIT_REMOVE_ALL);
-    EXPECT_EQ(PairList{}, List());
-    EXPECT_EQ(TRUE, g_bEdited);
+    strings.m_strings[IDS_UNREADABLE_SCANCODE_MAP] = "bytes %1, replaced on save";
+    struct Case
+    {
+        const char* pszWhat;
+        std::vector<BYTE> bytes; // empty: no value
+        int nMappings;           // what the list shows
+        const char* pszReport;   // nullptr: no box
+    };
+    std::vector<BYTE> tooLong = FullScancodeMapValue();
+    tooLong.resize(5000);
+    const Case cases[] = {
+        {"longer than the image", tooLong, 0, "bytes 5000, replaced on save"},
+        {"header cut", {0, 0, 0, 0, 0, 0, 0, 0}, 0, "bytes 8, replaced on save"},
+        {"count beyond the bytes", ScancodeMapValue(4, {0x003A001D, 0}), 1,
+         "bytes 20, replaced on save"},
+        {"whole", ScancodeMapBytes({{0x3A, 0x1D}}), 1, nullptr},
+        {"whole at the image's size", FullScancodeMapValue(), 1020, nullptr},
+        {"no terminator", ScancodeMapValue(2, {0x003A001D}), 1, nullptr},
+        {"no value", {}, 0, nullptr},
+    };
+    for (const Case& c : cases)
+    {
+        CFakeRegistry fresh;
+        CScriptedMessageBoxes freshBoxes{&strings};
+        CVelloricDoc freshDoc{fresh, keyboard, restart, host};
+        if (!c.bytes.empty())
+            fresh.Put(LAYOUT_KEY, VALUE, REG_BINARY, c.bytes);
+        g_bFirstLoad = TRUE;
+        freshDoc.OnNewDocument();
+        freshDoc.ReportUnreadableList();
+        EXPECT_EQ(c.nMappings, freshDoc.GetMappingCount()) << c.pszWhat;
+        if (c.pszReport == nullptr)
+        {
+            EXPECT_TRUE(freshBoxes.m_shown.empty()) << c.pszWhat;
+            continue;
+        }
+        ASSERT_EQ(1u, freshBoxes.m_shown.size()) << c.pszWhat;
+        EXPECT_EQ(c.pszReport, freshBoxes.m_shown[0].strText) << c.pszWhat;
+        EXPECT_EQ((UINT)(MB_OK | MB_ICONEXCLAMATION), freshBoxes.m_shown[0].nType) << c.pszWhat;
+        freshBoxes.Answer({IDYES});
+        EXPECT_EQ(TRUE, freshDoc.OnCmdMsg(ID_EDIT_RESTORE, nullptr));
+        ASSERT_EQ(3u, freshBoxes.m_shown.size()) << c.pszWhat; // question, then the report again
+        EXPECT_EQ(c.pszReport, freshBoxes.m_shown[2].strText) << c.pszWhat;
+    }
 }
 
 // --- edits -------------------------------------------------------------------

@@ -1,6 +1,7 @@
 #include "tests/win32/startup_fixture.h"
 
 #include "app/framework/win32/frame_wnd.h"
+#include "app/framework/win32/single_doc_template.h"
 #include "app/framework/win32/view.h"
 #include "model/command_line_flags.h"
 #include "model/velloric_doc.h"
@@ -104,22 +105,79 @@ TEST_F(Startup, Force106Option_SetsFlag_AndShowsThe106Form)
     EXPECT_EQ(TRUE, g_remapCapMap.Lookup(0x0070, pKana));
 }
 
-TEST_F(Startup, OptionVariants_AreNoOptions)
+TEST_F(Startup, OptionVariantsAndStrayArguments_StartWithTheRegistryList_NothingEdited)
 {
-    for (const char* pszArg : {"-D", "/d", "--d", "-c2", "c"})
+    struct
     {
-        SCOPED_TRACE(pszArg);
-        std::string strArg = pszArg;
-        // A word without "-" or "/" is a document to open; the others are ignored flags.
-        EXPECT_EQ(TRUE, Start({strArg}));
-        EXPECT_EQ(FALSE, g_bDebug);
+        std::vector<std::string> args;
+        BOOL bDebug;
+    } cases[] = {{{"-D"}, FALSE},   {{"/d"}, FALSE}, {{"--d"}, FALSE},
+                 {{"-c2"}, FALSE},  {{"c"}, FALSE},  {{"nonexistent.ini"}, FALSE},
+                 {{"-d", "foo.ini"}, TRUE}};
+    for (auto& c : cases)
+    {
+        SCOPED_TRACE(c.args.back());
+        // The program opens no documents: no argument may empty the list or
+        // mark it edited, or "save and exit" would delete the registry's table.
+        m_registry.Put(kKeyboardLayoutPath, "Scancode Map", REG_BINARY, kCapsToCtrl);
+        EXPECT_EQ(TRUE, Start(c.args));
+        EXPECT_EQ(c.bDebug, g_bDebug);
         EXPECT_EQ(FALSE, g_bForce106);
         EXPECT_NE((HWND)NULL, MainWindow());
+        CVelloricDoc* pDoc = dynamic_cast<CVelloricDoc*>(m_pApp->GetDocTemplate()->GetDocument());
+        ASSERT_NE(nullptr, pDoc);
+        EXPECT_EQ(1, pDoc->GetMappingCount());
+        EXPECT_EQ(FALSE, g_bEdited);
+        Command(ID_APP_EXIT);
+        EXPECT_EQ(kCapsToCtrl, m_registry.Get(kKeyboardLayoutPath, "Scancode Map").bytes);
         EXPECT_EQ(0u, m_boxes.m_shown.size());
         m_pApp.reset();
         wintest::DrainMessages();
+        g_bDebug = FALSE;
+        g_bFirstLoad = TRUE;
     }
-    EXPECT_EQ(FALSE, m_registry.HasValue(kKeyboardLayoutPath, "Scancode Map"));
+}
+
+TEST_F(Startup, ValueNotReadInFull_IsReportedOverTheShownWindow)
+{
+    std::vector<BYTE> tooLong(5000, 0);
+    tooLong[8] = 2;
+    m_registry.Put(kKeyboardLayoutPath, "Scancode Map", REG_BINARY, tooLong);
+    EXPECT_EQ(TRUE, Start({}));
+    ASSERT_EQ(1u, m_boxes.m_shown.size());
+    std::string strExpected;
+    AfxFormatString1(strExpected, IDS_UNREADABLE_SCANCODE_MAP, "5000");
+    EXPECT_EQ(strExpected, m_boxes.m_shown[0].strText);
+    EXPECT_NE(std::string::npos, strExpected.find("5000"));
+    EXPECT_EQ((UINT)(MB_OK | MB_ICONEXCLAMATION), m_boxes.m_shown[0].nType);
+    EXPECT_EQ(TRUE, ::IsWindowVisible(MainWindow()));
+}
+
+TEST_F(Startup, WindowThatCannotBeMade_IsReported_AndEndsWithAFailureCode)
+{
+    // A template whose view cannot be created, as a missing resource would do.
+    class CNoViewApp : public CWinApp
+    {
+    public:
+        explicit CNoViewApp(IRegistry& registry) : CWinApp(registry) {}
+        BOOL InitInstance() override
+        {
+            AddDocTemplate(new CSingleDocTemplate(
+                IDR_MAINFRAME, []() -> CDocument* { return new CDocument; },
+                []() -> CFrameWnd* { return new CFrameWnd; },
+                [](CFrameWnd*) -> CView* { return nullptr; }));
+            CCommandLineInfo info;
+            return ProcessShellCommand(info);
+        }
+    };
+    CNoViewApp app(m_registry);
+    EXPECT_EQ(FALSE, app.InitInstance());
+    EXPECT_EQ(1, app.ExitInstance());
+    EXPECT_EQ((HWND)NULL, app.GetMainWindowHandle());
+    ASSERT_EQ(1u, m_boxes.m_shown.size());
+    EXPECT_EQ(wintest::LoadResourceString(61700), m_boxes.m_shown[0].strText);
+    EXPECT_NE("", m_boxes.m_shown[0].strText);
+    EXPECT_EQ((UINT)(MB_OK | MB_ICONEXCLAMATION), m_boxes.m_shown[0].nType);
 }
 
 TEST_F(Startup, ClearAsSecondArgument_HasNoEffect)

@@ -1,5 +1,6 @@
 #include "app/framework/win32/single_doc_template.h"
 
+#include "app/framework/afx_message_box.h"
 #include "app/framework/win32/win_app.h"
 
 CSingleDocTemplate::CSingleDocTemplate(UINT nIDResource, DocFactory docFactory,
@@ -32,9 +33,11 @@ CDocument* CSingleDocTemplate::OpenDocumentFile(const char* pszPathName)
     }
     if (!m_pFrame || m_pFrame->m_hWnd == NULL)
     {
-        m_pFrame.reset(m_frameFactory());
-        if (!m_pFrame->LoadFrame(m_nIDResource, m_viewFactory, m_pDocument.get()))
+        m_pFrame.reset(m_pDocument ? m_frameFactory() : nullptr);
+        if (!m_pFrame || !m_pFrame->LoadFrame(m_nIDResource, m_viewFactory, m_pDocument.get()))
         {
+            // Nothing on screen would tell the user why the program went away.
+            AfxMessageBox(AFX_IDP_FAILED_TO_CREATE_DOC, MB_OK);
             m_pFrame.reset();
             if (bCreated)
                 m_pDocument.reset();

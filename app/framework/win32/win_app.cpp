@@ -59,11 +59,16 @@ void CWinApp::AddDocTemplate(CSingleDocTemplate* pTemplate)
 
 BOOL CWinApp::ProcessShellCommand(CCommandLineInfo& info)
 {
-    if (!m_pDocTemplate)
-        return FALSE;
-    if (info.m_nShellCommand == CCommandLineInfo::FileOpen)
-        return m_pDocTemplate->OpenDocumentFile(info.m_strFileName.c_str()) != nullptr;
-    return m_pDocTemplate->OpenDocumentFile(nullptr) != nullptr;
+    BOOL bDone = FALSE;
+    if (m_pDocTemplate)
+    {
+        const char* pszPath =
+            info.m_nShellCommand == CCommandLineInfo::FileOpen ? info.m_strFileName.c_str() : nullptr;
+        bDone = m_pDocTemplate->OpenDocumentFile(pszPath) != nullptr;
+    }
+    if (!bDone)
+        m_nExitCode = 1;
+    return bDone;
 }
 
 void CWinApp::OnFileNew()

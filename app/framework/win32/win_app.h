@@ -29,6 +29,9 @@ public:
 
     virtual BOOL InitInstance() { return TRUE; }
     virtual int Run();
+    // The process's exit code when InitInstance ended the program: nonzero
+    // once a failure has been reported to the user.
+    int ExitInstance() const { return m_nExitCode; }
 
     // The arguments after the program name, as the command line gave them.
     void SetArguments(const std::vector<std::string>& args) { m_args = args; }
@@ -52,6 +55,9 @@ public:
     HWND GetMainWindowHandle() const;
 
     CFrameWnd* m_pMainWnd = nullptr;
+
+protected:
+    int m_nExitCode = 0;
 
 private:
     CProfile m_profile;
