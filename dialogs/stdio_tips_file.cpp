@@ -13,7 +13,38 @@ CStdioTipsFile::~CStdioTipsFile()
 
 BOOL CStdioTipsFile::ReadLine(char* pBuffer, int nSize)
 {
-    return std::fgets(pBuffer, nSize, m_pFile) != nullptr;
+    // The file is open in binary: ftell of a text stream in the Windows C
+    // library miscounts a file whose lines end in a bare LF. The text mode's
+    // two rules are kept by hand: a CR before an LF is dropped, and Ctrl+Z
+    // ends the file. So a CRLF file gives the positions it always gave.
+    const int CTRL_Z = 0x1A;
+    if (pBuffer == nullptr || nSize <= 0)
+        return FALSE;
+    int nRead = 0;
+    while (nRead < nSize - 1)
+    {
+        int c = std::getc(m_pFile);
+        if (c == EOF)
+            break;
+        if (c == CTRL_Z)
+        {
+            std::ungetc(c, m_pFile);
+            break;
+        }
+        if (c == '\r')
+        {
+            int cNext = std::getc(m_pFile);
+            if (cNext == '\n')
+                c = '\n';
+            else if (cNext != EOF)
+                std::ungetc(cNext, m_pFile);
+        }
+        pBuffer[nRead++] = (char)c;
+        if (c == '\n')
+            break;
+    }
+    pBuffer[nRead] = '\0';
+    return nRead > 0;
 }
 
 BOOL CStdioTipsFile::Seek(long lOffset)
@@ -54,12 +85,7 @@ std::string CStdioTipsFile::TimeStamp()
 
 std::unique_ptr<ITipsFile> CStdioTipsFileSystem::Open(const std::string& strPath)
 {
-#ifdef _WIN32
-    const char* pszMode = "rt";
-#else
-    const char* pszMode = "r";
-#endif
-    std::FILE* pFile = std::fopen(strPath.c_str(), pszMode);
+    std::FILE* pFile = std::fopen(strPath.c_str(), "rb");
     if (pFile == nullptr)
         return nullptr;
     return std::unique_ptr<ITipsFile>(new CStdioTipsFile(pFile));
