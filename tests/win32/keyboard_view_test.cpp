@@ -66,6 +66,20 @@ TEST_F(KeyboardViewGestures, DragAOntoRemappedB_AddsPairAndShowsAsName)
     EXPECT_NE(hDragCursor, ::GetCursor());
 }
 
+TEST_F(KeyboardViewGestures, QuickSecondPress_ArrivingAsDoubleClick_StartsTheDragLikeAPress)
+{
+    StartWithList({});
+    POINT ptA = Centre(Base(ID_A));
+    Press(ptA);
+    Release(ptA);
+    // The form's class takes double clicks: the second press comes as one.
+    ::SendMessageA(ViewWindow(), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(ptA.x, ptA.y));
+    EXPECT_EQ(ViewWindow(), ::GetCapture());
+    Move(Centre(Remap(SC_B)));
+    Release(Centre(Remap(SC_B)));
+    EXPECT_EQ("0030:001E", List());
+}
+
 TEST_F(KeyboardViewGestures, DuringDrag_DraggedKeyIsPressed_TargetHighlighted_DragCursorShown)
 {
     StartWithList({});

@@ -342,6 +342,7 @@ LRESULT CVelloricView::WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam)
     {
     case WM_SETFOCUS: return OnSetFocus(wParam, lParam);
     case WM_LBUTTONDOWN: return OnLButtonDown((UINT)wParam, pt);
+    case WM_LBUTTONDBLCLK: return OnLButtonDblClk((UINT)wParam, pt);
     case WM_MOUSEMOVE: return OnMouseMove((UINT)wParam, pt);
     case WM_LBUTTONUP: return OnLButtonUp((UINT)wParam, pt);
     case WM_INPUTLANGCHANGE: return OnInputLangChange(wParam, lParam);

@@ -58,6 +58,7 @@ protected:
 
     LRESULT OnSetFocus(WPARAM wParam, LPARAM lParam);
     LRESULT OnLButtonDown(UINT nFlags, POINT pt);
+    LRESULT OnLButtonDblClk(UINT nFlags, POINT pt);
     void StartGesture(POINT pt);
     LRESULT OnMouseMove(UINT nFlags, POINT pt);
     LRESULT OnLButtonUp(UINT nFlags, POINT pt);

@@ -56,6 +56,14 @@ LRESULT CVelloricView::OnLButtonDown(UINT nFlags, POINT pt)
     return Default(WM_LBUTTONDOWN, nFlags, MAKELPARAM(pt.x, pt.y));
 }
 
+LRESULT CVelloricView::OnLButtonDblClk(UINT nFlags, POINT pt)
+{
+    // The form's class takes double clicks: a quick second press arrives as
+    // one, and must start its gesture like any other press.
+    StartGesture(pt);
+    return Default(WM_LBUTTONDBLCLK, nFlags, MAKELPARAM(pt.x, pt.y));
+}
+
 void CVelloricView::StartGesture(POINT pt)
 {
     // A gesture whose capture went away unnoticed (no mouse move since) ends
