@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "app/framework/afx_message_box.h"
+#include "app/framework/secure_zero.h"
 #include "res/resource.h"
 
 const char kWinlogonKey[] = "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Winlogon";
@@ -23,6 +24,11 @@ CAutoLogonSettings::CAutoLogonSettings(IRegistry& registry, IUserNameSource& use
 {
 }
 
+CAutoLogonSettings::~CAutoLogonSettings()
+{
+    SecureZeroString(m_strPassword);
+}
+
 BOOL CAutoLogonSettings::ParseAutoAdminLogon(const std::string& strText)
 {
     // Only whether the number is zero matters, so no digit run can overflow.
@@ -39,7 +45,7 @@ BOOL CAutoLogonSettings::ParseAutoAdminLogon(const std::string& strText)
 
 void CAutoLogonSettings::Load()
 {
-    m_strPassword.clear();
+    SecureZeroString(m_strPassword);
     m_strUserName.clear();
     m_bAutoLogon = 0;
     m_strDomainName.clear();
@@ -59,12 +65,13 @@ void CAutoLogonSettings::Load()
         m_strPassword = strText;
     if (ReadString(hKey, "DefaultDomainName", &strText))
         m_strDomainName = strText;
+    SecureZeroString(strText); // it held the password a moment ago
     m_registry.CloseKey(hKey);
 }
 
 BOOL CAutoLogonSettings::ReadString(HKEY hKey, const char* pszName, std::string* pstrText)
 {
-    pstrText->clear();
+    SecureZeroString(*pstrText);
     DWORD dwType = REG_NONE;
     DWORD cbData = 0;
     if (m_registry.QueryValue(hKey, pszName, &dwType, nullptr, &cbData) != ERROR_SUCCESS ||
@@ -73,15 +80,19 @@ BOOL CAutoLogonSettings::ReadString(HKEY hKey, const char* pszName, std::string*
     // One spare byte so that an empty value still has a buffer to point at.
     std::vector<BYTE> buffer((size_t)cbData + 1, 0);
     DWORD cbRead = cbData;
-    if (m_registry.QueryValue(hKey, pszName, &dwType, buffer.data(), &cbRead) != ERROR_SUCCESS ||
-        dwType != REG_SZ)
-        return FALSE;
-    // Up to the first terminator, never past what was stored.
-    size_t cbText = cbRead < cbData ? cbRead : cbData;
-    const BYTE* pEnd = (const BYTE*)std::memchr(buffer.data(), 0, cbText);
-    pstrText->assign((const char*)buffer.data(),
-                     pEnd != nullptr ? (size_t)(pEnd - buffer.data()) : cbText);
-    return TRUE;
+    BOOL bRead = m_registry.QueryValue(hKey, pszName, &dwType, buffer.data(), &cbRead) ==
+                     ERROR_SUCCESS &&
+                 dwType == REG_SZ;
+    if (bRead)
+    {
+        // Up to the first terminator, never past what was stored.
+        size_t cbText = cbRead < cbData ? cbRead : cbData;
+        const BYTE* pEnd = (const BYTE*)std::memchr(buffer.data(), 0, cbText);
+        pstrText->assign((const char*)buffer.data(),
+                         pEnd != nullptr ? (size_t)(pEnd - buffer.data()) : cbText);
+    }
+    SecureZeroBytes(buffer.data(), buffer.size()); // one of the values is the password
+    return bRead;
 }
 
 std::string CAutoLogonSettings::DefaultUserName()

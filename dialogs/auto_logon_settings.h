@@ -14,6 +14,8 @@ class CAutoLogonSettings
 {
 public:
     CAutoLogonSettings(IRegistry& registry, IUserNameSource& userName);
+    // The password leaves no copy behind in freed memory.
+    virtual ~CAutoLogonSettings();
 
     // Fills the fields from the registry. When the key cannot be opened with
     // full access everything stays empty, the user name included.

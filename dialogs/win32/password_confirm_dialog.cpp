@@ -1,9 +1,15 @@
 #include "dialogs/win32/password_confirm_dialog.h"
 
+#include "app/framework/secure_zero.h"
 #include "res/resource.h"
 
 CPasswordConfirmDialog::CPasswordConfirmDialog() : CDialog(IDD_PASSWORD_CONFIRM)
 {
+}
+
+CPasswordConfirmDialog::~CPasswordConfirmDialog()
+{
+    SecureZeroString(m_strConfirm);
 }
 
 void CPasswordConfirmDialog::DoDataExchange(CDataExchange* pDX)

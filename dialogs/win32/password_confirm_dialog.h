@@ -10,6 +10,8 @@ class CPasswordConfirmDialog : public CDialog
 {
 public:
     CPasswordConfirmDialog();
+    // The confirmation leaves no copy behind in freed memory.
+    ~CPasswordConfirmDialog() override;
 
     std::string m_strConfirm;
 

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "app/framework/secure_zero.h"
 #include "app/framework/win32/dialog.h"
 
 HWND CDataExchange::PrepareCtrl(int nIDC) const
@@ -19,10 +20,14 @@ void DDX_Text(CDataExchange* pDX, int nIDC, std::string& value)
         ::SetWindowTextA(hCtrl, value.c_str());
         return;
     }
+    // A field may hold a password: neither the old text nor the buffer may
+    // stay behind in freed memory.
     int cch = ::GetWindowTextLengthA(hCtrl);
     std::vector<char> buffer((size_t)cch + 1, '\0');
     int cchRead = ::GetWindowTextA(hCtrl, buffer.data(), cch + 1);
+    SecureZeroString(value);
     value.assign(buffer.data(), cchRead > 0 ? (size_t)cchRead : 0);
+    SecureZeroBytes(buffer.data(), buffer.size());
 }
 
 void DDX_Check(CDataExchange* pDX, int nIDC, int& value)
