@@ -156,3 +156,15 @@ TEST_F(MainFrame, Window_CannotBeResizedOrMaximized_AndFitsTheForm)
     EXPECT_EQ(rcClient.bottom, (rcTool.bottom - rcTool.top) + (rcView.bottom - rcView.top) +
                                    (rcStatus.bottom - rcStatus.top));
 }
+
+TEST_F(MainFrame, SystemMenu_IsLeftToTheSystem_SoCloseStaysEnabledAndCloses)
+{
+    HMENU hSystem = ::GetSystemMenu(MainWindow(), FALSE);
+    ASSERT_NE((HMENU)NULL, hSystem);
+    // As Alt+Space opens it: the system-menu flag in the high word.
+    ::SendMessageA(MainWindow(), WM_INITMENUPOPUP, (WPARAM)hSystem, MAKELPARAM(0, TRUE));
+    EXPECT_EQ(0u, ::GetMenuState(hSystem, SC_CLOSE, MF_BYCOMMAND) & (MF_GRAYED | MF_DISABLED));
+    HWND hMain = MainWindow();
+    ::SendMessageA(hMain, WM_SYSCOMMAND, SC_CLOSE, 0);
+    EXPECT_EQ(FALSE, ::IsWindow(hMain));
+}

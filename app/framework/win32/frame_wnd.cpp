@@ -190,7 +190,7 @@ LRESULT CFrameWnd::WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam)
     {
     case WM_CREATE: return OnCreateMessage((CREATESTRUCTA*)lParam);
     case WM_COMMAND: return OnCommand(wParam, lParam);
-    case WM_INITMENUPOPUP: return OnInitMenuPopup((HMENU)wParam);
+    case WM_INITMENUPOPUP: return OnInitMenuPopup((HMENU)wParam, lParam);
     case WM_MENUSELECT: return OnMenuSelect(LOWORD(wParam), HIWORD(wParam), (HMENU)lParam);
     case WM_SETMESSAGESTRING: return OnSetMessageString(wParam, lParam);
     case WM_SYSCOMMAND: OnSysCommand((UINT)wParam, lParam); return 0;
@@ -215,8 +215,12 @@ LRESULT CFrameWnd::OnCommand(WPARAM wParam, LPARAM lParam)
     return 0;
 }
 
-LRESULT CFrameWnd::OnInitMenuPopup(HMENU hMenu)
+LRESULT CFrameWnd::OnInitMenuPopup(HMENU hMenu, LPARAM lParam)
 {
+    // The system menu's commands are the system's: no handler of ours claims
+    // them, and greying them would take the close box with them.
+    if (HIWORD(lParam) != 0)
+        return Default(WM_INITMENUPOPUP, (WPARAM)hMenu, lParam);
     int nCount = ::GetMenuItemCount(hMenu);
     for (int i = 0; i < nCount; ++i)
     {

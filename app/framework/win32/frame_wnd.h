@@ -62,7 +62,7 @@ protected:
 private:
     LRESULT OnCreateMessage(CREATESTRUCTA* pcs);
     LRESULT OnCommand(WPARAM wParam, LPARAM lParam);
-    LRESULT OnInitMenuPopup(HMENU hMenu);
+    LRESULT OnInitMenuPopup(HMENU hMenu, LPARAM lParam);
     LRESULT OnMenuSelect(UINT nItemID, UINT nFlags, HMENU hMenu);
     LRESULT OnClose();
     LRESULT OnDestroy();
