@@ -175,6 +175,36 @@ TEST_F(KeyboardViewDisplay, ToolTips_OnePerCap_ShowingTheCurrentLabel)
     EXPECT_EQ("Caps Lock", ToolText(ID_CAPS));
 }
 
+TEST_F(KeyboardViewDisplay, ToolTip_ComesUpWithTheKeysLabel_WhenTheMouseRestsOnAKey)
+{
+    StartWithList({});
+    HWND hTip = View()->m_hToolTip;
+    ::SendMessageA(hTip, TTM_SETDELAYTIME, TTDT_INITIAL, 1);
+    ::SetActiveWindow(MainWindow());
+    POINT pt = Centre(Base(ID_CAPS));
+    POINT ptScreen = pt;
+    ::ClientToScreen(ViewWindow(), &ptScreen);
+    ::SetCursorPos(ptScreen.x, ptScreen.y);
+    // The mouse move takes the message loop's road: the frame's
+    // PreTranslateMessage, then the view's window procedure.
+    MSG msg = {ViewWindow(), WM_MOUSEMOVE, 0, MAKELPARAM(pt.x, pt.y), ::GetTickCount(), ptScreen};
+    if (!m_pApp->m_pMainWnd->PreTranslateMessage(&msg))
+        ::DispatchMessageA(&msg);
+    for (int i = 0; i < 40 && !::IsWindowVisible(hTip); ++i)
+    {
+        ::MsgWaitForMultipleObjects(0, NULL, FALSE, 50, QS_ALLINPUT);
+        wintest::DrainMessages();
+    }
+    EXPECT_EQ(TRUE, ::IsWindowVisible(hTip));
+    char szText[256] = "";
+    TOOLINFOA ti = {};
+    ti.cbSize = TTTOOLINFOA_V2_SIZE;
+    ti.lpszText = szText;
+    ASSERT_EQ(TRUE, (BOOL)::SendMessageA(hTip, TTM_GETCURRENTTOOLA, 0, (LPARAM)&ti));
+    EXPECT_EQ(ID_CAPS, (int)ti.uId);
+    EXPECT_STREQ("Caps Lock", szText);
+}
+
 TEST_F(KeyboardViewDisplay, InputLanguageChange_RelaysAndRefreshesToolTips)
 {
     StartWithList({});
