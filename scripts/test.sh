@@ -1,10 +1,15 @@
 #!/bin/sh
-# Runs every test: the portable core natively (ASan + UBSan), a short fuzzing
-# run of each parser of outside data, and the Win32 suite under Wine.
+# Runs every test: the house rules (includes point down the layers, generated
+# resources are what their scripts make), the portable core natively (ASan +
+# UBSan), a short fuzzing run of each parser of outside data, the Win32 suite
+# under Wine, and the Windows build once more with clang.
 set -e
 cd "$(dirname "$0")/.."
 sh scripts/setup.sh
 jobs=$(nproc)
+
+python3 scripts/check_layers.py
+python3 res/make_all.py --check
 
 cmake --preset native >/dev/null
 cmake --build --preset native -j "$jobs"
@@ -24,3 +29,6 @@ done
 cmake --preset mingw >/dev/null
 cmake --build --preset mingw -j "$jobs"
 ctest --preset mingw
+
+cmake --preset mingw-clang >/dev/null
+cmake --build --preset mingw-clang -j "$jobs"
