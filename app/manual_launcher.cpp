@@ -1,6 +1,6 @@
 #include "app/manual_launcher.h"
 
-#include "app/framework/afx_message_box.h"
+#include "framework/afx_message_box.h"
 
 std::string CManualLauncher::ManualBesideProgram(const std::string& strProgramPath)
 {
@@ -15,7 +15,7 @@ BOOL CManualLauncher::TryOpen(const std::string& strPath)
     // A path that would not fit the buffer with its terminator is a failed try.
     if (strPath.size() >= PATH_BUFFER)
         return FALSE;
-    return m_shell.OpenDocument(strPath) > 32;
+    return m_shell.OpenDocument(m_hOwner, strPath) > 32;
 }
 
 BOOL CManualLauncher::ShowManual()

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "app/shell_services.h"
+#include "platform/shell_services.h"
 
 class CManualLauncher
 {
@@ -15,7 +15,8 @@ public:
         PATH_BUFFER = 260 // both paths are built in a buffer of this size
     };
 
-    explicit CManualLauncher(IShellServices& shell) : m_shell(shell) {}
+    // The shell's windows, messages included, belong to hOwner.
+    CManualLauncher(IShellServices& shell, HWND hOwner) : m_shell(shell), m_hOwner(hOwner) {}
 
     // TRUE when the shell opened one of the two; otherwise "Can't execute Web Browser".
     BOOL ShowManual();
@@ -26,4 +27,5 @@ public:
 private:
     BOOL TryOpen(const std::string& strPath);
     IShellServices& m_shell;
+    HWND m_hOwner;
 };

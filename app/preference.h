@@ -2,14 +2,14 @@
 // profile: read once and cached, every change written through at once.
 #pragma once
 
-#include "app/framework/profile.h"
+#include "framework/profile.h"
+#include "view/display_preferences.h"
 
-class CPreference
+class CPreference : public IDisplayPreferences
 {
 public:
     enum
     {
-        FONT_RECORD_BYTES = 60, // a LOGFONTA record
         UNREAD = -1
     };
 
@@ -23,16 +23,16 @@ public:
     // cache the value but report failure.
     void Attach(CProfile* pProfile);
 
-    int GetFitKeyname();              // nonzero: names shrink to fit; default 1
-    BOOL SetFitKeyname(int nValue);   // cached at once, even when the write fails
-    int GetButtonTextType();          // 0 simple, 1 raised, 2 sunk; default 0
-    BOOL SetButtonTextType(int nValue);
+    int GetFitKeyname() override;            // default 1
+    BOOL SetFitKeyname(int nValue) override; // cached at once, even when the write fails
+    int GetButtonTextType() override;        // default 0
+    BOOL SetButtonTextType(int nValue) override;
 
     // Copies a stored 60-byte "FontA" record into record; FALSE, record
     // untouched, when there is none or it has another length. The face name
     // (the last 32 bytes) always comes back terminated.
-    BOOL GetFont(BYTE record[FONT_RECORD_BYTES]);
-    BOOL SetFont(const BYTE record[FONT_RECORD_BYTES]);
+    BOOL GetFont(BYTE record[FONT_RECORD_BYTES]) override;
+    BOOL SetFont(const BYTE record[FONT_RECORD_BYTES]) override;
 
     // Reads the entry into nSlot while nSlot is UNREAD; returns nSlot.
     int GetCachedInt(int& nSlot, const char* pszEntry, int nDefault);

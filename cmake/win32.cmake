@@ -17,7 +17,8 @@ set_source_files_properties(res/velloric.rc PROPERTIES OBJECT_DEPENDS "${VELLORI
 target_include_directories(velloric_res PRIVATE ${CMAKE_SOURCE_DIR})
 
 file(GLOB VELLORIC_WIN32_SOURCES CONFIGURE_DEPENDS
-    ${CMAKE_SOURCE_DIR}/app/framework/win32/*.cpp
+    ${CMAKE_SOURCE_DIR}/platform/win32/*.cpp
+    ${CMAKE_SOURCE_DIR}/framework/win32/*.cpp
     ${CMAKE_SOURCE_DIR}/app/win32/*.cpp
     ${CMAKE_SOURCE_DIR}/view/win32/*.cpp
     ${CMAKE_SOURCE_DIR}/dialogs/win32/*.cpp)

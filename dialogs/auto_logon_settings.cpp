@@ -3,8 +3,8 @@
 #include <cstring>
 #include <vector>
 
-#include "app/framework/afx_message_box.h"
-#include "app/framework/secure_zero.h"
+#include "framework/afx_message_box.h"
+#include "framework/secure_zero.h"
 #include "res/resource.h"
 
 const char kWinlogonKey[] = "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Winlogon";

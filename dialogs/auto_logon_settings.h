@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "dialogs/user_name_source.h"
-#include "model/registry.h"
+#include "platform/user_name_source.h"
+#include "platform/registry.h"
 
 extern const char kWinlogonKey[]; // under HKEY_LOCAL_MACHINE
 

@@ -3,7 +3,7 @@
 // code-page rule where there is no such system (tests, fuzzing).
 #pragma once
 
-#include "model/platform_types.h"
+#include "platform/platform_types.h"
 
 typedef BOOL (*PFN_IS_LEAD_BYTE)(BYTE b);
 

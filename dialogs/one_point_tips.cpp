@@ -2,7 +2,7 @@
 
 #include <climits>
 
-#include "app/framework/afx_message_box.h"
+#include "framework/afx_message_box.h"
 #include "res/resource.h"
 
 const char kTipSection[] = "Tip";

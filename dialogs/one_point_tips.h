@@ -10,9 +10,9 @@
 #include <memory>
 #include <string>
 
-#include "app/framework/profile.h"
+#include "framework/profile.h"
 #include "dialogs/lead_byte.h"
-#include "dialogs/tips_file.h"
+#include "platform/tips_file.h"
 
 extern const char kTipSection[];  // "Tip"
 extern const char kTipFilePos[];  // "FilePos"

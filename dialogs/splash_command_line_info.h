@@ -3,7 +3,7 @@
 // the tip of the day stays away too.
 #pragma once
 
-#include "app/framework/command_line_info.h"
+#include "framework/command_line_info.h"
 
 class CSplashCommandLineInfo : public CCommandLineInfo
 {

@@ -1,4 +1,4 @@
-#include "app/framework/afx_message_box.h"
+#include "framework/afx_message_box.h"
 
 namespace
 {

@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "app/framework/message_box_sink.h"
-#include "app/framework/string_source.h"
+#include "framework/message_box_sink.h"
+#include "framework/string_source.h"
 
 #define AFX_IDS_APP_TITLE 57344u
 #define AFX_IDP_FAILED_TO_CREATE_DOC 61700u // the document, its frame or its view could not be made

@@ -6,7 +6,7 @@
 
 #include <cstddef>
 
-#include "app/framework/cmd_ui.h"
+#include "framework/cmd_ui.h"
 
 class CCmdTarget
 {

@@ -2,7 +2,7 @@
 // asks before it runs a command and paints menus and tool bar from it.
 #pragma once
 
-#include "model/platform_types.h"
+#include "platform/platform_types.h"
 
 class CCmdUI
 {

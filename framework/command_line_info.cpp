@@ -1,4 +1,4 @@
-#include "app/framework/command_line_info.h"
+#include "framework/command_line_info.h"
 
 void CCommandLineInfo::ParseParam(const char* pszParam, BOOL bFlag, BOOL bLast)
 {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "model/platform_types.h"
+#include "platform/platform_types.h"
 
 class CCommandLineInfo
 {

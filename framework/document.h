@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/framework/cmd_target.h"
+#include "framework/cmd_target.h"
 
 class IDocumentView
 {
@@ -29,7 +29,6 @@ public:
     const std::string& GetTitle() const { return m_strTitle; }
     void SetPathName(const std::string& strPath) { m_strPathName = strPath; }
     const std::string& GetPathName() const { return m_strPathName; }
-    void SetModifiedFlag(BOOL bModified = TRUE) { m_bModified = bModified; }
     BOOL IsModified() const { return m_bModified; }
 
     void AddView(IDocumentView* pView);

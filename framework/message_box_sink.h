@@ -2,7 +2,7 @@
 // program, a scripted answerer in tests.
 #pragma once
 
-#include "model/platform_types.h"
+#include "platform/platform_types.h"
 
 class IMessageBoxSink
 {

@@ -1,4 +1,4 @@
-#include "app/framework/profile.h"
+#include "framework/profile.h"
 
 #include <cstring>
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "model/registry.h"
+#include "platform/registry.h"
 
 class CProfile
 {

@@ -1,4 +1,4 @@
-#include "app/framework/secure_zero.h"
+#include "framework/secure_zero.h"
 
 void SecureZeroBytes(void* p, size_t cb)
 {

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "model/platform_types.h"
+#include "platform/platform_types.h"
 
 class IStringSource
 {

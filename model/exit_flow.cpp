@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <string>
 
-#include "app/framework/afx_message_box.h"
+#include "framework/afx_message_box.h"
 #include "model/velloric_doc.h"
 #include "res/resource.h"
 

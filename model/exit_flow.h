@@ -3,7 +3,7 @@
 // writing. The document forwards its close check and exit operations here.
 #pragma once
 
-#include "model/restart_service.h"
+#include "platform/restart_service.h"
 #include "model/scancode_map_store.h"
 #include "model/velloric_host.h"
 

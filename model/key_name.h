@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "model/keyboard_services.h"
+#include "platform/keyboard_services.h"
 
 // The name of a key-table code, or the empty text when the service knows none.
 // Asked anew on every call, never cached: names follow the active input language.

@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "model/platform_types.h"
+#include "platform/platform_types.h"
 
 class CKeyNameAlias
 {

@@ -3,7 +3,7 @@
 // the order the view creates its keys. The lost-key report relies on that order.
 #pragma once
 
-#include "model/keyboard_services.h"
+#include "platform/keyboard_services.h"
 
 struct CKeyTableEntry
 {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/framework/afx_message_box.h"
+#include "framework/afx_message_box.h"
 #include "model/key_name.h"
 #include "res/resource.h"
 

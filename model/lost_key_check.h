@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "model/keyboard_services.h"
+#include "platform/keyboard_services.h"
 #include "model/remapped_key.h"
 
 class CLostKeyCheck

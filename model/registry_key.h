@@ -5,7 +5,7 @@
 
 #include <cstddef>
 
-#include "model/registry.h"
+#include "platform/registry.h"
 
 class CRegistryKey
 {

@@ -3,7 +3,7 @@
 // the list and terminates the registry value.
 #pragma once
 
-#include "model/platform_types.h"
+#include "platform/platform_types.h"
 
 class CRemapPair
 {

@@ -1,7 +1,7 @@
 // One key of the remapped keyboard as the lost-key check sees it.
 #pragma once
 
-#include "model/platform_types.h"
+#include "platform/platform_types.h"
 
 struct CRemappedKey
 {

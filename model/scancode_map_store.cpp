@@ -1,6 +1,6 @@
 #include "model/scancode_map_store.h"
 
-#include "app/framework/afx_message_box.h"
+#include "framework/afx_message_box.h"
 #include "model/scancode_map_codec.h"
 
 namespace

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "app/framework/afx_message_box.h"
+#include "framework/afx_message_box.h"
 #include "model/lost_key_check.h"
 #include "model/remap_keyboard.h"
 #include "res/resource.h"

@@ -8,12 +8,12 @@
 
 #include <string>
 
-#include "app/framework/document.h"
+#include "framework/document.h"
 #include "model/exit_flow.h"
-#include "model/keyboard_services.h"
-#include "model/registry.h"
+#include "platform/keyboard_services.h"
+#include "platform/registry.h"
 #include "model/remap_pair.h"
-#include "model/restart_service.h"
+#include "platform/restart_service.h"
 #include "model/scancode_map_store.h"
 #include "model/velloric_host.h"
 

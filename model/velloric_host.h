@@ -3,7 +3,7 @@
 // tells the close check whether to write.
 #pragma once
 
-#include "model/platform_types.h"
+#include "platform/platform_types.h"
 
 class IVelloricHost
 {

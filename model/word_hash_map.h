@@ -7,7 +7,7 @@
 
 #include <cstddef>
 
-#include "model/platform_types.h"
+#include "platform/platform_types.h"
 
 template <class VALUE>
 class CWordHashMap

@@ -2,7 +2,7 @@
 // keyboard type. user32 in the program, fixed tables in tests.
 #pragma once
 
-#include "model/platform_types.h"
+#include "platform/platform_types.h"
 
 class IKeyboardServices
 {

@@ -18,6 +18,7 @@ typedef uint32_t DWORD;
 typedef int32_t LONG;
 typedef unsigned int UINT;
 typedef struct HKEY__* HKEY;
+typedef struct HWND__* HWND;
 
 #define TRUE 1
 #define FALSE 0

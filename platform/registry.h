@@ -3,7 +3,7 @@
 // by an in-memory registry in tests and by the real one on Windows.
 #pragma once
 
-#include "model/platform_types.h"
+#include "platform/platform_types.h"
 
 class IRegistry
 {

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "model/platform_types.h"
+#include "platform/platform_types.h"
 
 class IRestartService
 {

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "model/platform_types.h"
+#include "platform/platform_types.h"
 
 class IShellServices
 {
@@ -15,6 +15,6 @@ public:
     // GetCurrentDirectoryA into a 260-byte buffer; FALSE when it failed or did not fit.
     virtual BOOL GetCurrentDir(std::string* pstrDir) = 0;
     virtual UINT GetAnsiCodePage() = 0;
-    // ShellExecuteA(owner, "open", path, NULL, NULL, SW_SHOWDEFAULT): above 32 is success.
-    virtual long long OpenDocument(const std::string& strPath) = 0;
+    // ShellExecuteA(hOwner, "open", path, NULL, NULL, SW_SHOWDEFAULT): above 32 is success.
+    virtual long long OpenDocument(HWND hOwner, const std::string& strPath) = 0;
 };

@@ -1,4 +1,4 @@
-#include "dialogs/stdio_tips_file.h"
+#include "platform/stdio_tips_file.h"
 
 #include <ctime>
 

@@ -3,7 +3,7 @@
 
 #include <cstdio>
 
-#include "dialogs/tips_file.h"
+#include "platform/tips_file.h"
 
 class CStdioTipsFile : public ITipsFile
 {

@@ -1,7 +1,7 @@
 // What start-up asks of the system: its version record and ANSI code page.
 #pragma once
 
-#include "model/platform_types.h"
+#include "platform/platform_types.h"
 
 class ISystemInfo
 {

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "view/key_draw_types.h"
+#include "platform/draw_types.h"
 
 struct CTextExtent
 {

@@ -2,7 +2,7 @@
 // name: GetUserNameA in the program, a fixed answer in tests.
 #pragma once
 
-#include "model/platform_types.h"
+#include "platform/platform_types.h"
 
 class IUserNameSource
 {

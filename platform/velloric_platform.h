@@ -1,12 +1,16 @@
-// The platform services the application hands to its document and view:
-// the real ones in velloric.exe, fakes in tests.
+// Every service the program asks of the system, built once by main.cpp (or
+// a test) and handed down from the application to whatever needs one.
 #pragma once
 
-#include "app/shell_services.h"
-#include "app/system_info.h"
-#include "model/keyboard_services.h"
-#include "model/registry.h"
-#include "model/restart_service.h"
+#include "platform/font_chooser.h"
+#include "platform/keyboard_services.h"
+#include "platform/registry.h"
+#include "platform/restart_service.h"
+#include "platform/shell_services.h"
+#include "platform/sound_player.h"
+#include "platform/system_info.h"
+#include "platform/tips_file.h"
+#include "platform/user_name_source.h"
 
 struct CVelloricPlatform
 {
@@ -15,4 +19,8 @@ struct CVelloricPlatform
     IRestartService& restart;
     ISystemInfo& system;
     IShellServices& shell;
+    IFontChooser& fontChooser;
+    ISoundPlayer& soundPlayer;
+    IUserNameSource& userName;
+    ITipsFileSystem& tipsFiles;
 };

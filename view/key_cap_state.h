@@ -2,7 +2,7 @@
 // a cap in a given state is drawn (edge, label offset, colours, style copy).
 #pragma once
 
-#include "model/platform_types.h"
+#include "platform/platform_types.h"
 
 struct CKeyCapLook
 {

@@ -1,44 +1,11 @@
 // What the key caps draw with, in a form the portable cap logic can use: the
-// platform's 60-byte font record and rectangle, the DrawText format bits, the
-// DrawEdge edge kinds and the label colours (0x00BBGGRR).
+// DrawText format bits, the DrawEdge edge kinds and the label colours
+// (0x00BBGGRR), and helpers over the platform's font record and rectangle.
 #pragma once
 
 #include <cstring>
 
-#include "model/platform_types.h"
-
-#ifdef _WIN32
-typedef LOGFONTA CFontRecord;
-typedef RECT CCapRect;
-#else
-struct CFontRecord
-{
-    LONG lfHeight;
-    LONG lfWidth;
-    LONG lfEscapement;
-    LONG lfOrientation;
-    LONG lfWeight;
-    BYTE lfItalic;
-    BYTE lfUnderline;
-    BYTE lfStrikeOut;
-    BYTE lfCharSet;
-    BYTE lfOutPrecision;
-    BYTE lfClipPrecision;
-    BYTE lfQuality;
-    BYTE lfPitchAndFamily;
-    char lfFaceName[32];
-};
-
-struct CCapRect
-{
-    LONG left;
-    LONG top;
-    LONG right;
-    LONG bottom;
-};
-#endif
-
-static_assert(sizeof(CFontRecord) == 60, "the font record is a LOGFONTA");
+#include "platform/draw_types.h"
 
 enum
 {

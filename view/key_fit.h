@@ -7,7 +7,7 @@
 
 #include "model/key_name_alias.h"
 #include "view/key_draw_types.h"
-#include "view/text_measure.h"
+#include "platform/text_measure.h"
 
 struct CKeyFitResult
 {

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "model/keyboard_services.h"
+#include "platform/keyboard_services.h"
 
 // Finds a key of the remapped keyboard by its own scancode.
 class IRemapKeyFinder

@@ -1,11 +1,9 @@
 #include "app/win32/main_frame.h"
 
-#include "app/framework/win32/win_app.h"
+#include "framework/win32/win_app.h"
 #include "app/manual_launcher.h"
-#include "app/win32/win32_shell_services.h"
 #include "dialogs/win32/auto_logon_dialog.h"
 #include "model/velloric_doc.h"
-#include "model/velloric_host.h"
 #include "res/resource.h"
 
 const char* const CMainFrame::s_pszClassName = "quendalo.velloric";
@@ -59,16 +57,15 @@ int CMainFrame::OnCreate(CREATESTRUCTA* pcs)
 LRESULT CMainFrame::OnSetMessageString(WPARAM wParam, LPARAM lParam)
 {
     // Mouse moves send the same key name again and again; show it once.
-    static std::string s_strLastMessage;
     if (lParam != 0)
     {
         const char* pszText = (const char*)lParam;
-        if (s_strLastMessage == pszText)
+        if (m_strLastMessage == pszText)
             return 0;
-        s_strLastMessage = pszText;
+        m_strLastMessage = pszText;
     }
     else
-        s_strLastMessage.clear();
+        m_strLastMessage.clear();
     return CFrameWnd::OnSetMessageString(wParam, lParam);
 }
 
@@ -79,15 +76,13 @@ BOOL CMainFrame::OnCmdMsg(UINT nID, CCmdUI* pCmdUI)
 
 void CMainFrame::OnShowManual(UINT nID)
 {
-    if (CWin32ShellServices* pShell = dynamic_cast<CWin32ShellServices*>(&m_shell))
-        pShell->m_hOwner = m_hWnd;
-    CManualLauncher(m_shell).ShowManual();
+    CManualLauncher(m_shell, m_hWnd).ShowManual();
 }
 
 void CMainFrame::OnSetupAutologon(UINT nID)
 {
     // Owned by the main window; its result changes nothing here.
-    CAutoLogonDialog dlg(m_registry);
+    CAutoLogonDialog dlg(m_registry, m_userName);
     dlg.DoModal();
 }
 
@@ -98,8 +93,7 @@ void CMainFrame::OnSysCommand(UINT nID, LPARAM lParam)
         CVelloricDoc* pDoc = dynamic_cast<CVelloricDoc*>(GetActiveDocument());
         if (pDoc != nullptr && !pDoc->ConfirmDiscard())
             return;
-        if (IVelloricHost* pHost = dynamic_cast<IVelloricHost*>(AfxGetApp()))
-            pHost->SetSaveOnExit(FALSE);
+        m_host.SetSaveOnExit(FALSE);
     }
     CFrameWnd::OnSysCommand(nID, lParam);
 }

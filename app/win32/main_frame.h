@@ -5,16 +5,20 @@
 
 #include <string>
 
-#include "app/framework/win32/frame_wnd.h"
-#include "app/shell_services.h"
-#include "model/registry.h"
+#include "framework/win32/frame_wnd.h"
+#include "model/velloric_host.h"
+#include "platform/registry.h"
+#include "platform/shell_services.h"
+#include "platform/user_name_source.h"
 
 class CMainFrame : public CFrameWnd
 {
 public:
     static const char* const s_pszClassName;
 
-    CMainFrame(IShellServices& shell, IRegistry& registry) : m_shell(shell), m_registry(registry)
+    CMainFrame(IShellServices& shell, IRegistry& registry, IUserNameSource& userName,
+               IVelloricHost& host)
+        : m_shell(shell), m_registry(registry), m_userName(userName), m_host(host)
     {
     }
     BOOL OnCmdMsg(UINT nID, CCmdUI* pCmdUI) override;
@@ -32,4 +36,8 @@ private:
     static const TCommandEntry<CMainFrame> s_commands[];
     IShellServices& m_shell;
     IRegistry& m_registry;
+    IUserNameSource& m_userName;
+    IVelloricHost& m_host;
+    // The last key name shown: mouse moves send it again and again.
+    std::string m_strLastMessage;
 };

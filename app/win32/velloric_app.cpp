@@ -3,8 +3,8 @@
 #include <cstring>
 #include <string>
 
-#include "app/framework/afx_message_box.h"
-#include "app/framework/win32/single_doc_template.h"
+#include "framework/afx_message_box.h"
+#include "framework/win32/single_doc_template.h"
 #include "app/win32/main_frame.h"
 #include "app/preference.h"
 #include "dialogs/splash_command_line_info.h"
@@ -95,8 +95,12 @@ BOOL CVelloricApp::InitInstance()
             return new CVelloricDoc(platform.registry, platform.keyboard, platform.restart,
                                     *pHost);
         },
-        [platform]() -> CFrameWnd* { return new CMainFrame(platform.shell, platform.registry); },
-        [platform](CFrameWnd* pFrame) -> CView* { return new CVelloricView(platform.keyboard); }));
+        [platform, pHost]() -> CFrameWnd* {
+            return new CMainFrame(platform.shell, platform.registry, platform.userName, *pHost);
+        },
+        [platform](CFrameWnd* pFrame) -> CView* {
+            return new CVelloricView(platform.keyboard, platform.fontChooser, g_preference);
+        }));
 
     CCommandLineInfo cmdInfo;
     ParseCommandLine(cmdInfo);
@@ -151,7 +155,7 @@ void CVelloricApp::ShowOnePointAtStartup()
     if (!cmdInfo.m_bShowSplash)
         return;
     // Made even when it is not shown: the next start shows the tip after this one.
-    COnePointDialog dlg(GetProfile());
+    COnePointDialog dlg(GetProfile(), m_platform.tipsFiles, COnePointDialog::TipsFilePath());
     if (dlg.m_bShowAtStartup)
         dlg.DoModal();
 }
@@ -171,13 +175,13 @@ BOOL CVelloricApp::OnCmdMsg(UINT nID, CCmdUI* pCmdUI)
 
 void CVelloricApp::OnAppAbout(UINT nID)
 {
-    CAboutDialog dlg;
+    CAboutDialog dlg(m_platform.soundPlayer);
     dlg.DoModal();
 }
 
 void CVelloricApp::OnShowTip(UINT nID)
 {
-    COnePointDialog dlg(GetProfile());
+    COnePointDialog dlg(GetProfile(), m_platform.tipsFiles, COnePointDialog::TipsFilePath());
     dlg.DoModal();
 }
 

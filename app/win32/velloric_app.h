@@ -2,9 +2,9 @@
 // document template and the application-level commands.
 #pragma once
 
-#include "app/framework/win32/named_mutex.h"
-#include "app/framework/win32/win_app.h"
-#include "app/velloric_platform.h"
+#include "framework/win32/named_mutex.h"
+#include "framework/win32/win_app.h"
+#include "platform/velloric_platform.h"
 #include "model/velloric_host.h"
 
 class CVelloricApp : public CWinApp, public IVelloricHost

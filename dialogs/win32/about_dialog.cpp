@@ -4,20 +4,9 @@
 
 #include "res/resource.h"
 
-namespace
+CAboutDialog::CAboutDialog(ISoundPlayer& soundPlayer)
+    : CDialog(IDD_ABOUTBOX), m_soundPlayer(soundPlayer)
 {
-CAboutDialog::PFN_SND_PLAY_SOUND s_pfnPlaySound = &::sndPlaySoundA;
-}
-
-CAboutDialog::CAboutDialog() : CDialog(IDD_ABOUTBOX)
-{
-}
-
-CAboutDialog::PFN_SND_PLAY_SOUND CAboutDialog::SetSoundPlayer(PFN_SND_PLAY_SOUND pfnPlaySound)
-{
-    PFN_SND_PLAY_SOUND pfnOld = s_pfnPlaySound;
-    s_pfnPlaySound = pfnPlaySound;
-    return pfnOld;
 }
 
 BOOL CAboutDialog::OnInitDialog()
@@ -48,6 +37,6 @@ LRESULT CAboutDialog::PlayAboutSound(WPARAM wParam, LPARAM lParam)
     if (pImage == nullptr)
         return 0;
     // The resource stays loaded with the module, so the memory outlives the sound.
-    s_pfnPlaySound((LPCSTR)pImage, SND_ASYNC | SND_MEMORY);
+    m_soundPlayer.SndPlaySound((LPCSTR)pImage, SND_ASYNC | SND_MEMORY);
     return 0;
 }

@@ -1,22 +1,7 @@
 #include "dialogs/win32/auto_logon_dialog.h"
 
 #include "dialogs/win32/password_confirm_dialog.h"
-#include "dialogs/win32/win32_user_name_source.h"
 #include "res/resource.h"
-
-namespace
-{
-IUserNameSource& SystemUserName()
-{
-    static CWin32UserNameSource s_userName;
-    return s_userName;
-}
-} // namespace
-
-CAutoLogonDialog::CAutoLogonDialog(IRegistry& registry)
-    : CAutoLogonDialog(registry, SystemUserName())
-{
-}
 
 CAutoLogonDialog::CAutoLogonDialog(IRegistry& registry, IUserNameSource& userName)
     : CDialog(IDD_AUTOLOGON), CAutoLogonSettings(registry, userName)

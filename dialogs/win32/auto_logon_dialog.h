@@ -4,14 +4,13 @@
 // automatic logon is on). Cancel writes nothing.
 #pragma once
 
-#include "app/framework/win32/dialog.h"
+#include "framework/win32/dialog.h"
 #include "dialogs/auto_logon_settings.h"
 
 class CAutoLogonDialog : public CDialog, public CAutoLogonSettings
 {
 public:
     // Loads the values; the logged-on user's name stands in for a missing user name.
-    explicit CAutoLogonDialog(IRegistry& registry);
     CAutoLogonDialog(IRegistry& registry, IUserNameSource& userName);
 
     // The three edits are enabled only while automatic logon is on; a disabled

@@ -1,29 +1,19 @@
 #include "dialogs/win32/one_point_dialog.h"
 
-#include "app/framework/afx_message_box.h"
-#include "dialogs/stdio_tips_file.h"
+#include "framework/afx_message_box.h"
 #include "res/resource.h"
 
 namespace
 {
-ITipsFileSystem& StdioFiles()
-{
-    static CStdioTipsFileSystem s_files;
-    return s_files;
-}
-
 BOOL IsSystemLeadByte(BYTE b)
 {
     return ::IsDBCSLeadByte(b);
 }
 } // namespace
 
-COnePointDialog::COnePointDialog(CProfile& profile) : COnePointDialog(profile, TipsFilePath())
-{
-}
-
-COnePointDialog::COnePointDialog(CProfile& profile, const std::string& strTipsPath)
-    : CDialog(IDD_ONE_POINT), COnePointTips(profile, StdioFiles(), strTipsPath, &IsSystemLeadByte)
+COnePointDialog::COnePointDialog(CProfile& profile, ITipsFileSystem& files,
+                                 const std::string& strTipsPath)
+    : CDialog(IDD_ONE_POINT), COnePointTips(profile, files, strTipsPath, &IsSystemLeadByte)
 {
 }
 

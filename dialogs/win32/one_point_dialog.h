@@ -6,16 +6,16 @@
 
 #include <string>
 
-#include "app/framework/win32/dialog.h"
+#include "framework/win32/dialog.h"
 #include "dialogs/one_point_tips.h"
 
 class COnePointDialog : public CDialog, public COnePointTips
 {
 public:
-    // The tips file "tips.txt" beside the program.
-    explicit COnePointDialog(CProfile& profile);
-    COnePointDialog(CProfile& profile, const std::string& strTipsPath);
+    // Reads the tip from strTipsPath, normally TipsFilePath().
+    COnePointDialog(CProfile& profile, ITipsFileSystem& files, const std::string& strTipsPath);
 
+    // The tips file "tips.txt" beside the program.
     static std::string TipsFilePath();
 
 protected:

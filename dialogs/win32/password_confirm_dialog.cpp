@@ -1,6 +1,6 @@
 #include "dialogs/win32/password_confirm_dialog.h"
 
-#include "app/framework/secure_zero.h"
+#include "framework/secure_zero.h"
 #include "res/resource.h"
 
 CPasswordConfirmDialog::CPasswordConfirmDialog() : CDialog(IDD_PASSWORD_CONFIRM)

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "app/framework/win32/dialog.h"
+#include "framework/win32/dialog.h"
 
 class CPasswordConfirmDialog : public CDialog
 {

@@ -1,9 +1,9 @@
-#include "app/framework/win32/data_exchange.h"
+#include "framework/win32/data_exchange.h"
 
 #include <vector>
 
-#include "app/framework/secure_zero.h"
-#include "app/framework/win32/dialog.h"
+#include "framework/secure_zero.h"
+#include "framework/win32/dialog.h"
 
 HWND CDataExchange::PrepareCtrl(int nIDC) const
 {

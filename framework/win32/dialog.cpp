@@ -1,6 +1,6 @@
-#include "app/framework/win32/dialog.h"
+#include "framework/win32/dialog.h"
 
-#include "app/framework/win32/win_app.h"
+#include "framework/win32/win_app.h"
 
 namespace
 {

@@ -6,8 +6,8 @@
 
 #include <string>
 
-#include "app/framework/win32/data_exchange.h"
-#include "app/framework/win32/wnd.h"
+#include "framework/win32/data_exchange.h"
+#include "framework/win32/wnd.h"
 
 class CDialog : public CWnd
 {

@@ -1,9 +1,9 @@
-#include "app/framework/win32/frame_wnd.h"
+#include "framework/win32/frame_wnd.h"
 
-#include "app/framework/afx_message_box.h"
-#include "app/framework/document.h"
-#include "app/framework/win32/view.h"
-#include "app/framework/win32/win_app.h"
+#include "framework/afx_message_box.h"
+#include "framework/document.h"
+#include "framework/win32/view.h"
+#include "framework/win32/win_app.h"
 
 namespace
 {

@@ -5,10 +5,10 @@
 
 #include <functional>
 
-#include "app/framework/cmd_target.h"
-#include "app/framework/win32/status_bar.h"
-#include "app/framework/win32/tool_bar.h"
-#include "app/framework/win32/wnd.h"
+#include "framework/cmd_target.h"
+#include "framework/win32/status_bar.h"
+#include "framework/win32/tool_bar.h"
+#include "framework/win32/wnd.h"
 
 class CView;
 class CDocument;

@@ -1,4 +1,4 @@
-#include "app/framework/win32/named_mutex.h"
+#include "framework/win32/named_mutex.h"
 
 CMutex::CMutex(BOOL bInitiallyOwn, const char* pszName)
     : m_hObject(::CreateMutexA(NULL, bInitiallyOwn, pszName))

@@ -2,7 +2,7 @@
 // waiting; the lock is released when it is destroyed.
 #pragma once
 
-#include "model/platform_types.h"
+#include "platform/platform_types.h"
 
 class CMutex
 {
@@ -20,7 +20,6 @@ public:
     // Only an acquired mutex counts; a time-out, an abandoned mutex or a failure do not.
     BOOL Lock(DWORD dwTimeOut);
     void Unlock();
-    BOOL IsLocked() const { return m_bAcquired; }
 
 private:
     CMutex* m_pMutex;

@@ -1,7 +1,7 @@
-#include "app/framework/win32/single_doc_template.h"
+#include "framework/win32/single_doc_template.h"
 
-#include "app/framework/afx_message_box.h"
-#include "app/framework/win32/win_app.h"
+#include "framework/afx_message_box.h"
+#include "framework/win32/win_app.h"
 
 CSingleDocTemplate::CSingleDocTemplate(UINT nIDResource, DocFactory docFactory,
                                        FrameFactory frameFactory,

@@ -5,8 +5,8 @@
 #include <functional>
 #include <memory>
 
-#include "app/framework/document.h"
-#include "app/framework/win32/frame_wnd.h"
+#include "framework/document.h"
+#include "framework/win32/frame_wnd.h"
 
 class CSingleDocTemplate
 {
@@ -21,7 +21,6 @@ public:
     // pszPathName == nullptr makes a new document.
     CDocument* OpenDocumentFile(const char* pszPathName);
     CDocument* GetDocument() const { return m_pDocument.get(); }
-    CFrameWnd* GetFrame() const { return m_pFrame.get(); }
 
 private:
     UINT m_nIDResource;

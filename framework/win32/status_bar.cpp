@@ -1,8 +1,8 @@
-#include "app/framework/win32/status_bar.h"
+#include "framework/win32/status_bar.h"
 
 #include <commctrl.h>
 
-#include "app/framework/afx_message_box.h"
+#include "framework/afx_message_box.h"
 
 namespace
 {

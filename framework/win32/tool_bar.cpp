@@ -1,4 +1,4 @@
-#include "app/framework/win32/tool_bar.h"
+#include "framework/win32/tool_bar.h"
 
 
 namespace

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "model/platform_types.h"
+#include "platform/platform_types.h"
 
 #include <commctrl.h>
 

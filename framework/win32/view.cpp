@@ -1,6 +1,6 @@
-#include "app/framework/win32/view.h"
+#include "framework/win32/view.h"
 
-#include "app/framework/win32/frame_wnd.h"
+#include "framework/win32/frame_wnd.h"
 
 CView::~CView()
 {

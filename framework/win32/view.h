@@ -2,8 +2,8 @@
 // from a dialog template.
 #pragma once
 
-#include "app/framework/document.h"
-#include "app/framework/win32/wnd.h"
+#include "framework/document.h"
+#include "framework/win32/wnd.h"
 
 class CView : public CWnd, public CCmdTarget, public IDocumentView
 {
@@ -23,8 +23,6 @@ class CFormView : public CView
 public:
     explicit CFormView(UINT nIDTemplate) : m_nIDTemplate(nIDTemplate) {}
     BOOL Create(HWND hParent, UINT nID) override;
-    // The form's size in pixels, as the template makes it.
-    SIZE GetTemplateSize() const { return m_sizeTemplate; }
     UINT GetTemplateID() const { return m_nIDTemplate; }
 
 protected:

@@ -1,6 +1,6 @@
-#include "app/framework/win32/win32_message_boxes.h"
+#include "framework/win32/win32_message_boxes.h"
 
-#include "app/framework/win32/win_app.h"
+#include "framework/win32/win_app.h"
 
 int CWin32MessageBoxSink::Show(const char* pszText, const char* pszCaption, UINT nType)
 {

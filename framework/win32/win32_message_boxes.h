@@ -1,8 +1,8 @@
 // The real message box and string resources of the running module.
 #pragma once
 
-#include "app/framework/message_box_sink.h"
-#include "app/framework/string_source.h"
+#include "framework/message_box_sink.h"
+#include "framework/string_source.h"
 
 class CWin32MessageBoxSink : public IMessageBoxSink
 {

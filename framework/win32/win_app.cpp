@@ -1,10 +1,10 @@
-#include "app/framework/win32/win_app.h"
+#include "framework/win32/win_app.h"
 
 #include <commctrl.h>
 
-#include "app/framework/afx_message_box.h"
-#include "app/framework/win32/frame_wnd.h"
-#include "app/framework/win32/single_doc_template.h"
+#include "framework/afx_message_box.h"
+#include "framework/win32/frame_wnd.h"
+#include "framework/win32/single_doc_template.h"
 
 namespace
 {

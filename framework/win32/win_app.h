@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "app/framework/cmd_target.h"
-#include "app/framework/command_line_info.h"
-#include "app/framework/profile.h"
-#include "model/registry.h"
+#include "framework/cmd_target.h"
+#include "framework/command_line_info.h"
+#include "framework/profile.h"
+#include "platform/registry.h"
 
 class CFrameWnd;
 class CSingleDocTemplate;

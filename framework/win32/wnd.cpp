@@ -1,4 +1,4 @@
-#include "app/framework/win32/wnd.h"
+#include "framework/win32/wnd.h"
 
 namespace
 {
@@ -37,33 +37,11 @@ BOOL CWnd::RegisterWindowClass(const char* pszClass, UINT nStyle, HICON hIcon, H
     return ::RegisterClassA(&wc) != 0;
 }
 
-BOOL CWnd::CreateEx(DWORD dwExStyle, const char* pszClass, const char* pszTitle, DWORD dwStyle,
-                    int x, int y, int cx, int cy, HWND hParent, HMENU hMenu)
-{
-    HWND hWnd = ::CreateWindowExA(dwExStyle, pszClass, pszTitle, dwStyle, x, y, cx, cy, hParent,
-                                  hMenu, ::GetModuleHandleA(NULL), this);
-    return hWnd != NULL;
-}
-
 void CWnd::Attach(HWND hWnd)
 {
     m_hWnd = hWnd;
     ::SetPropA(hWnd, s_szProp, this);
     m_pfnSuper = (WNDPROC)::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, (LONG_PTR)&CWnd::Trampoline);
-}
-
-HWND CWnd::Detach()
-{
-    HWND hWnd = m_hWnd;
-    if (hWnd != NULL)
-    {
-        ::RemovePropA(hWnd, s_szProp);
-        if (m_pfnSuper != NULL)
-            ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, (LONG_PTR)m_pfnSuper);
-    }
-    m_pfnSuper = NULL;
-    m_hWnd = NULL;
-    return hWnd;
 }
 
 BOOL CWnd::DestroyWindow()

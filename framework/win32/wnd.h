@@ -3,7 +3,7 @@
 // each message to a small On* member.
 #pragma once
 
-#include "model/platform_types.h"
+#include "platform/platform_types.h"
 
 class CWnd
 {
@@ -16,20 +16,13 @@ public:
 
     // Registers pszClass (once per process) with the trampoline as its procedure.
     static BOOL RegisterWindowClass(const char* pszClass, UINT nStyle, HICON hIcon, HBRUSH hBackground);
-    BOOL CreateEx(DWORD dwExStyle, const char* pszClass, const char* pszTitle, DWORD dwStyle,
-                  int x, int y, int cx, int cy, HWND hParent, HMENU hMenu);
     // Adopts a window made elsewhere (a dialog), so its messages reach this object.
     void Attach(HWND hWnd);
-    HWND Detach();
 
     BOOL DestroyWindow();
     LRESULT SendMessage(UINT nMsg, WPARAM wParam = 0, LPARAM lParam = 0) const
     {
         return ::SendMessageA(m_hWnd, nMsg, wParam, lParam);
-    }
-    BOOL PostMessage(UINT nMsg, WPARAM wParam = 0, LPARAM lParam = 0) const
-    {
-        return ::PostMessageA(m_hWnd, nMsg, wParam, lParam);
     }
 
     HWND m_hWnd = NULL;

@@ -1,14 +1,15 @@
-#include "view/win32/key_font_dialog.h"
+#include "platform/win32/win32_font_chooser.h"
 
-ChooseFontProc g_pfnChooseFont = &::ChooseFontA;
+#include <commdlg.h>
 
-BOOL RunKeyFontDialog(HWND hOwner, LOGFONTA* plf)
+BOOL CWin32FontChooser::ChooseFont(HWND hOwner, CFontRecord* pRecord, DWORD dwFlags)
 {
     CHOOSEFONTA cf;
     ZeroMemory(&cf, sizeof cf);
     cf.lStructSize = sizeof cf;
     cf.hwndOwner = hOwner;
-    cf.lpLogFont = plf;
-    cf.Flags = CF_SCREENFONTS | CF_NOSCRIPTSEL | CF_INITTOLOGFONTSTRUCT;
-    return g_pfnChooseFont(&cf);
+    cf.lpLogFont = pRecord;
+    // The dialog starts from the record it is given.
+    cf.Flags = dwFlags | CF_INITTOLOGFONTSTRUCT;
+    return ::ChooseFontA(&cf);
 }

@@ -1,4 +1,4 @@
-#include "app/framework/win32/win32_keyboard_services.h"
+#include "platform/win32/win32_keyboard_services.h"
 
 int CWin32KeyboardServices::GetKeyNameText(LONG lParam, char* pszName, int cchName)
 {

@@ -2,7 +2,7 @@
 // keyboard type.
 #pragma once
 
-#include "model/keyboard_services.h"
+#include "platform/keyboard_services.h"
 
 class CWin32KeyboardServices : public IKeyboardServices
 {

@@ -1,4 +1,4 @@
-#include "app/framework/win32/win32_registry.h"
+#include "platform/win32/win32_registry.h"
 
 LONG CWin32Registry::CreateKey(HKEY hRoot, const char* pszSubKey, DWORD dwOptions,
                                DWORD samDesired, HKEY* phKey)

@@ -1,7 +1,7 @@
 // The real registry: each member is the advapi32 call of the same name.
 #pragma once
 
-#include "model/registry.h"
+#include "platform/registry.h"
 
 class CWin32Registry : public IRegistry
 {

@@ -1,4 +1,4 @@
-#include "app/win32/win32_restart_service.h"
+#include "platform/win32/win32_restart_service.h"
 
 #include <windows.h>
 

@@ -2,7 +2,7 @@
 // and ExitWindowsEx. Never used by tests: it really restarts the machine.
 #pragma once
 
-#include "model/restart_service.h"
+#include "platform/restart_service.h"
 
 class CWin32RestartService : public IRestartService
 {

@@ -1,4 +1,4 @@
-#include "app/win32/win32_shell_services.h"
+#include "platform/win32/win32_shell_services.h"
 
 #include <shellapi.h>
 
@@ -27,8 +27,8 @@ UINT CWin32ShellServices::GetAnsiCodePage()
     return ::GetACP();
 }
 
-long long CWin32ShellServices::OpenDocument(const std::string& strPath)
+long long CWin32ShellServices::OpenDocument(HWND hOwner, const std::string& strPath)
 {
-    return (long long)(INT_PTR)::ShellExecuteA(m_hOwner, "open", strPath.c_str(), NULL, NULL,
+    return (long long)(INT_PTR)::ShellExecuteA(hOwner, "open", strPath.c_str(), NULL, NULL,
                                                SW_SHOWDEFAULT);
 }

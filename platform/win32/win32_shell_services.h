@@ -1,6 +1,7 @@
+// The shell and the process's own paths, through shell32 and kernel32.
 #pragma once
 
-#include "app/shell_services.h"
+#include "platform/shell_services.h"
 
 class CWin32ShellServices : public IShellServices
 {
@@ -8,7 +9,5 @@ public:
     BOOL GetProgramPath(std::string* pstrPath) override;
     BOOL GetCurrentDir(std::string* pstrDir) override;
     UINT GetAnsiCodePage() override;
-    long long OpenDocument(const std::string& strPath) override;
-
-    HWND m_hOwner = NULL; // the window the shell's messages belong to
+    long long OpenDocument(HWND hOwner, const std::string& strPath) override;
 };

@@ -1,4 +1,4 @@
-#include "app/win32/win32_system_info.h"
+#include "platform/win32/win32_system_info.h"
 
 BOOL CWin32SystemInfo::GetVersion(DWORD* pdwPlatformId, DWORD* pdwMajorVersion)
 {

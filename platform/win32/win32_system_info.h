@@ -1,6 +1,7 @@
+// The system's version record and ANSI code page, through kernel32.
 #pragma once
 
-#include "app/system_info.h"
+#include "platform/system_info.h"
 
 class CWin32SystemInfo : public ISystemInfo
 {

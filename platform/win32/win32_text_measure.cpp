@@ -1,4 +1,4 @@
-#include "view/win32/win32_text_measure.h"
+#include "platform/win32/win32_text_measure.h"
 
 CTextExtent CWin32TextMeasure::GetKeyFontExtent(const std::string& strText)
 {

@@ -2,7 +2,7 @@
 // selected into the device context; wrapped text is measured with DrawTextA.
 #pragma once
 
-#include "view/text_measure.h"
+#include "platform/text_measure.h"
 
 class CWin32TextMeasure : public ITextMeasure
 {

@@ -1,7 +1,7 @@
 // The logged-on user's name from the system.
 #pragma once
 
-#include "dialogs/user_name_source.h"
+#include "platform/user_name_source.h"
 
 class CWin32UserNameSource : public IUserNameSource
 {

@@ -4,7 +4,7 @@
 #include <cstring>
 #include <fuzzer/FuzzedDataProvider.h>
 
-#include "app/framework/profile.h"
+#include "framework/profile.h"
 #include "app/preference.h"
 #include "tests/support/fake_registry.h"
 

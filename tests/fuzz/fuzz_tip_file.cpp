@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "dialogs/one_point_tips.h"
-#include "dialogs/stdio_tips_file.h"
+#include "platform/stdio_tips_file.h"
 #include "tests/support/fake_registry.h"
 
 namespace

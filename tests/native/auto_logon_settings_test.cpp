@@ -9,32 +9,12 @@
 
 #include "dialogs/auto_logon_settings.h"
 #include "tests/support/fake_registry.h"
+#include "tests/support/fake_user_name.h"
 #include "tests/support/scripted_message_boxes.h"
 
 namespace
 {
 const char kWinlogonPath[] = "HKLM\\SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Winlogon";
-
-class CFixedUserName : public IUserNameSource
-{
-public:
-    BOOL QueryUserName(char* pBuffer, DWORD* pcbBuffer) override
-    {
-        ++m_nCalls;
-        m_cbOffered = *pcbBuffer;
-        if (!m_bSucceed)
-            return FALSE;
-        std::memcpy(pBuffer, m_strName.c_str(), m_strName.size() + 1);
-        *pcbBuffer = m_cbReported != 0 ? m_cbReported : (DWORD)m_strName.size() + 1;
-        return TRUE;
-    }
-
-    std::string m_strName = "tanaka";
-    BOOL m_bSucceed = TRUE;
-    DWORD m_cbReported = 0; // 0: the name's size with its terminator
-    int m_nCalls = 0;
-    DWORD m_cbOffered = 0;
-};
 
 // Fails the nth SetValue (1-based) and only that one.
 class CFailingNthWrite : public CFakeRegistry

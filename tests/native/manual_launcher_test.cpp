@@ -19,7 +19,7 @@ TEST_F(ManualLauncher, OpensManualBesideProgram_First)
 {
     shell.m_strProgramPath = "D:\\tools\\x.exe";
     shell.m_results = {42};
-    EXPECT_EQ(TRUE, CManualLauncher(shell).ShowManual());
+    EXPECT_EQ(TRUE, CManualLauncher(shell, nullptr).ShowManual());
     EXPECT_EQ((std::vector<std::string>{"D:\\tools\\xman.html"}), shell.m_opened);
     EXPECT_EQ(0u, boxes.m_shown.size());
 }
@@ -29,20 +29,20 @@ TEST_F(ManualLauncher, FallsBackToCurrentDirectory_EnglishOrJapaneseByCodePage)
     shell.m_strProgramPath = "D:\\tools\\x.exe";
     shell.m_strCurrentDir = "C:\\work";
     shell.m_results = {2, 33};
-    EXPECT_EQ(TRUE, CManualLauncher(shell).ShowManual());
+    EXPECT_EQ(TRUE, CManualLauncher(shell, nullptr).ShowManual());
     EXPECT_EQ((std::vector<std::string>{"D:\\tools\\xman.html", "C:\\work\\velloricman-e.html"}),
               shell.m_opened);
 
     shell.m_opened.clear();
     shell.m_nCodePage = 932;
     shell.m_results = {32, 33}; // 32 is still a failure
-    EXPECT_EQ(TRUE, CManualLauncher(shell).ShowManual());
+    EXPECT_EQ(TRUE, CManualLauncher(shell, nullptr).ShowManual());
     EXPECT_EQ("C:\\work\\velloricman.html", shell.m_opened.at(1));
 }
 
 TEST_F(ManualLauncher, ReportsBrowserFailure_WhenBothTriesFail)
 {
-    EXPECT_EQ(FALSE, CManualLauncher(shell).ShowManual());
+    EXPECT_EQ(FALSE, CManualLauncher(shell, nullptr).ShowManual());
     EXPECT_EQ(2u, shell.m_opened.size());
     ASSERT_EQ(1u, boxes.m_shown.size());
     EXPECT_EQ("Can't execute Web Browser", boxes.m_shown[0].strText);
@@ -64,13 +64,13 @@ TEST_F(ManualLauncher, PathTooLongForBuffer_IsAFailedTry_NeverOpened)
     shell.m_strProgramPath = "C:\\" + std::string(250, 'a') + ".exe"; // 257 + "man.html" > 259
     shell.m_strCurrentDir = "C:\\" + std::string(245, 'b');           // 248 + 19 > 259
     shell.m_results = {42, 42};
-    EXPECT_EQ(FALSE, CManualLauncher(shell).ShowManual());
+    EXPECT_EQ(FALSE, CManualLauncher(shell, nullptr).ShowManual());
     EXPECT_EQ(0u, shell.m_opened.size());
     ASSERT_EQ(1u, boxes.m_shown.size());
 
     shell.m_strProgramPath = "C:\\" + std::string(247, 'a') + ".exe"; // 250 + 8 = 258: fits
     boxes.m_shown.clear();
-    EXPECT_EQ(TRUE, CManualLauncher(shell).ShowManual());
+    EXPECT_EQ(TRUE, CManualLauncher(shell, nullptr).ShowManual());
     EXPECT_EQ(259u - 1u, shell.m_opened.at(0).size());
 }
 
@@ -78,6 +78,6 @@ TEST_F(ManualLauncher, UnknownProgramPath_GoesStraightToFallback)
 {
     shell.m_bProgramPathKnown = FALSE;
     shell.m_results = {42};
-    EXPECT_EQ(TRUE, CManualLauncher(shell).ShowManual());
+    EXPECT_EQ(TRUE, CManualLauncher(shell, nullptr).ShowManual());
     EXPECT_EQ((std::vector<std::string>{"C:\\Users\\me\\velloricman-e.html"}), shell.m_opened);
 }

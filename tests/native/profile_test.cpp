@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/framework/profile.h"
+#include "framework/profile.h"
 #include "tests/support/fake_registry.h"
 
 namespace

@@ -7,7 +7,7 @@
 
 #include <unistd.h>
 
-#include "dialogs/stdio_tips_file.h"
+#include "platform/stdio_tips_file.h"
 
 class StdioTipsFile : public ::testing::Test
 {

@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-#include "model/keyboard_services.h"
+#include "platform/keyboard_services.h"
 
 class CFakeKeyboard : public IKeyboardServices
 {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "model/registry.h"
+#include "platform/registry.h"
 
 class CFakeRegistry : public IRegistry
 {

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "model/restart_service.h"
+#include "platform/restart_service.h"
 
 class CFakeRestartService : public IRestartService
 {

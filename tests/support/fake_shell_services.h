@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/shell_services.h"
+#include "platform/shell_services.h"
 
 class CFakeShellServices : public IShellServices
 {
@@ -22,9 +22,10 @@ public:
         return m_bCurrentDirKnown;
     }
     UINT GetAnsiCodePage() override { return m_nCodePage; }
-    long long OpenDocument(const std::string& strPath) override
+    long long OpenDocument(HWND hOwner, const std::string& strPath) override
     {
         m_opened.push_back(strPath);
+        m_owners.push_back(hOwner);
         if (m_results.empty())
             return 2; // SE_ERR_FNF
         long long llResult = m_results.front();
@@ -39,4 +40,5 @@ public:
     UINT m_nCodePage = 1252;
     std::deque<long long> m_results; // what each open returns, in order; then "not found"
     std::vector<std::string> m_opened;
+    std::vector<HWND> m_owners;
 };

@@ -1,7 +1,7 @@
 // The system's version and code page as a test wants them.
 #pragma once
 
-#include "app/system_info.h"
+#include "platform/system_info.h"
 
 class CFakeSystemInfo : public ISystemInfo
 {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "dialogs/tips_file.h"
+#include "platform/tips_file.h"
 
 class CMemoryTipsFile : public ITipsFile
 {

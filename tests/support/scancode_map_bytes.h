@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "model/platform_types.h"
+#include "platform/platform_types.h"
 
 class CRemapPair;
 class CScancodeMapStore;

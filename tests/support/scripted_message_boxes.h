@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/framework/afx_message_box.h"
+#include "framework/afx_message_box.h"
 
 class CFakeStrings : public IStringSource
 {

@@ -10,8 +10,10 @@
 #include <string>
 #include <vector>
 
-#include "app/framework/win32/win32_message_boxes.h"
 #include "dialogs/win32/about_dialog.h"
+#include "framework/win32/win32_message_boxes.h"
+#include "platform/win32/win32_sound_player.h"
+#include "tests/support/fake_sound_player.h"
 #include "res/resource.h"
 #include "tests/support/scripted_message_boxes.h"
 #include "tests/win32/dialog_driver.h"
@@ -21,19 +23,6 @@
 
 namespace
 {
-struct CPlayed
-{
-    const void* pSound;
-    UINT fuSound;
-};
-std::vector<CPlayed> s_played;
-
-BOOL WINAPI RecordPlay(LPCSTR pszSound, UINT fuSound)
-{
-    s_played.push_back(CPlayed{pszSound, fuSound});
-    return TRUE;
-}
-
 // The wave resource's bytes, wherever the platform's lookup finds them.
 const void* WaveResource(DWORD* pcb)
 {
@@ -76,8 +65,6 @@ DWORD Le32(const BYTE* p)
 class AboutDialog : public ::testing::Test
 {
 protected:
-    AboutDialog() : m_pfnOld(CAboutDialog::SetSoundPlayer(&RecordPlay)) { s_played.clear(); }
-    ~AboutDialog() override { CAboutDialog::SetSoundPlayer(m_pfnOld); }
 
     INT_PTR RunAndClose(std::vector<std::string>* pTexts = nullptr, std::string* pstrOk = nullptr)
     {
@@ -90,14 +77,15 @@ protected:
             CDialogDriver::Press(hDlg, IDOK);
             return TRUE;
         });
-        CAboutDialog dlg;
+        CAboutDialog dlg(*m_pPlayer);
         INT_PTR nResult = dlg.DoModal();
         EXPECT_EQ(TRUE, driver.Done());
         EXPECT_EQ(0, driver.GiveUps());
         return nResult;
     }
 
-    CAboutDialog::PFN_SND_PLAY_SOUND m_pfnOld;
+    CFakeSoundPlayer m_played;
+    ISoundPlayer* m_pPlayer = &m_played;
     CWin32StringSource m_strings;
     CScriptedMessageBoxes m_boxes{&m_strings};
 };
@@ -112,13 +100,13 @@ TEST_F(AboutDialog, EachOpening_PlaysWave146OnceFromMemory_WithoutWaiting)
     const void* pWave = WaveResource(&cb);
     ASSERT_NE(nullptr, pWave);
     EXPECT_EQ(IDOK, RunAndClose());
-    ASSERT_EQ(1u, s_played.size());
-    EXPECT_EQ(pWave, s_played[0].pSound);
+    ASSERT_EQ(1u, m_played.m_played.size());
+    EXPECT_EQ(pWave, (const void*)m_played.m_played[0].pszSound);
     // SND_ASYNC | SND_MEMORY, and not SND_NOSTOP: a playing sound is cut off.
-    EXPECT_EQ(5u, s_played[0].fuSound);
-    EXPECT_EQ(0u, s_played[0].fuSound & SND_NOSTOP);
+    EXPECT_EQ(5u, m_played.m_played[0].fuSound);
+    EXPECT_EQ(0u, m_played.m_played[0].fuSound & SND_NOSTOP);
     EXPECT_EQ(IDOK, RunAndClose());
-    EXPECT_EQ(2u, s_played.size());
+    EXPECT_EQ(2u, m_played.m_played.size());
     EXPECT_EQ(0u, m_boxes.m_shown.size());
 }
 
@@ -131,15 +119,16 @@ TEST_F(AboutDialog, PlayMessage_PlaysAgain_AndAnswersZero)
         CDialogDriver::Press(hDlg, IDCANCEL);
         return TRUE;
     });
-    CAboutDialog dlg;
+    CAboutDialog dlg(m_played);
     EXPECT_EQ(IDCANCEL, dlg.DoModal());
     EXPECT_EQ(0, lResult);
-    EXPECT_EQ(2u, s_played.size());
+    EXPECT_EQ(2u, m_played.m_played.size());
 }
 
 TEST_F(AboutDialog, RealPlayer_WithoutASoundDevice_OpensAndClosesQuietly)
 {
-    CAboutDialog::SetSoundPlayer(m_pfnOld);
+    CWin32SoundPlayer realPlayer;
+    m_pPlayer = &realPlayer;
     EXPECT_EQ(IDOK, RunAndClose());
     EXPECT_EQ(0u, m_boxes.m_shown.size());
     ::sndPlaySoundA(NULL, 0); // stops whatever may still play
@@ -211,10 +200,6 @@ TEST_F(AboutDialogJapanese, JapaneseSet_LabelsAndTitle)
 
 class AboutCommand : public StartupFixture
 {
-protected:
-    AboutCommand() : m_pfnOld(CAboutDialog::SetSoundPlayer(&RecordPlay)) { s_played.clear(); }
-    ~AboutCommand() override { CAboutDialog::SetSoundPlayer(m_pfnOld); }
-    CAboutDialog::PFN_SND_PLAY_SOUND m_pfnOld;
 };
 
 TEST_F(AboutCommand, AboutCommand_RunsTheBoxOwnedByTheMainWindow_AndPlaysOnce)
@@ -230,6 +215,6 @@ TEST_F(AboutCommand, AboutCommand_RunsTheBoxOwnedByTheMainWindow_AndPlaysOnce)
     Command(ID_APP_ABOUT);
     EXPECT_EQ(TRUE, driver.Done());
     EXPECT_EQ(MainWindow(), hOwner);
-    EXPECT_EQ(1u, s_played.size());
+    EXPECT_EQ(1u, m_soundPlayer.m_played.size());
     EXPECT_EQ(TRUE, ::IsWindowEnabled(MainWindow()));
 }

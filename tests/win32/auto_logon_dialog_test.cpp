@@ -4,9 +4,10 @@
 
 #include <string>
 
-#include "app/framework/win32/win32_message_boxes.h"
-#include "app/framework/win32/win32_registry.h"
+#include "framework/win32/win32_message_boxes.h"
 #include "dialogs/win32/auto_logon_dialog.h"
+#include "platform/win32/win32_registry.h"
+#include "platform/win32/win32_user_name_source.h"
 #include "res/resource.h"
 #include "tests/support/fake_registry.h"
 #include "tests/support/scripted_message_boxes.h"
@@ -203,7 +204,7 @@ protected:
     }
     INT_PTR Run(CDialogDriver& driver, IRegistry* pRegistry = nullptr)
     {
-        CAutoLogonDialog dlg(pRegistry != nullptr ? *pRegistry : m_registry);
+        CAutoLogonDialog dlg(pRegistry != nullptr ? *pRegistry : m_registry, m_userName);
         INT_PTR nResult = dlg.DoModal();
         EXPECT_EQ(TRUE, driver.Done());
         EXPECT_EQ(0, driver.GiveUps());
@@ -231,6 +232,7 @@ protected:
 
     CStored m_saved[4];
     CWin32Registry m_registry;
+    CWin32UserNameSource m_userName; // a missing user name is the logged-on one
     CWin32StringSource m_strings;
     CScriptedMessageBoxes m_boxes{&m_strings};
 };

@@ -2,7 +2,7 @@
 // box, driven through the main window's real messages and command route.
 #include "tests/win32/startup_fixture.h"
 
-#include "app/framework/win32/single_doc_template.h"
+#include "framework/win32/single_doc_template.h"
 #include "model/velloric_doc.h"
 #include "res/resource.h"
 #include "tests/win32/win32_test_support.h"

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/framework/win32/win32_registry.h"
+#include "platform/win32/win32_registry.h"
 #include "model/velloric_doc.h"
 #include "tests/support/doc_fixture.h"
 #include "tests/win32/win32_test_support.h"

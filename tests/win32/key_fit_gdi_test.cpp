@@ -6,7 +6,7 @@
 #include <string>
 
 #include "view/key_fit.h"
-#include "view/win32/win32_text_measure.h"
+#include "platform/win32/win32_text_measure.h"
 
 TEST(KeyFitWithGdi, ShrunkNames_OnOneLineAreCentred_WrappedOnesStayLeftAndCentredAsABlock)
 {

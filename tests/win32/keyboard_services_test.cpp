@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "app/framework/win32/win32_keyboard_services.h"
+#include "platform/win32/win32_keyboard_services.h"
 #include "model/key_name.h"
 
 // Under Wine's null display driver user32 answers the US names of Windows.

@@ -6,15 +6,12 @@
 
 #include "res/resource.h"
 #include "tests/win32/win32_test_support.h"
-#include "view/win32/key_font_dialog.h"
 
 namespace
 {
 class KeyboardViewCommands : public KeyboardViewFixture
 {
 protected:
-    ~KeyboardViewCommands() override { g_pfnChooseFont = &::ChooseFontA; }
-
     // Where the preferences live, known before the application starts.
     std::string StoredPreferenceKey() const
     {
@@ -22,33 +19,6 @@ protected:
                "\\Preference";
     }
 };
-
-// The font dialog's stand-in: records what it was given, answers as told.
-struct CFontDialogScript
-{
-    static BOOL s_bAnswerOk;
-    static LOGFONTA s_lfChosen;
-    static LOGFONTA s_lfGiven;
-    static DWORD s_dwFlags;
-    static int s_nCalls;
-
-    static BOOL WINAPI ChooseFont(LPCHOOSEFONTA pcf)
-    {
-        ++s_nCalls;
-        s_dwFlags = pcf->Flags;
-        s_lfGiven = *pcf->lpLogFont;
-        if (s_bAnswerOk)
-            *pcf->lpLogFont = s_lfChosen;
-        else
-            pcf->lpLogFont->lfHeight = -99; // a cancelled dialog may leave anything behind
-        return s_bAnswerOk;
-    }
-};
-BOOL CFontDialogScript::s_bAnswerOk = FALSE;
-LOGFONTA CFontDialogScript::s_lfChosen;
-LOGFONTA CFontDialogScript::s_lfGiven;
-DWORD CFontDialogScript::s_dwFlags = 0;
-int CFontDialogScript::s_nCalls = 0;
 
 LOGFONTA ArialRecord(LONG lfHeight)
 {
@@ -91,9 +61,9 @@ TEST_F(KeyboardViewCommands, SunkStyle_DrawsAWhiteCopyOnTheFace)
     CKeyCap* pCaps = Remap(SC_CAPS);
     CViewImage image(ViewWindow());
     // Transparent background: the face colour shows through around the text.
-    EXPECT_LT(0, image.Count(pCaps->m_rectText, ::GetSysColor(COLOR_BTNFACE)));
-    EXPECT_LT(0, image.Count(pCaps->m_rectText, RGB(255, 255, 255)));
-    EXPECT_LT(0, image.Count(pCaps->m_rectText, RGB(255, 0, 0)));
+    EXPECT_LT(0, image.Count(pCaps->GetTextRect(), ::GetSysColor(COLOR_BTNFACE)));
+    EXPECT_LT(0, image.Count(pCaps->GetTextRect(), RGB(255, 255, 255)));
+    EXPECT_LT(0, image.Count(pCaps->GetTextRect(), RGB(255, 0, 0)));
 }
 
 TEST_F(KeyboardViewCommands, FitCommand_TogglesThePreference_TheCheckMark_AndTheLayout)
@@ -125,16 +95,14 @@ TEST_F(KeyboardViewCommands, FontSetup_Ok_WritesFontA_AndRelaysWithTheChosenFont
 {
     StartWithList({});
     LOGFONTA lfBefore = KeyFont();
-    CFontDialogScript::s_bAnswerOk = TRUE;
-    CFontDialogScript::s_lfChosen = ArialRecord(-16);
-    CFontDialogScript::s_nCalls = 0;
-    g_pfnChooseFont = &CFontDialogScript::ChooseFont;
+    m_fontChooser.m_bAnswerOk = TRUE;
+    m_fontChooser.m_chosen = ArialRecord(-16);
     Command(ID_OPTION_FONT);
-    ASSERT_EQ(1, CFontDialogScript::s_nCalls);
-    EXPECT_EQ(lfBefore.lfHeight, CFontDialogScript::s_lfGiven.lfHeight);
-    EXPECT_STREQ(lfBefore.lfFaceName, CFontDialogScript::s_lfGiven.lfFaceName);
-    EXPECT_EQ((DWORD)(CF_SCREENFONTS | CF_NOSCRIPTSEL),
-              CFontDialogScript::s_dwFlags & (CF_SCREENFONTS | CF_NOSCRIPTSEL));
+    ASSERT_EQ(1, m_fontChooser.m_nCalls);
+    EXPECT_EQ(MainWindow(), m_fontChooser.m_hOwner);
+    EXPECT_EQ(lfBefore.lfHeight, m_fontChooser.m_given.lfHeight);
+    EXPECT_STREQ(lfBefore.lfFaceName, m_fontChooser.m_given.lfFaceName);
+    EXPECT_EQ((DWORD)(CF_SCREENFONTS | CF_NOSCRIPTSEL), m_fontChooser.m_dwFlags);
     CFakeRegistry::Value value = m_registry.Get(PreferenceKey(), "FontA");
     EXPECT_EQ((DWORD)REG_BINARY, value.dwType);
     EXPECT_EQ(BytesOf(ArialRecord(-16)), value.bytes);
@@ -147,11 +115,9 @@ TEST_F(KeyboardViewCommands, FontSetup_Cancelled_ChangesNothing)
     StartWithList({});
     LOGFONTA lfBefore = KeyFont();
     HFONT hBefore = g_keyFont;
-    CFontDialogScript::s_bAnswerOk = FALSE;
-    CFontDialogScript::s_nCalls = 0;
-    g_pfnChooseFont = &CFontDialogScript::ChooseFont;
+    m_fontChooser.m_bAnswerOk = FALSE;
     Command(ID_OPTION_FONT);
-    EXPECT_EQ(1, CFontDialogScript::s_nCalls);
+    EXPECT_EQ(1, m_fontChooser.m_nCalls);
     EXPECT_EQ(FALSE, m_registry.HasValue(PreferenceKey(), "FontA"));
     EXPECT_EQ(hBefore, g_keyFont);
     EXPECT_EQ(lfBefore.lfHeight, KeyFont().lfHeight);

@@ -5,7 +5,7 @@
 
 #include <commctrl.h>
 
-#include "app/framework/win32/frame_wnd.h"
+#include "framework/win32/frame_wnd.h"
 #include "model/key_table.h"
 #include "model/velloric_doc.h"
 #include "res/resource.h"
@@ -26,11 +26,11 @@ protected:
         ti.hwnd = ViewWindow();
         ti.uId = (UINT_PTR)nID;
         ti.lpszText = szText;
-        ::SendMessageA(View()->m_hToolTip, TTM_GETTEXTA, sizeof szText, (LPARAM)&ti);
+        ::SendMessageA(View()->GetToolTip(), TTM_GETTEXTA, sizeof szText, (LPARAM)&ti);
         return szText;
     }
 
-    int ToolCount() const { return (int)::SendMessageA(View()->m_hToolTip, TTM_GETTOOLCOUNT, 0, 0); }
+    int ToolCount() const { return (int)::SendMessageA(View()->GetToolTip(), TTM_GETTOOLCOUNT, 0, 0); }
 };
 
 class KeyboardViewJapanese : public KeyboardViewFixture
@@ -58,16 +58,16 @@ TEST_F(KeyboardViewDisplay, Caps_StandWhereTheFormButtonsStood_AndTheButtonsAreG
                    rcUnits.top + rcUnits.bottom};
         CKeyCap* pBase = Base((WORD)key.nKeyId);
         ASSERT_NE(nullptr, pBase);
-        EXPECT_EQ(rc.left, pBase->m_rect.left);
-        EXPECT_EQ(rc.top, pBase->m_rect.top);
-        EXPECT_EQ(rc.right, pBase->m_rect.right);
-        EXPECT_EQ(rc.bottom, pBase->m_rect.bottom);
+        EXPECT_EQ(rc.left, pBase->GetRect().left);
+        EXPECT_EQ(rc.top, pBase->GetRect().top);
+        EXPECT_EQ(rc.right, pBase->GetRect().right);
+        EXPECT_EQ(rc.bottom, pBase->GetRect().bottom);
         CKeyCap* pTwin = Remap(pBase->GetScancode());
         ASSERT_NE(nullptr, pTwin);
-        EXPECT_EQ(key.nKeyId + 2000, pTwin->m_nID);
-        EXPECT_EQ(rc.left, pTwin->m_rect.left);
-        EXPECT_EQ(rc.right - rc.left, pTwin->m_rect.right - pTwin->m_rect.left);
-        EXPECT_LT(rc.bottom, pTwin->m_rect.top);
+        EXPECT_EQ(key.nKeyId + 2000, pTwin->GetID());
+        EXPECT_EQ(rc.left, pTwin->GetRect().left);
+        EXPECT_EQ(rc.right - rc.left, pTwin->GetRect().right - pTwin->GetRect().left);
+        EXPECT_LT(rc.bottom, pTwin->GetRect().top);
         EXPECT_EQ(HWND(NULL), ::GetDlgItem(hView, key.nKeyId));
         EXPECT_EQ(HWND(NULL), ::GetDlgItem(hView, key.nKeyId + 2000));
     }
@@ -100,7 +100,7 @@ TEST_F(KeyboardViewDisplay, Force106_UsesForm132_WithTheFive106Keys)
     for (WORD wScancode : {0x70, 0x73, 0x79, 0x7B, 0x7D})
     {
         ASSERT_NE(nullptr, Remap(wScancode)) << wScancode;
-        EXPECT_FALSE(::IsRectEmpty(&Remap(wScancode)->m_rect)) << wScancode;
+        EXPECT_FALSE(::IsRectEmpty(&Remap(wScancode)->GetRect())) << wScancode;
     }
 }
 
@@ -121,18 +121,18 @@ TEST_F(KeyboardViewDisplay, RegistryList_RemappedKeyRedAndRaised_UnmappedEtched_
     CKeyCap* pB = Remap(SC_B);
     EXPECT_EQ("Ctrl", Label(pCaps));
     CViewImage image(ViewWindow());
-    EXPECT_LT(0, image.Count(pCaps->m_rect, RGB(255, 0, 0)));
-    EXPECT_EQ(0, image.Count(pB->m_rect, RGB(255, 0, 0)));
-    EXPECT_LT(0, image.Count(pB->m_rect, RGB(0, 0, 0))); // black label
+    EXPECT_LT(0, image.Count(pCaps->GetRect(), RGB(255, 0, 0)));
+    EXPECT_EQ(0, image.Count(pB->GetRect(), RGB(255, 0, 0)));
+    EXPECT_LT(0, image.Count(pB->GetRect(), RGB(0, 0, 0))); // black label
     ASSERT_NE(::GetSysColor(COLOR_3DSHADOW), ::GetSysColor(COLOR_3DLIGHT));
-    int yB = (pB->m_rect.top + pB->m_rect.bottom) / 2;
-    EXPECT_EQ(::GetSysColor(COLOR_3DSHADOW), image.At(pB->m_rect.left, yB));   // etched
-    EXPECT_EQ(::GetSysColor(COLOR_3DHILIGHT), image.At(pB->m_rect.left + 1, yB));
-    int yCaps = (pCaps->m_rect.top + pCaps->m_rect.bottom) / 2;
-    EXPECT_EQ(::GetSysColor(COLOR_3DLIGHT), image.At(pCaps->m_rect.left, yCaps)); // raised
+    int yB = (pB->GetRect().top + pB->GetRect().bottom) / 2;
+    EXPECT_EQ(::GetSysColor(COLOR_3DSHADOW), image.At(pB->GetRect().left, yB));   // etched
+    EXPECT_EQ(::GetSysColor(COLOR_3DHILIGHT), image.At(pB->GetRect().left + 1, yB));
+    int yCaps = (pCaps->GetRect().top + pCaps->GetRect().bottom) / 2;
+    EXPECT_EQ(::GetSysColor(COLOR_3DLIGHT), image.At(pCaps->GetRect().left, yCaps)); // raised
     CKeyCap* pBaseB = Base(ID_B);
     EXPECT_EQ(::GetSysColor(COLOR_3DLIGHT),
-              image.At(pBaseB->m_rect.left, (pBaseB->m_rect.top + pBaseB->m_rect.bottom) / 2));
+              image.At(pBaseB->GetRect().left, (pBaseB->GetRect().top + pBaseB->GetRect().bottom) / 2));
 }
 
 TEST_F(KeyboardViewDisplay, ProducedCodeOffTheKeyboard_ShowsOwnNameInRed)
@@ -142,7 +142,7 @@ TEST_F(KeyboardViewDisplay, ProducedCodeOffTheKeyboard_ShowsOwnNameInRed)
     EXPECT_EQ(TRUE, pB->IsRemapped());
     EXPECT_EQ(" B ", Label(pB));
     CViewImage image(ViewWindow());
-    EXPECT_LT(0, image.Count(pB->m_rect, RGB(255, 0, 0)));
+    EXPECT_LT(0, image.Count(pB->GetRect(), RGB(255, 0, 0)));
 }
 
 TEST_F(KeyboardViewDisplay, KeyRemappedToLeft_TakesTheArrowSymbolFont)
@@ -150,17 +150,17 @@ TEST_F(KeyboardViewDisplay, KeyRemappedToLeft_TakesTheArrowSymbolFont)
     StartWithList({{SC_B, SC_LEFT}});
     CKeyCap* pB = Remap(SC_B);
     EXPECT_EQ("Left", Label(pB));
-    EXPECT_STREQ("Wingdings", pB->m_lfFit.lfFaceName);
-    EXPECT_EQ(SYMBOL_CHARSET, pB->m_lfFit.lfCharSet);
-    EXPECT_EQ(2 - (pB->m_rectText.bottom - pB->m_rectText.top), pB->m_lfFit.lfHeight);
+    EXPECT_STREQ("Wingdings", pB->GetFitFont().lfFaceName);
+    EXPECT_EQ(SYMBOL_CHARSET, pB->GetFitFont().lfCharSet);
+    EXPECT_EQ(2 - (pB->GetTextRect().bottom - pB->GetTextRect().top), pB->GetFitFont().lfHeight);
 }
 
 TEST_F(KeyboardViewDisplay, DebugOption_NoFittedFonts_ArrowsStayText_KeypadDigitsStaySymbols)
 {
     StartWithList({}, {"-d"});
     EXPECT_EQ(0, FittedCapCount());
-    EXPECT_EQ('\0', Remap(SC_LEFT)->m_lfFit.lfFaceName[0]);
-    EXPECT_STREQ("Wingdings", Remap(0x47)->m_lfFit.lfFaceName);
+    EXPECT_EQ('\0', Remap(SC_LEFT)->GetFitFont().lfFaceName[0]);
+    EXPECT_STREQ("Wingdings", Remap(0x47)->GetFitFont().lfFaceName);
     EXPECT_EQ("Num 7 0047 0047", Label(Remap(0x47)));
 }
 
@@ -178,7 +178,7 @@ TEST_F(KeyboardViewDisplay, ToolTips_OnePerCap_ShowingTheCurrentLabel)
 TEST_F(KeyboardViewDisplay, ToolTip_ComesUpWithTheKeysLabel_WhenTheMouseRestsOnAKey)
 {
     StartWithList({});
-    HWND hTip = View()->m_hToolTip;
+    HWND hTip = View()->GetToolTip();
     ::SendMessageA(hTip, TTM_SETDELAYTIME, TTDT_INITIAL, 1);
     ::SetActiveWindow(MainWindow());
     POINT pt = Centre(Base(ID_CAPS));
@@ -211,20 +211,20 @@ TEST_F(KeyboardViewDisplay, InputLanguageChange_RelaysAndRefreshesToolTips)
     m_keyboard.SetName(0x03A, "Left");
     ::SendMessageA(ViewWindow(), WM_INPUTLANGCHANGE, 0, 0);
     EXPECT_EQ("Left", ToolText(ID_CAPS));
-    EXPECT_STREQ("Wingdings", Base(ID_CAPS)->m_lfFit.lfFaceName);
+    EXPECT_STREQ("Wingdings", Base(ID_CAPS)->GetFitFont().lfFaceName);
 }
 
 TEST_F(KeyboardViewDisplay, RemoveAll_ReusesTheViewAndCaps_AndClearsEveryRemappedKey)
 {
     StartWithList({{SC_CAPS, 0x1D}, {SC_B, SC_B}}); // B mapped to its own code
     CKeyCap* pCaps = Remap(SC_CAPS);
-    RECT rcBefore = pCaps->m_rect;
+    RECT rcBefore = pCaps->GetRect();
     ASSERT_EQ(TRUE, Remap(SC_B)->IsRemapped());
     m_boxes.Answer({IDYES});
     Command(ID_EDIT_REMOVE_ALL);
     EXPECT_EQ("", List());
     EXPECT_EQ(pCaps, Remap(SC_CAPS));
-    EXPECT_EQ(TRUE, ::EqualRect(&rcBefore, &pCaps->m_rect));
+    EXPECT_EQ(TRUE, ::EqualRect(&rcBefore, &pCaps->GetRect()));
     EXPECT_EQ(FALSE, pCaps->IsRemapped());
     EXPECT_EQ(FALSE, Remap(SC_B)->IsRemapped());
     EXPECT_EQ(202, ToolCount());
@@ -241,7 +241,7 @@ TEST_F(KeyboardViewDisplay, Restore_ShowsTheRegistryListAgain)
     Command(ID_EDIT_RESTORE);
     EXPECT_EQ("003A:001D", List());
     EXPECT_EQ(FALSE, Remap(SC_B)->IsRemapped());
-    EXPECT_EQ(0x1D, Remap(SC_CAPS)->m_wProduced);
+    EXPECT_EQ(0x1D, Remap(SC_CAPS)->GetProduced());
     EXPECT_EQ("Ctrl", Label(Remap(SC_CAPS)));
 }
 
@@ -283,12 +283,12 @@ TEST_F(KeyboardViewDisplay, SecondStartInTheSameProcess_GetsFreshCapsOnItsOwnFor
     ASSERT_EQ(TRUE, Start({}));
     EXPECT_EQ(View(), g_pKeyboardView);
     EXPECT_EQ(101, g_remapCapMap.GetCount());
-    EXPECT_EQ(SC_A, Remap(SC_B)->m_wProduced);
+    EXPECT_EQ(SC_A, Remap(SC_B)->GetProduced());
     EXPECT_EQ(HWND(NULL), ::GetDlgItem(ViewWindow(), ID_A));
-    EXPECT_FALSE(::IsRectEmpty(&Base(ID_A)->m_rect));
+    EXPECT_FALSE(::IsRectEmpty(&Base(ID_A)->GetRect()));
     Drag(Base(ID_A), Remap(SC_N));
     EXPECT_EQ("0031:001E 0030:001E", List());
-    EXPECT_EQ(202, (int)::SendMessageA(View()->m_hToolTip, TTM_GETTOOLCOUNT, 0, 0));
+    EXPECT_EQ(202, (int)::SendMessageA(View()->GetToolTip(), TTM_GETTOOLCOUNT, 0, 0));
 }
 
 TEST_F(KeyboardViewJapanese, JapaneseKeyboard_Uses106Form_AndShowsJapaneseNames)
@@ -301,5 +301,5 @@ TEST_F(KeyboardViewJapanese, JapaneseKeyboard_Uses106Form_AndShowsJapaneseNames)
     Move(Centre(Remap(0x70)), 0);
     EXPECT_EQ(m_keyboard.NameOf(0x070), StatusText());
     Drag(Base(1013), Remap(0x7B)); // Kana onto No-convert
-    EXPECT_EQ(0x70, Remap(0x7B)->m_wProduced);
+    EXPECT_EQ(0x70, Remap(0x7B)->GetProduced());
 }

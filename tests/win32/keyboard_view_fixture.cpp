@@ -1,7 +1,7 @@
 #include "tests/win32/keyboard_view_fixture.h"
 
-#include "app/framework/win32/frame_wnd.h"
-#include "app/framework/win32/single_doc_template.h"
+#include "framework/win32/frame_wnd.h"
+#include "framework/win32/single_doc_template.h"
 #include "app/preference.h"
 #include "model/velloric_doc.h"
 
@@ -111,8 +111,8 @@ CKeyCap* KeyboardViewFixture::Remap(WORD wScancode)
 
 POINT KeyboardViewFixture::Centre(const CKeyCap* pCap)
 {
-    POINT pt = {(pCap->m_rect.left + pCap->m_rect.right) / 2,
-                (pCap->m_rect.top + pCap->m_rect.bottom) / 2};
+    POINT pt = {(pCap->GetRect().left + pCap->GetRect().right) / 2,
+                (pCap->GetRect().top + pCap->GetRect().bottom) / 2};
     return pt;
 }
 
@@ -164,7 +164,7 @@ int KeyboardViewFixture::FittedCapCount()
             WORD wKey;
             CKeyCap* pCap;
             pMap->GetNextAssoc(pos, wKey, pCap);
-            if (pCap->m_lfFit.lfFaceName[0] != '\0' && pCap->m_lfFit.lfCharSet != SYMBOL_CHARSET)
+            if (pCap->GetFitFont().lfFaceName[0] != '\0' && pCap->GetFitFont().lfCharSet != SYMBOL_CHARSET)
                 ++n;
         }
     }

@@ -2,7 +2,7 @@
 // view window of the running application.
 #include "tests/win32/keyboard_view_fixture.h"
 
-#include "app/framework/win32/frame_wnd.h"
+#include "framework/win32/frame_wnd.h"
 #include "model/velloric_doc.h"
 #include "res/resource.h"
 #include "tests/win32/win32_test_support.h"
@@ -25,9 +25,9 @@ protected:
     void ExpectNoGesture()
     {
         EXPECT_EQ(HWND(NULL), ::GetCapture());
-        EXPECT_EQ(nullptr, View()->m_pDragKey);
-        EXPECT_EQ(nullptr, View()->m_pHoverKey);
-        EXPECT_EQ(HCURSOR(NULL), View()->m_hDragCursor);
+        EXPECT_EQ(nullptr, View()->GetDragKey());
+        EXPECT_EQ(nullptr, View()->GetHoverKey());
+        EXPECT_EQ(HCURSOR(NULL), View()->GetDragCursor());
     }
     void ExpectNothingEdited()
     {
@@ -50,15 +50,15 @@ TEST_F(KeyboardViewGestures, DragAOntoRemappedB_AddsPairAndShowsAsName)
     StartWithList({});
     CKeyCap* pB = Remap(SC_B);
     Press(Centre(Base(ID_A)));
-    HCURSOR hDragCursor = View()->m_hDragCursor;
+    HCURSOR hDragCursor = View()->GetDragCursor();
     Move(Centre(pB));
     Release(Centre(pB));
     EXPECT_EQ("0030:001E", List());
     EXPECT_EQ(TRUE, g_bEdited);
-    EXPECT_EQ(SC_A, pB->m_wProduced);
+    EXPECT_EQ(SC_A, pB->GetProduced());
     EXPECT_EQ(" A ", Label(pB));
-    EXPECT_EQ(0, pB->m_nState);
-    EXPECT_EQ(0, Base(ID_A)->m_nState);
+    EXPECT_EQ(0, pB->GetState());
+    EXPECT_EQ(0, Base(ID_A)->GetState());
     ExpectNoGesture();
     // The drag cursor is gone, not merely forgotten.
     ICONINFO info;
@@ -87,22 +87,22 @@ TEST_F(KeyboardViewGestures, DuringDrag_DraggedKeyIsPressed_TargetHighlighted_Dr
     CKeyCap* pB = Remap(SC_B);
     Press(Centre(pA));
     EXPECT_EQ(ViewWindow(), ::GetCapture());
-    EXPECT_EQ(1, pA->m_nState);
-    ASSERT_NE(HCURSOR(NULL), View()->m_hDragCursor);
-    EXPECT_EQ(View()->m_hDragCursor, ::GetCursor());
+    EXPECT_EQ(1, pA->GetState());
+    ASSERT_NE(HCURSOR(NULL), View()->GetDragCursor());
+    EXPECT_EQ(View()->GetDragCursor(), ::GetCursor());
     Move(Centre(pB));
-    EXPECT_EQ(2, pB->m_nState);
-    EXPECT_EQ(pB, View()->m_pHoverKey);
+    EXPECT_EQ(2, pB->GetState());
+    EXPECT_EQ(pB, View()->GetHoverKey());
     // Back onto the dragged key: nothing highlighted; then the target again.
     Move(Centre(pA));
-    EXPECT_EQ(0, pB->m_nState);
-    EXPECT_EQ(nullptr, View()->m_pHoverKey);
-    EXPECT_EQ(1, pA->m_nState);
+    EXPECT_EQ(0, pB->GetState());
+    EXPECT_EQ(nullptr, View()->GetHoverKey());
+    EXPECT_EQ(1, pA->GetState());
     Move(Centre(pB));
-    EXPECT_EQ(2, pB->m_nState);
+    EXPECT_EQ(2, pB->GetState());
     {
         CViewImage image(ViewWindow());
-        EXPECT_LT(0, image.Count(pB->m_rect, RGB(0, 0, 255))); // a blue label
+        EXPECT_LT(0, image.Count(pB->GetRect(), RGB(0, 0, 255))); // a blue label
     }
     Release(Centre(pB));
 }
@@ -117,7 +117,7 @@ TEST_F(KeyboardViewGestures, DropOnRemappedB_ReplacesInPlace_DropOnBaseB_Removes
 
     Drag(Base(ID_CAPS), Base(ID_B));
     EXPECT_EQ("0030:003A 0031:002E", List());
-    EXPECT_EQ(SC_CAPS, Remap(SC_B)->m_wProduced);
+    EXPECT_EQ(SC_CAPS, Remap(SC_B)->GetProduced());
     EXPECT_EQ("Caps Lock", Label(Remap(SC_B)));
 }
 
@@ -142,21 +142,21 @@ TEST_F(KeyboardViewGestures, DropOnBaseKeyItself_OrOutsideBothKeyboards_ChangesN
     Move(ptOutside);
     Release(ptOutside);
     ExpectNothingEdited();
-    EXPECT_EQ(0, Base(ID_A)->m_nState);
+    EXPECT_EQ(0, Base(ID_A)->GetState());
 }
 
 TEST_F(KeyboardViewGestures, DropOnOwnPlace_WhileRemapped_RemovesPair)
 {
     StartWithList({{SC_A, SC_B}});
     CKeyCap* pA = Remap(SC_A);
-    ASSERT_EQ(SC_B, pA->m_wProduced);
+    ASSERT_EQ(SC_B, pA->GetProduced());
     Press(Centre(Base(ID_A)));
     Move(Centre(pA));
     EXPECT_NE(RefusalCursor(), ::GetCursor()); // it produces B now: a drop changes it
     Release(Centre(pA));
     EXPECT_EQ("", List());
     EXPECT_EQ(TRUE, g_bEdited);
-    EXPECT_EQ(0, pA->m_wProduced);
+    EXPECT_EQ(0, pA->GetProduced());
     EXPECT_EQ(" A ", Label(pA));
 }
 
@@ -169,7 +169,7 @@ TEST_F(KeyboardViewGestures, DropOnOwnPlace_WhileUnmapped_ShowsRefusal_AndChange
     ASSERT_NE(HCURSOR(NULL), RefusalCursor());
     EXPECT_EQ(RefusalCursor(), ::GetCursor());
     Move(Centre(Remap(SC_B)));
-    EXPECT_EQ(View()->m_hDragCursor, ::GetCursor());
+    EXPECT_EQ(View()->GetDragCursor(), ::GetCursor());
     Move(Centre(pA));
     Release(Centre(pA));
     ExpectNothingEdited();
@@ -192,13 +192,13 @@ TEST_F(KeyboardViewGestures, ClickOnRemappedKey_ReleasedInside_RemovesPair)
     CKeyCap* pB = Remap(SC_B);
     Press(Centre(pB));
     EXPECT_EQ(ViewWindow(), ::GetCapture());
-    EXPECT_EQ(1, pB->m_nState);
-    EXPECT_EQ(HCURSOR(NULL), View()->m_hDragCursor); // a press has no drag cursor
+    EXPECT_EQ(1, pB->GetState());
+    EXPECT_EQ(HCURSOR(NULL), View()->GetDragCursor()); // a press has no drag cursor
     Release(Centre(pB));
     EXPECT_EQ("", List());
     EXPECT_EQ(TRUE, g_bEdited);
-    EXPECT_EQ(0, pB->m_wProduced);
-    EXPECT_EQ(0, pB->m_nState);
+    EXPECT_EQ(0, pB->GetProduced());
+    EXPECT_EQ(0, pB->GetState());
 }
 
 TEST_F(KeyboardViewGestures, ClickOnRemappedKey_MovedOutAndReleased_KeepsPair_MovingBackPressesAgain)
@@ -208,16 +208,16 @@ TEST_F(KeyboardViewGestures, ClickOnRemappedKey_MovedOutAndReleased_KeepsPair_Mo
     POINT ptOutside = Centre(Remap(SC_N));
     Press(Centre(pB));
     Move(ptOutside);
-    EXPECT_EQ(0, pB->m_nState);
-    EXPECT_EQ(0, Remap(SC_N)->m_nState); // no highlight during a press
+    EXPECT_EQ(0, pB->GetState());
+    EXPECT_EQ(0, Remap(SC_N)->GetState()); // no highlight during a press
     Move(Centre(pB));
-    EXPECT_EQ(1, pB->m_nState);
+    EXPECT_EQ(1, pB->GetState());
     Move(ptOutside);
     Release(ptOutside);
     EXPECT_EQ("0030:001E", List());
     EXPECT_EQ(FALSE, g_bEdited);
-    EXPECT_EQ(SC_A, pB->m_wProduced);
-    EXPECT_EQ(0, pB->m_nState);
+    EXPECT_EQ(SC_A, pB->GetProduced());
+    EXPECT_EQ(0, pB->GetState());
     EXPECT_EQ(HWND(NULL), ::GetCapture());
 }
 
@@ -227,8 +227,8 @@ TEST_F(KeyboardViewGestures, PressOnUnmappedRemappedKey_StartsNothing)
     CKeyCap* pB = Remap(SC_B);
     Press(Centre(pB));
     EXPECT_EQ(HWND(NULL), ::GetCapture());
-    EXPECT_EQ(0, pB->m_nState);
-    EXPECT_EQ(nullptr, View()->m_pDragKey);
+    EXPECT_EQ(0, pB->GetState());
+    EXPECT_EQ(nullptr, View()->GetDragKey());
     Release(Centre(pB));
     ExpectNothingEdited();
 }
@@ -246,11 +246,11 @@ TEST_F(KeyboardViewGestures, PairWithProducedZero_LooksUnmapped_AndCannotBeClick
 TEST_F(KeyboardViewGestures, EscapeAccelerator_CancelsTheDrag)
 {
     DragAOverB();
-    ASSERT_EQ(2, m_pB->m_nState);
+    ASSERT_EQ(2, m_pB->GetState());
     Command(ID_KEY_ESCAPE, 1);
     ExpectNoGesture();
-    EXPECT_EQ(0, m_pA->m_nState);
-    EXPECT_EQ(0, m_pB->m_nState);
+    EXPECT_EQ(0, m_pA->GetState());
+    EXPECT_EQ(0, m_pB->GetState());
     Release(Centre(m_pB)); // no capture any more: ignored
     ExpectNothingEdited();
 }
@@ -263,7 +263,7 @@ TEST_F(KeyboardViewGestures, EscapeThroughTheAcceleratorTable_CancelsThePress)
     MSG msg = {ViewWindow(), WM_KEYDOWN, VK_ESCAPE, 0x00010001, 0, {0, 0}};
     ASSERT_EQ(TRUE, m_pApp->m_pMainWnd->PreTranslateMessage(&msg));
     EXPECT_EQ(HWND(NULL), ::GetCapture());
-    EXPECT_EQ(0, pB->m_nState);
+    EXPECT_EQ(0, pB->GetState());
     Release(Centre(pB));
     EXPECT_EQ("0030:001E", List());
 }
@@ -274,8 +274,8 @@ TEST_F(KeyboardViewGestures, LossOfCapture_CancelsAtTheNextMouseMove)
     ::ReleaseCapture();
     Move(Centre(m_pB));
     ExpectNoGesture();
-    EXPECT_EQ(0, m_pA->m_nState);
-    EXPECT_EQ(0, m_pB->m_nState);
+    EXPECT_EQ(0, m_pA->GetState());
+    EXPECT_EQ(0, m_pB->GetState());
     Release(Centre(m_pB));
     ExpectNothingEdited();
 }
@@ -287,9 +287,9 @@ TEST_F(KeyboardViewGestures, LossOfCaptureThenPress_EndsTheOldGestureFirst)
     // No mouse move: the next press comes first.
     CKeyCap* pCaps = Base(ID_CAPS);
     Press(Centre(pCaps));
-    EXPECT_EQ(0, m_pA->m_nState);
-    EXPECT_EQ(0, m_pB->m_nState);
-    EXPECT_EQ(pCaps, View()->m_pDragKey);
+    EXPECT_EQ(0, m_pA->GetState());
+    EXPECT_EQ(0, m_pB->GetState());
+    EXPECT_EQ(pCaps, View()->GetDragKey());
     Move(Centre(m_pB));
     Release(Centre(m_pB));
     EXPECT_EQ("0030:003A", List());

@@ -4,8 +4,8 @@
 
 #include <commctrl.h>
 
-#include "app/framework/win32/frame_wnd.h"
-#include "app/framework/win32/single_doc_template.h"
+#include "framework/win32/frame_wnd.h"
+#include "framework/win32/single_doc_template.h"
 #include "model/velloric_doc.h"
 #include "res/resource.h"
 #include "tests/win32/win32_test_support.h"
@@ -138,6 +138,7 @@ TEST_F(MainFrame, F1_OpensTheManualBesideTheProgram)
     Command(ID_HELP_SHOW_MANUAL, 1);
     EXPECT_EQ((std::vector<std::string>{"C:\\Program Files\\Velloric\\velloricman.html"}),
               m_shell.m_opened);
+    EXPECT_EQ(std::vector<HWND>{MainWindow()}, m_shell.m_owners);
     EXPECT_EQ(0u, m_boxes.m_shown.size());
 }
 

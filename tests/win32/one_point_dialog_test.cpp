@@ -5,9 +5,10 @@
 #include <cstdio>
 #include <string>
 
-#include "app/framework/win32/win32_message_boxes.h"
-#include "app/framework/win32/win32_registry.h"
+#include "framework/win32/win32_message_boxes.h"
+#include "platform/win32/win32_registry.h"
 #include "dialogs/win32/one_point_dialog.h"
+#include "platform/stdio_tips_file.h"
 #include "res/resource.h"
 #include "tests/support/scripted_message_boxes.h"
 #include "tests/win32/dialog_driver.h"
@@ -107,7 +108,7 @@ protected:
     {
         INT_PTR nResult;
         {
-            COnePointDialog dlg(m_profile, m_strPath);
+            COnePointDialog dlg(m_profile, m_files, m_strPath);
             nResult = dlg.DoModal();
         }
         EXPECT_EQ(TRUE, driver.Done());
@@ -134,6 +135,7 @@ protected:
     std::string m_strPath;
     CWin32Registry m_registry;
     CProfile m_profile{m_registry};
+    CStdioTipsFileSystem m_files;
     CWin32StringSource m_strings;
     CScriptedMessageBoxes m_boxes{&m_strings};
 };
@@ -270,7 +272,7 @@ TEST_F(OnePointDialog, MissingFile_ShowsString109_NextDisabled_AndNoBox)
 TEST_F(OnePointDialog, NegativeStoredPosition_Reports110_AndShowsAnEmptyTip)
 {
     WriteTips(kTips);
-    { COnePointDialog stamp(m_profile, m_strPath); } // stores the file's time stamp
+    { COnePointDialog stamp(m_profile, m_files, m_strPath); } // stores the file's time stamp
     m_profile.WriteProfileInt("Tip", "FilePos", -5);
     CTipSeen seen = LookThenPress(IDCANCEL);
     EXPECT_EQ("", seen.strTip);

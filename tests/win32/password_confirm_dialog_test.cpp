@@ -2,7 +2,7 @@
 // field goes into its control at the start and comes back on OK only.
 #include <gtest/gtest.h>
 
-#include "app/framework/win32/win32_message_boxes.h"
+#include "framework/win32/win32_message_boxes.h"
 #include "dialogs/win32/password_confirm_dialog.h"
 #include "res/resource.h"
 #include "tests/support/scripted_message_boxes.h"

@@ -3,8 +3,8 @@
 
 #include <vector>
 
-#include "app/framework/profile.h"
-#include "app/framework/win32/win32_registry.h"
+#include "framework/profile.h"
+#include "platform/win32/win32_registry.h"
 #include "app/preference.h"
 
 // Against the real registry of the throw-away prefix, under a company name of

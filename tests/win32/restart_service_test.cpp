@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "app/framework/win32/win32_message_boxes.h"
-#include "app/win32/win32_restart_service.h"
+#include "framework/win32/win32_message_boxes.h"
+#include "platform/win32/win32_restart_service.h"
 #include "tests/support/doc_fixture.h"
 #include "tests/support/scripted_message_boxes.h"
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/framework/win32/win32_registry.h"
+#include "platform/win32/win32_registry.h"
 #include "model/scancode_map_store.h"
 #include "tests/support/scancode_map_bytes.h"
 #include "tests/support/scripted_message_boxes.h"

@@ -1,6 +1,6 @@
 #include "tests/win32/startup_fixture.h"
 
-#include "app/framework/win32/frame_wnd.h"
+#include "framework/win32/frame_wnd.h"
 #include "app/preference.h"
 #include "model/command_line_flags.h"
 #include "model/velloric_doc.h"
@@ -32,7 +32,9 @@ StartupFixture::~StartupFixture()
 BOOL StartupFixture::Start(const std::vector<std::string>& args, IRegistry* pRegistry)
 {
     IRegistry& registry = pRegistry != nullptr ? *pRegistry : m_registry;
-    m_pApp.reset(new CVelloricApp(CVelloricPlatform{registry, m_keyboard, m_restart, m_system, m_shell}));
+    m_pApp.reset(new CVelloricApp(CVelloricPlatform{registry, m_keyboard, m_restart, m_system,
+                                                    m_shell, m_fontChooser, m_soundPlayer,
+                                                    m_userName, m_tipsFiles}));
     m_pApp->SetArguments(args);
     return m_pApp->InitInstance();
 }

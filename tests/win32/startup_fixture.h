@@ -8,14 +8,18 @@
 #include <string>
 #include <vector>
 
-#include "app/framework/win32/win32_message_boxes.h"
-#include "app/framework/win32/win32_registry.h"
+#include "framework/win32/win32_message_boxes.h"
+#include "platform/win32/win32_registry.h"
 #include "app/win32/velloric_app.h"
+#include "platform/stdio_tips_file.h"
+#include "tests/support/fake_font_chooser.h"
 #include "tests/support/fake_keyboard.h"
 #include "tests/support/fake_registry.h"
 #include "tests/support/fake_restart_service.h"
 #include "tests/support/fake_shell_services.h"
+#include "tests/support/fake_sound_player.h"
 #include "tests/support/fake_system_info.h"
+#include "tests/support/fake_user_name.h"
 #include "tests/support/scripted_message_boxes.h"
 
 class StartupFixture : public ::testing::Test
@@ -35,6 +39,10 @@ protected:
     CFakeRestartService m_restart;
     CFakeSystemInfo m_system;
     CFakeShellServices m_shell;
+    CFakeFontChooser m_fontChooser;
+    CFakeSoundPlayer m_soundPlayer;
+    CFixedUserName m_userName;
+    CStdioTipsFileSystem m_tipsFiles; // the tips file shipped beside the test exe
     CWin32StringSource m_strings;
     CScriptedMessageBoxes m_boxes{&m_strings};
     std::unique_ptr<CVelloricApp> m_pApp;

@@ -1,8 +1,8 @@
 #include "tests/win32/startup_fixture.h"
 
-#include "app/framework/win32/frame_wnd.h"
-#include "app/framework/win32/single_doc_template.h"
-#include "app/framework/win32/view.h"
+#include "framework/win32/frame_wnd.h"
+#include "framework/win32/single_doc_template.h"
+#include "framework/win32/view.h"
 #include "model/command_line_flags.h"
 #include "model/velloric_doc.h"
 #include "res/resource.h"

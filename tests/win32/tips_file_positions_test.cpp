@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "dialogs/stdio_tips_file.h"
+#include "platform/stdio_tips_file.h"
 
 TEST(TipsFilePositions, AreByteOffsets_ForLfCrLfAndCtrlZFiles)
 {

@@ -4,14 +4,13 @@
 
 #include <vector>
 
-#include "app/preference.h"
 #include "model/command_line_flags.h"
 #include "model/key_name_alias.h"
 #include "view/key_cap_state.h"
 #include "view/key_fit.h"
 #include "view/key_label.h"
 #include "view/win32/velloric_view.h"
-#include "view/win32/win32_text_measure.h"
+#include "platform/win32/win32_text_measure.h"
 
 static_assert(KEY_DT_CENTER == DT_CENTER && KEY_DT_VCENTER == DT_VCENTER &&
                   KEY_DT_WORDBREAK == DT_WORDBREAK && KEY_DT_SINGLELINE == DT_SINGLELINE &&
@@ -36,7 +35,7 @@ public:
         CKeyCap* pCap = nullptr;
         if (!g_remapCapMap.Lookup(wScancode, pCap) || pCap == nullptr)
             return FALSE;
-        *pwTableCode = pCap->m_wTableCode;
+        *pwTableCode = pCap->GetTableCode();
         return TRUE;
     }
 };
@@ -83,7 +82,7 @@ void CKeyCap::AttachToControl()
 
 void CKeyCap::UpdateToolTip()
 {
-    if (g_pKeyboardView == nullptr || g_pKeyboardView->m_hToolTip == NULL)
+    if (g_pKeyboardView == nullptr || g_pKeyboardView->GetToolTip() == NULL)
         return;
     std::string strLabel;
     GetLabel(strLabel);
@@ -98,8 +97,8 @@ void CKeyCap::UpdateToolTip()
     ti.lpszText = text.data();
     // A second registration under the same id would leave the first, stale
     // label in force: replace the tool instead.
-    ::SendMessageA(g_pKeyboardView->m_hToolTip, TTM_DELTOOLA, 0, (LPARAM)&ti);
-    ::SendMessageA(g_pKeyboardView->m_hToolTip, TTM_ADDTOOLA, 0, (LPARAM)&ti);
+    ::SendMessageA(g_pKeyboardView->GetToolTip(), TTM_DELTOOLA, 0, (LPARAM)&ti);
+    ::SendMessageA(g_pKeyboardView->GetToolTip(), TTM_ADDTOOLA, 0, (LPARAM)&ti);
 }
 
 void CKeyCap::SetProduced(WORD wProduced)
@@ -172,7 +171,7 @@ void CKeyCap::Layout(HDC hDC)
     GetLabel(strLabel);
     CWin32TextMeasure measure(hDC);
     CKeyFitResult result = CKeyFit(measure).Fit(m_rect, strLabel, lfKey, g_bDebug,
-                                                g_preference.GetFitKeyname());
+                                                g_pKeyboardView->GetPreferences().GetFitKeyname());
     m_nDrawFormat = result.nDrawFormat;
     m_rectText = result.rectText;
     m_lfFit = result.lfFit;
@@ -182,7 +181,7 @@ void CKeyCap::Layout(HDC hDC)
 void CKeyCap::Draw(HDC hDC)
 {
     CKeyCapLook look = CKeyCapState::GetLook(m_nState, IsOnRemapBoard(), IsRemapped(),
-                                             g_preference.GetButtonTextType());
+                                             g_pKeyboardView->GetPreferences().GetButtonTextType());
     int nSaved = ::SaveDC(hDC);
     RECT rcDraw = m_rectText;
     ::OffsetRect(&rcDraw, look.nOffset, look.nOffset);

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "model/platform_types.h"
+#include "platform/platform_types.h"
 #include "model/word_hash_map.h"
 
 class CVelloricView;
@@ -28,6 +28,15 @@ public:
     BOOL IsRemapped() const { return m_wProduced != 0; }
     WORD GetScancode() const { return m_wScancode; }
     WORD GetEffectiveCode() const { return m_wProduced != 0 ? m_wProduced : m_wScancode; }
+    WORD GetTableCode() const { return m_wTableCode; }
+    WORD GetProduced() const { return m_wProduced; }
+    int GetID() const { return m_nID; }
+    int GetState() const { return m_nState; }
+    const RECT& GetRect() const { return m_rect; }
+    // What Layout decided: the label's font (empty face: the key font), format and place.
+    const LOGFONTA& GetFitFont() const { return m_lfFit; }
+    UINT GetDrawFormat() const { return m_nDrawFormat; }
+    const RECT& GetTextRect() const { return m_rectText; }
 
     // Takes the rectangle of the form's button with this cap's id, in the
     // view's client coordinates, then destroys the button.
@@ -45,6 +54,7 @@ public:
     // g_keyFont, made from the view's font when it holds none yet.
     static HFONT GetKeyFont();
 
+private:
     RECT m_rect;
     int m_nID;
     int m_nState;
@@ -56,7 +66,6 @@ public:
     UINT m_nDrawFormat;
     RECT m_rectText;
 
-private:
     CKeyCap(const CKeyCap&) = delete;
     CKeyCap& operator=(const CKeyCap&) = delete;
 };

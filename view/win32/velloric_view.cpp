@@ -1,16 +1,15 @@
 #include "view/win32/velloric_view.h"
 
 #include <commctrl.h>
+#include <commdlg.h>
 
 #include <cstring>
 
-#include "app/framework/win32/frame_wnd.h"
-#include "app/framework/win32/win_app.h"
-#include "app/preference.h"
+#include "framework/win32/frame_wnd.h"
+#include "framework/win32/win_app.h"
 #include "model/key_table.h"
 #include "model/velloric_doc.h"
 #include "view/win32/key_cap.h"
-#include "view/win32/key_font_dialog.h"
 #include "res/resource.h"
 
 namespace
@@ -50,10 +49,12 @@ const TCommandEntry<CVelloricView> CVelloricView::s_commands[] = {
      &CVelloricView::OnUpdateKeyNameStyle},
 };
 
-CVelloricView::CVelloricView(IKeyboardServices& keyboard)
+CVelloricView::CVelloricView(IKeyboardServices& keyboard, IFontChooser& fontChooser,
+                             IDisplayPreferences& preferences)
     : CFormView(Is106Layout(keyboard) ? CKeyTable::FORM_106 : CKeyTable::FORM_101),
       m_hToolTip(NULL), m_pDragKey(nullptr), m_pHoverKey(nullptr), m_hDragCursor(NULL),
-      m_bInside(FALSE), m_keyboard(keyboard), m_b106Layout(Is106Layout(keyboard))
+      m_bInside(FALSE), m_keyboard(keyboard), m_fontChooser(fontChooser),
+      m_preferences(preferences), m_b106Layout(Is106Layout(keyboard))
 {
     m_strStatus.clear();
     CreateKeyCaps(g_baseCapMap, 0);
@@ -150,8 +151,8 @@ void CVelloricView::OnInitialUpdate()
         s_bMoveDummy = FALSE;
         ::MoveWindow(::GetDlgItem(m_hWnd, IDC_FORM_DUMMY), -1, -1, 0, 0, FALSE);
     }
-    BYTE record[CPreference::FONT_RECORD_BYTES];
-    if (g_preference.GetFont(record))
+    BYTE record[IDisplayPreferences::FONT_RECORD_BYTES];
+    if (m_preferences.GetFont(record))
     {
         LOGFONTA lf;
         std::memcpy(&lf, record, sizeof lf);
@@ -207,7 +208,7 @@ void CVelloricView::Paint()
 void CVelloricView::OnDraw(HDC hDC)
 {
     ForEachCapOfBoth([hDC](CKeyCap* pCap) {
-        if (::RectVisible(hDC, &pCap->m_rect))
+        if (::RectVisible(hDC, &pCap->GetRect()))
             pCap->Draw(hDC);
     });
 }
@@ -225,7 +226,7 @@ CKeyCap* CVelloricView::FindKeyAt(const CWordHashMap<CKeyCap*>& map, POINT pt)
 {
     CKeyCap* pFound = nullptr;
     ForEachCap(map, [&pFound, pt](CKeyCap* pCap) {
-        if (pFound == nullptr && ::PtInRect(&pCap->m_rect, pt))
+        if (pFound == nullptr && ::PtInRect(&pCap->GetRect(), pt))
             pFound = pCap;
     });
     return pFound;
@@ -250,8 +251,8 @@ void CVelloricView::GetRemappedKeys(std::vector<CRemappedKey>* pKeys)
             continue;
         CRemappedKey key;
         key.wScancode = pCap->GetScancode();
-        key.wTableCode = pCap->m_wTableCode;
-        key.wProduced = pCap->m_wProduced;
+        key.wTableCode = pCap->GetTableCode();
+        key.wProduced = pCap->GetProduced();
         pKeys->push_back(key);
     }
 }
@@ -265,26 +266,26 @@ BOOL CVelloricView::OnCmdMsg(UINT nID, CCmdUI* pCmdUI)
 
 void CVelloricView::OnFitKeyName(UINT nID)
 {
-    g_preference.SetFitKeyname(g_preference.GetFitKeyname() == 0 ? 1 : 0);
+    m_preferences.SetFitKeyname(m_preferences.GetFitKeyname() == 0 ? 1 : 0);
     RelayoutAllKeys();
     ::InvalidateRect(m_hWnd, NULL, TRUE);
 }
 
 void CVelloricView::OnUpdateFitKeyName(CCmdUI* pCmdUI)
 {
-    pCmdUI->SetCheck(g_preference.GetFitKeyname());
+    pCmdUI->SetCheck(m_preferences.GetFitKeyname());
 }
 
 void CVelloricView::OnKeyNameStyle(UINT nID)
 {
     // The style only changes how the caps paint: no new layout.
-    g_preference.SetButtonTextType((int)(nID - ID_KEYNAME_SIMPLE));
+    m_preferences.SetButtonTextType((int)(nID - ID_KEYNAME_SIMPLE));
     ::InvalidateRect(m_hWnd, NULL, TRUE);
 }
 
 void CVelloricView::OnUpdateKeyNameStyle(CCmdUI* pCmdUI)
 {
-    pCmdUI->SetCheck((int)(pCmdUI->m_nID - ID_KEYNAME_SIMPLE) == g_preference.GetButtonTextType());
+    pCmdUI->SetCheck((int)(pCmdUI->m_nID - ID_KEYNAME_SIMPLE) == m_preferences.GetButtonTextType());
 }
 
 void CVelloricView::OnFontSetup(UINT nID)
@@ -294,11 +295,11 @@ void CVelloricView::OnFontSetup(UINT nID)
     ::GetObjectA(CKeyCap::GetKeyFont(), sizeof lf, &lf);
     CWinApp* pApp = AfxGetApp();
     HWND hOwner = pApp != nullptr ? pApp->GetMainWindowHandle() : m_hWnd;
-    if (!RunKeyFontDialog(hOwner, &lf))
+    if (!m_fontChooser.ChooseFont(hOwner, &lf, CF_SCREENFONTS | CF_NOSCRIPTSEL))
         return;
-    BYTE record[CPreference::FONT_RECORD_BYTES];
+    BYTE record[IDisplayPreferences::FONT_RECORD_BYTES];
     std::memcpy(record, &lf, sizeof record);
-    g_preference.SetFont(record);
+    m_preferences.SetFont(record);
     CKeyCap::RecreateKeyFont(lf);
     RelayoutAllKeys();
     ::InvalidateRect(m_hWnd, NULL, TRUE);

@@ -12,11 +12,13 @@
 #include <string>
 #include <vector>
 
-#include "app/framework/cmd_target.h"
-#include "app/framework/win32/view.h"
-#include "model/keyboard_services.h"
+#include "framework/cmd_target.h"
+#include "framework/win32/view.h"
 #include "model/remap_keyboard.h"
 #include "model/word_hash_map.h"
+#include "platform/font_chooser.h"
+#include "platform/keyboard_services.h"
+#include "view/display_preferences.h"
 
 class CKeyCap;
 class CVelloricDoc;
@@ -25,7 +27,8 @@ class CVelloricView : public CFormView, public IRemapKeyboard
 {
 public:
 
-    explicit CVelloricView(IKeyboardServices& keyboard);
+    CVelloricView(IKeyboardServices& keyboard, IFontChooser& fontChooser,
+                  IDisplayPreferences& preferences);
     ~CVelloricView() override;
 
     void DoDataExchange(BOOL bSaveAndValidate);
@@ -39,18 +42,19 @@ public:
     void GetRemappedKeys(std::vector<CRemappedKey>* pKeys) override;
 
     IKeyboardServices& GetKeyboard() { return m_keyboard; }
+    IDisplayPreferences& GetPreferences() { return m_preferences; }
     CVelloricDoc* GetVelloricDoc() const;
+    HWND GetToolTip() const { return m_hToolTip; }
 
     CKeyCap* HitTest(POINT pt) const;
     static CKeyCap* FindKeyAt(const CWordHashMap<CKeyCap*>& map, POINT pt);
     void RelayoutAllKeys();
 
-    std::string m_strStatus;
-    HWND m_hToolTip;
-    CKeyCap* m_pDragKey;
-    CKeyCap* m_pHoverKey;
-    HCURSOR m_hDragCursor;
-    BOOL m_bInside;
+    // The gesture under way, for a look from outside: the key pressed or
+    // dragged, the key highlighted as the drop target, the drag cursor.
+    const CKeyCap* GetDragKey() const { return m_pDragKey; }
+    const CKeyCap* GetHoverKey() const { return m_pHoverKey; }
+    HCURSOR GetDragCursor() const { return m_hDragCursor; }
 
 protected:
     LRESULT WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam) override;
@@ -89,6 +93,15 @@ private:
 
     static const TCommandEntry<CVelloricView> s_commands[];
 
+    std::string m_strStatus;
+    HWND m_hToolTip;
+    CKeyCap* m_pDragKey;
+    CKeyCap* m_pHoverKey;
+    HCURSOR m_hDragCursor;
+    BOOL m_bInside;
+
     IKeyboardServices& m_keyboard;
+    IFontChooser& m_fontChooser;
+    IDisplayPreferences& m_preferences;
     BOOL m_b106Layout; // asked once, for the template and for the five 106-only keys
 };

@@ -3,8 +3,8 @@
 // back. While one runs the view holds the mouse capture and m_pDragKey is set.
 #include <string>
 
-#include "app/framework/win32/frame_wnd.h"
-#include "app/framework/win32/win_app.h"
+#include "framework/win32/frame_wnd.h"
+#include "framework/win32/win_app.h"
 #include "model/velloric_doc.h"
 #include "view/win32/key_cap.h"
 #include "view/win32/velloric_view.h"
@@ -141,7 +141,7 @@ void CVelloricView::DragOver(POINT pt)
 
 void CVelloricView::TrackPress(POINT pt)
 {
-    if (::PtInRect(&m_pDragKey->m_rect, pt))
+    if (::PtInRect(&m_pDragKey->GetRect(), pt))
     {
         if (!m_bInside)
             m_pDragKey->SetState(CKeyCap::KEYSTATE_DOWN);
