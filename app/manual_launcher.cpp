@@ -1,13 +1,15 @@
 #include "app/manual_launcher.h"
 
 #include "framework/afx_message_box.h"
+#include "res/resource.h"
 
-std::string CManualLauncher::ManualBesideProgram(const std::string& strProgramPath)
+std::string CManualLauncher::ManualBesideProgram(const std::string& strProgramPath,
+                                                 const std::string& strEnding)
 {
     // A dot in a folder name counts as well: the search is over the whole path.
     size_t pos = strProgramPath.rfind('.');
     std::string strPath = pos == std::string::npos ? strProgramPath : strProgramPath.substr(0, pos);
-    return strPath + "man.html";
+    return strPath + strEnding;
 }
 
 BOOL CManualLauncher::TryOpen(const std::string& strPath)
@@ -20,8 +22,12 @@ BOOL CManualLauncher::TryOpen(const std::string& strPath)
 
 BOOL CManualLauncher::ShowManual()
 {
+    // The manual in the user's language: each resource set names its own.
+    std::string strEnding = AfxLoadString(IDS_MANUAL_ENDING);
+    if (strEnding.empty())
+        strEnding = "man.html";
     std::string strProgram;
-    if (m_shell.GetProgramPath(&strProgram) && TryOpen(ManualBesideProgram(strProgram)))
+    if (m_shell.GetProgramPath(&strProgram) && TryOpen(ManualBesideProgram(strProgram, strEnding)))
         return TRUE;
     std::string strDir;
     if (m_shell.GetCurrentDir(&strDir))

@@ -1,6 +1,7 @@
-// Opens the HTML manual: first the program's own path with "man.html" in
-// place of its extension, then a fixed name in the current directory (the
-// Japanese manual on code page 932, the English one otherwise).
+// Opens the HTML manual: first the program's own path with the resource
+// set's manual ending in place of its extension ("man.html" for the Japanese
+// manual, "man-e.html" for the English one), then a fixed name in the current
+// directory (the Japanese manual on code page 932, the English one otherwise).
 #pragma once
 
 #include <string>
@@ -21,8 +22,9 @@ public:
     // TRUE when the shell opened one of the two; otherwise "Can't execute Web Browser".
     BOOL ShowManual();
 
-    // The first path: cut at the last "." of the whole path, then "man.html".
-    static std::string ManualBesideProgram(const std::string& strProgramPath);
+    // The first path: cut at the last "." of the whole path, then strEnding.
+    static std::string ManualBesideProgram(const std::string& strProgramPath,
+                                           const std::string& strEnding = "man.html");
 
 private:
     BOOL TryOpen(const std::string& strPath);

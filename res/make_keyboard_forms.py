@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """The keyboard form templates: forms_ja.rc2 (templates 101 and 132 of the
-Japanese set) and forms_neutral.rc2 (template 101 of the neutral set). Run by
-res/make_all.py.
+Japanese set), forms_en.rc2 (the same two of the English set) and
+forms_neutral.rc2 (template 101 of the neutral set). Run by res/make_all.py.
 
 Every key has a hidden button on the base keyboard and a twin (id + 2000) on
 the remapped keyboard below it; the buttons only carry positions for the view.
@@ -159,12 +159,20 @@ class Form:
 
 JA_FONT = '9, "ＭＳ ゴシック", 0, 0, 0x1'
 NEUTRAL_FONT = '8, "Arial", 0, 0, 0x1'
+# The dialog font every Windows has; it maps to the system's own UI font.
+EN_FONT = '8, "MS Shell Dlg", 0, 0, 0x1'
 
 FORMS_JA = [
     Form("IDD_KEYBOARD_FORM", False, JA_FONT,
          ("ベース キーボード", "リマップ キーボード"), (315, 24, 53, 13)),
     Form("IDD_KEYBOARD_FORM_106", True, JA_FONT,
          ("ベース キーボード (106)", "リマップ キーボード"), (315, 24, 53, 13)),
+]
+FORMS_EN = [
+    Form("IDD_KEYBOARD_FORM", False, EN_FONT,
+         ("Base keyboard", "Remapped keyboard"), (315, 24, 53, 13)),
+    Form("IDD_KEYBOARD_FORM_106", True, EN_FONT,
+         ("Base keyboard (106 keys)", "Remapped keyboard"), (315, 24, 53, 13)),
 ]
 FORMS_NEUTRAL = [
     # One unit lower than in the Japanese form, clear of the keypad plus key.
@@ -254,5 +262,6 @@ def outputs():
     check_against_key_table(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
     return {
         "res/forms_ja.rc2": file_text("0x11, 0x01", FORMS_JA),
-        "res/forms_neutral.rc2": file_text("0x00, 0x01", FORMS_NEUTRAL),
+        "res/forms_en.rc2": file_text("0x09, 0x01", FORMS_EN),
+        "res/forms_neutral.rc2": file_text("NEUTRAL_SET_LANGUAGE", FORMS_NEUTRAL),
     }

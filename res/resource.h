@@ -21,6 +21,7 @@
 #define IDS_AUTOLOGON_FAILED 1021
 #define IDS_PASSWORD_MISMATCH 1022
 #define IDS_UNREADABLE_SCANCODE_MAP 1024 // "%1": the value's length in bytes
+#define IDS_MANUAL_ENDING 1025 // put in place of the program's extension: the set's manual
 
 // Strings: frame and framework
 #define IDS_APP_TITLE 57344 // message-box caption and profile key name

@@ -1,6 +1,6 @@
 #!/bin/sh
 # Installs what the build and the tests need on Debian or Ubuntu, only what is
-# missing, and generates the two locales the resource-set tests run under.
+# missing, and generates the three locales the resource-set tests run under.
 set -e
 packages="cmake ninja-build g++ clang lld googletest g++-mingw-w64-x86-64-posix wine64 fonts-wine
 fonts-vlgothic locales xvfb xauth imagemagick python3"
@@ -27,13 +27,15 @@ if [ -n "$missing" ]; then
     fi
 fi
 need_gen=""
-for l in en_US.UTF-8 ja_JP.UTF-8; do
+locales="en_US.UTF-8 ja_JP.UTF-8 zh_CN.UTF-8"
+for l in $locales; do
     locale -a 2>/dev/null | grep -qi "^$(echo $l | sed 's/UTF-8/utf8/')$" || need_gen=1
 done
 if [ -n "$need_gen" ]; then
-    echo "Generating locales en_US.UTF-8 and ja_JP.UTF-8"
-    $sudo sed -i -e 's/^# *\(en_US.UTF-8 UTF-8\)/\1/' -e 's/^# *\(ja_JP.UTF-8 UTF-8\)/\1/' /etc/locale.gen
-    grep -q '^en_US.UTF-8 UTF-8' /etc/locale.gen || echo 'en_US.UTF-8 UTF-8' | $sudo tee -a /etc/locale.gen >/dev/null
-    grep -q '^ja_JP.UTF-8 UTF-8' /etc/locale.gen || echo 'ja_JP.UTF-8 UTF-8' | $sudo tee -a /etc/locale.gen >/dev/null
+    echo "Generating locales $locales"
+    for l in $locales; do
+        $sudo sed -i -e "s/^# *\($l UTF-8\)/\1/" /etc/locale.gen
+        grep -q "^$l UTF-8" /etc/locale.gen || echo "$l UTF-8" | $sudo tee -a /etc/locale.gen >/dev/null
+    done
     $sudo locale-gen >/dev/null
 fi

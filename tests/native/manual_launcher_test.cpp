@@ -15,12 +15,17 @@ struct ManualLauncher : ::testing::Test
 };
 } // namespace
 
-TEST_F(ManualLauncher, OpensManualBesideProgram_First)
+TEST_F(ManualLauncher, OpensTheResourceSetsManualBesideProgram_First)
 {
     shell.m_strProgramPath = "D:\\tools\\x.exe";
-    shell.m_results = {42};
-    EXPECT_EQ(TRUE, CManualLauncher(shell, nullptr).ShowManual());
-    EXPECT_EQ((std::vector<std::string>{"D:\\tools\\xman.html"}), shell.m_opened);
+    for (const char* pszEnding : {"man.html", "man-e.html"})
+    {
+        strings.m_strings[1025] = pszEnding;
+        shell.m_results = {42};
+        shell.m_opened.clear();
+        EXPECT_EQ(TRUE, CManualLauncher(shell, nullptr).ShowManual());
+        EXPECT_EQ((std::vector<std::string>{std::string("D:\\tools\\x") + pszEnding}), shell.m_opened);
+    }
     EXPECT_EQ(0u, boxes.m_shown.size());
 }
 

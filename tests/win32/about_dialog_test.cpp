@@ -183,7 +183,8 @@ TEST_F(AboutDialog, NeutralSet_NameAndVersionLabel_AndOkCaption)
     std::wstring strTemplate = DialogTemplateText(IDD_ABOUTBOX, 0x0400);
     for (const wchar_t* pszText : {L"Comic Sans MS", L"\x786e\x5b9a"}) // "确定"
         EXPECT_NE(std::wstring::npos, strTemplate.find(pszText)) << wintest::Utf8FromWide(pszText);
-    EXPECT_EQ((std::vector<WORD>{0x0400, 0x0411}), ResourceLanguages((LPCSTR)RT_DIALOG, IDD_ABOUTBOX));
+    EXPECT_EQ((std::vector<WORD>{0x0004, 0x0400, 0x0409, 0x0411}),
+              ResourceLanguages((LPCSTR)RT_DIALOG, IDD_ABOUTBOX));
 }
 
 TEST_F(AboutDialogJapanese, JapaneseSet_LabelsAndTitle)

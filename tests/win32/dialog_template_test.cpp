@@ -115,8 +115,10 @@ TEST_P(DialogTemplates, FollowTheirLayoutTables)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(JapaneseSet, DialogTemplates,
-                         ::testing::Values((WORD)MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT)));
+// The English set has the Japanese set's controls, ids, positions and styles.
+INSTANTIATE_TEST_SUITE_P(JapaneseAndEnglishSets, DialogTemplates,
+                         ::testing::Values((WORD)MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT),
+                                           (WORD)MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US)));
 
 TEST(DialogTemplatesOfEverySet, PasswordEditsAreThePasswordStyle_AndOnlyThey)
 {

@@ -3,6 +3,7 @@
 #include "tests/win32/startup_fixture.h"
 
 #include "framework/win32/single_doc_template.h"
+#include "model/lost_key_check.h"
 #include "model/velloric_doc.h"
 #include "res/resource.h"
 #include "tests/win32/win32_test_support.h"
@@ -49,8 +50,9 @@ TEST_F(ExitCommands, SaveAndExit_WarnsOfLostKey_ThenAsksRestart_ThenWritesExactB
     HWND hMain = MainWindow();
     Command(ID_APP_EXIT);
     ASSERT_EQ(2u, m_boxes.m_shown.size());
-    EXPECT_EQ("\"Caps Lock\" [0x003A] \n" + wintest::LoadResourceString(1011),
-              m_boxes.m_shown[0].strText.substr(m_boxes.m_shown[0].strText.find('"')));
+    EXPECT_EQ(FormatLostKeyLine(wintest::LoadResourceString(1015), "Caps Lock", 0x3A) +
+                  wintest::LoadResourceString(1011),
+              m_boxes.m_shown[0].strText);
     EXPECT_EQ((UINT)(MB_OKCANCEL | MB_ICONEXCLAMATION), m_boxes.m_shown[0].nType);
     EXPECT_EQ(wintest::LoadResourceString(1003), m_boxes.m_shown[1].strText);
     EXPECT_EQ((UINT)(MB_YESNOCANCEL | MB_ICONQUESTION), m_boxes.m_shown[1].nType);

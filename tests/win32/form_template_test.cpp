@@ -48,6 +48,10 @@ const CFormCase s_japanese101 = {"Form101", 101, FALSE, "ＭＳ ゴシック", 9
     "リマップ キーボード", {315, 24, 53, 13}, 203};
 const CFormCase s_japanese132 = {"Form132", 132, TRUE, "ＭＳ ゴシック", 9, "ベース キーボード (106)",
     "リマップ キーボード", {315, 24, 53, 13}, 205};
+const CFormCase s_english101 = {"Form101", 101, FALSE, "MS Shell Dlg", 8, "Base keyboard",
+    "Remapped keyboard", {315, 24, 53, 13}, 203};
+const CFormCase s_english132 = {"Form132", 132, TRUE, "MS Shell Dlg", 8, "Base keyboard (106 keys)",
+    "Remapped keyboard", {315, 24, 53, 13}, 205};
 
 // The remapped keyboard's row for a row of the base keyboard.
 int RemappedY(int nBaseY, BOOL b106)
@@ -356,10 +360,11 @@ TEST_P(KeyboardForm, CreatedAsDialog_KeyButtonsExistHiddenAndDisabled)
     DestroyWindow(hParent);
 }
 
-// The English run: template 101 of the neutral set, and template 132, which
-// only the Japanese set has and which the platform hands out all the same.
-INSTANTIATE_TEST_SUITE_P(Neutral, KeyboardForm, ::testing::Values(s_neutral101), CaseName);
-INSTANTIATE_TEST_SUITE_P(NeutralFallback, KeyboardForm, ::testing::Values(s_japanese132), CaseName);
+// The English run: both templates of the English set.
+INSTANTIATE_TEST_SUITE_P(English, KeyboardForm, ::testing::Values(s_english101, s_english132), CaseName);
+// The Chinese run: template 101 of the neutral set, and template 132, which
+// the neutral set lacks: its users get the English one.
+INSTANTIATE_TEST_SUITE_P(Neutral, KeyboardForm, ::testing::Values(s_neutral101, s_english132), CaseName);
 
 // The Japanese run: both templates of the Japanese set.
 INSTANTIATE_TEST_SUITE_P(Japanese, KeyboardForm, ::testing::Values(s_japanese101, s_japanese132), CaseName);

@@ -136,7 +136,8 @@ TEST_F(MainFrame, F1_OpensTheManualBesideTheProgram)
 {
     m_shell.m_results = {42};
     Command(ID_HELP_SHOW_MANUAL, 1);
-    EXPECT_EQ((std::vector<std::string>{"C:\\Program Files\\Velloric\\velloricman.html"}),
+    // The English set's manual for the English run.
+    EXPECT_EQ((std::vector<std::string>{"C:\\Program Files\\Velloric\\velloricman-e.html"}),
               m_shell.m_opened);
     EXPECT_EQ(std::vector<HWND>{MainWindow()}, m_shell.m_owners);
     EXPECT_EQ(0u, m_boxes.m_shown.size());

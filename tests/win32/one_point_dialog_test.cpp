@@ -293,9 +293,10 @@ TEST_F(OnePointDialog, TipsPath_IsTipsTxtBesideTheProgram)
 TEST_F(OnePointDialog, NeutralTemplate_IsTaggedSystemDefault_WithEnglishCaptions)
 {
     // Tagged 0x0800, the neutral copy is not the one the platform's lookup
-    // finds first for a neutral request (Wine serves the Japanese copy), so
-    // the template is read directly.
-    EXPECT_EQ((std::vector<WORD>{0x0411, 0x0800}), ResourceLanguages((LPCSTR)RT_DIALOG, IDD_ONE_POINT));
+    // finds for a neutral request (Chinese users get the copy tagged 0x0004),
+    // so the template is read directly.
+    EXPECT_EQ((std::vector<WORD>{0x0004, 0x0409, 0x0411, 0x0800}),
+              ResourceLanguages((LPCSTR)RT_DIALOG, IDD_ONE_POINT));
     std::wstring strTemplate = DialogTemplateText(IDD_ONE_POINT, 0x0800);
     for (const wchar_t* pszText :
          {L"One point", L"Arial", L"Show onepoint at &startup", L"&Next tip", L"&Close"})

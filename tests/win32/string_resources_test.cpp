@@ -1,6 +1,7 @@
-// The two resource sets as the platform hands them out: strings, menu,
+// The three resource sets as the platform hands them out: strings, menu,
 // accelerators and the set-language marker. The English run (code page 1252)
-// must see the neutral set, the Japanese run (code page 932) the Japanese set.
+// must see the English set, the Japanese run (code page 932) the Japanese set,
+// the Chinese run (code page 936) the neutral set's texts.
 // Expected texts are written here in UTF-8 and converted the way the program
 // sees them: to the ANSI code page for the ...A calls, to UTF-16 for the raw
 // resource.
@@ -21,60 +22,197 @@ struct CExpectedString
 {
     UINT nId;
     const char* pszJapanese; // nullptr: the set has no such string
-    const char* pszNeutral;
+    const char* pszNeutral;  // nullptr: the Japanese text shows through
+    const char* pszEnglish;
 };
 
 const CExpectedString s_strings[] = {
-    {105, "ﾜﾝﾎﾟｲﾝﾄを表示", "显示"},
-    {108, "Did you know...", "你知道么.."},
-    {109, "規定のﾃﾞｨﾚｸﾄﾘにﾜﾝﾎﾟｲﾝﾄ ﾌｧｲﾙがありません", "不能找到提示文件"},
-    {110, "ﾜﾝﾎﾟｲﾝﾄ ﾌｧｲﾙの読み込み中にｴﾗｰが発生しました", "读文件错误"},
-    {128, "Velloric\n\nVellor\nIni Files (*.ini)\n.ini\nVelloric.Document\nVellor Document",
+    {105,
+        "ﾜﾝﾎﾟｲﾝﾄを表示",
+        "显示",
+        "Show a tip about using Velloric"},
+    {108,
+        "Did you know...",
+        "你知道么..",
+        "Did you know..."},
+    {109,
+        "規定のﾃﾞｨﾚｸﾄﾘにﾜﾝﾎﾟｲﾝﾄ ﾌｧｲﾙがありません",
+        "不能找到提示文件",
+        "The tips file (tips.txt) is not in the program's folder."},
+    {110,
+        "ﾜﾝﾎﾟｲﾝﾄ ﾌｧｲﾙの読み込み中にｴﾗｰが発生しました",
+        "读文件错误",
+        "The tips file could not be read."},
+    {128,
+        "Velloric\n\nVellor\nIni Files (*.ini)\n.ini\nVelloric.Document\nVellor Document",
+        "Velloric\n\nVellor\nIni Files (*.ini)\n.ini\nVelloric.Document\nVellor Document",
         "Velloric\n\nVellor\nIni Files (*.ini)\n.ini\nVelloric.Document\nVellor Document"},
-    {1000, "レジストリを開けません", "不能打开注册表"},
-    {1002, "レジストリに書き込めません", "不能写注册表"},
-    {1003, "レジストリが変更されました。リブートしますか？", "提示：系统注册表已经修改，现在重新启动吗？"},
-    {1004, "Current Setting", "目前设置"},
-    {1005, "全てのキーリマップはクリアされました", "所有换键设置已经清除"},
-    {1011, "\n\nレジストリに書き込んでもよろしいですか？", "\n\nOK 写注册表 ?"},
+    {1000,
+        "レジストリを開けません",
+        "不能打开注册表",
+        "Cannot open the registry.\nChanging the key table needs administrator rights."},
+    {1002,
+        "レジストリに書き込めません",
+        "不能写注册表",
+        "Cannot write to the registry.\nThe key table has not been changed."},
+    {1003,
+        "レジストリが変更されました。リブートしますか？",
+        "提示：系统注册表已经修改，现在重新启动吗？",
+        "The new key table will be written to the registry. It takes effect when Windows restarts.\n\nRestart Windows now?"},
+    {1004,
+        "Current Setting",
+        "目前设置",
+        "Current Setting"},
+    {1005,
+        "全てのキーリマップはクリアされました",
+        "所有换键设置已经清除",
+        "All key remappings have been cleared.\nThe change takes effect when Windows restarts."},
+    {1011,
+        "\n\nレジストリに書き込んでもよろしいですか？",
+        "\n\nOK 写注册表 ?",
+        "\n\nWrite the key table to the registry anyway?"},
     {1013,
         "\n！！！危険！！！\n\nCtrl または Alt または Del キーが失われ、\nNT にログインできなくなる可能性があります。",
-        "\n!!!危险 !!!\n\nCtrl or Alt or Del 键可能丢失,\n你可以会登陆不了系统."},
-    {1015, "\"%s\" キーが失われます\n", "你会丢失\"%s\" [0x%04X] \n"},
-    {1016, "設定をチェックしましたが、大丈夫なようです", "内容看起来不错."},
-    {1018, "クリアしてもよろしいですか？", "你要清掉么 ?"},
-    {1019, "編集結果を破棄し、元に戻してもよろしいですか？", "退出编辑和恢复到原来样子么 ?"},
-    {1020, "編集を破棄してもよろしいですか？", "真的要退出吗？"},
-    {1021, "自動ログオンの設定ができません\nAdministratorの権限でログオンしているかどうか確認してください",
-        "不能安装成开机自动运行\nPlease make sure you logged on as an administrator."},
-    {1022, "パスワードが一致しません", "密码不对哦"},
-    {32772, "全てのリマップを削除する\n全て削除", "删除所有换键\nRemove all"},
-    {32774, "マニュアルの表示 (Webブラウザを起動します)\nﾏﾆｭｱﾙ表示", "显示使用手册\nShow manual"},
-    {32775, "編集を行う前の設定に戻す\n編集前に戻す", "恢复\nRestore contents"},
-    {32776, "編集を中止し、終了する\n編集の中断", "撤消离开\nCancel"},
-    {32779, "リストの危険性をチェックする\n健康診断", "检查完整性\nCheck integrity"},
-    {32780, "ｷｰ名のサイズをボタンに合わせて表示するか切り替え\nｷｰ名ｻｲｽﾞ可変",
-        "Fit keyname to button size\nFit keyname"},
-    {32781, nullptr, "Fit keyname to button size\nFit keyname"},
-    {32782, "フォントの設定を行う", "Font setup"},
-    {32783, "自動ログオンの設定を行います\n自動ﾛｸﾞｵﾝ設定", "Setup Autologon"},
-    {32785, "キー名をシンプル表示", "正常显示"},
-    {32786, "キー名をレイズ表示", "浮键显示按键"},
-    {32787, "キー名をシンク表示", "沉键显示按键"},
-    {57664, "Velloricの情報を表示\nVelloricについて", "显示换键的大概信息\nAbout"},
-    {57665, "編集結果を保存し、終了する（必要ならリブートする)\n保存・終了", "保存和重起(if needed)\nSave and Exit"},
-    {57344, "Velloric", "Velloric"},
-    {57345, "ﾚﾃﾞｨ", "就绪"},
-    {59137, "CAP", "CAP"},
-    {59138, "NUM", "NUM"},
-    {59139, "SCRL", "SCRL"},
-    {61184, "ｳｨﾝﾄﾞｳのｻｲｽﾞを変更", "修改窗口大小"},
-    {61185, "ｳｨﾝﾄﾞｳの位置を変更", "修改窗口位置"},
-    {61186, "ｳｨﾝﾄﾞｳをｱｲｺﾝ化する", "最小化"},
-    {61187, "ｳｨﾝﾄﾞｳを最大表示にする", "最大化"},
-    {61190, "編集を中止し、終了する", "撤消并退出"},
-    {61202, "ｳｨﾝﾄﾞｳを通常のｻｲｽﾞに戻す", "恢复窗口大小"},
-    {61203, "ｱﾌﾟﾘｹｰｼｮﾝの切り替え", "切换"},
+        "\n!!!危险 !!!\n\nCtrl or Alt or Del 键可能丢失,\n你可以会登陆不了系统.",
+        "\nWARNING: Ctrl, Alt or Del will be lost.\nWithout them you may not be able to log on to Windows."},
+    {1015,
+        "\"%s\" キーが失われます\n",
+        "你会丢失\"%s\" [0x%04X] \n",
+        "No key will send \"%s\" [0x%04X] any more.\n"},
+    {1016,
+        "設定をチェックしましたが、大丈夫なようです",
+        "内容看起来不错.",
+        "The key table looks fine: no key is lost."},
+    {1018,
+        "クリアしてもよろしいですか？",
+        "你要清掉么 ?",
+        "Remove all key remappings?"},
+    {1019,
+        "編集結果を破棄し、元に戻してもよろしいですか？",
+        "退出编辑和恢复到原来样子么 ?",
+        "Discard your changes and go back to the key table in the registry?"},
+    {1020,
+        "編集を破棄してもよろしいですか？",
+        "真的要退出吗？",
+        "Discard your changes?"},
+    {1021,
+        "自動ログオンの設定ができません\nAdministratorの権限でログオンしているかどうか確認してください",
+        "不能安装成开机自动运行\nPlease make sure you logged on as an administrator.",
+        "Cannot set up automatic logon.\nMake sure you are logged on as an administrator."},
+    {1022,
+        "パスワードが一致しません",
+        "密码不对哦",
+        "The passwords do not match."},
+    {32772,
+        "全てのリマップを削除する\n全て削除",
+        "删除所有换键\nRemove all",
+        "Remove all key remappings\nRemove All"},
+    {32774,
+        "マニュアルの表示 (Webブラウザを起動します)\nﾏﾆｭｱﾙ表示",
+        "显示使用手册\nShow manual",
+        "Show the manual in your web browser\nManual"},
+    {32775,
+        "編集を行う前の設定に戻す\n編集前に戻す",
+        "恢复\nRestore contents",
+        "Undo all changes: go back to the key table in the registry\nUndo All Changes"},
+    {32776,
+        "編集を中止し、終了する\n編集の中断",
+        "撤消离开\nCancel",
+        "Quit without saving your changes\nQuit Without Saving"},
+    {32779,
+        "リストの危険性をチェックする\n健康診断",
+        "检查完整性\nCheck integrity",
+        "Check whether Ctrl, Alt, Del or any other key would be lost\nCheck Integrity"},
+    {32780,
+        "ｷｰ名のサイズをボタンに合わせて表示するか切り替え\nｷｰ名ｻｲｽﾞ可変",
+        "Fit keyname to button size\nFit keyname",
+        "Shrink long key names to fit their keys\nFit Key Names"},
+    {32781,
+        nullptr,
+        "Fit keyname to button size\nFit keyname",
+        nullptr},
+    {32782,
+        "フォントの設定を行う",
+        "Font setup",
+        "Choose the font of the key names"},
+    {32783,
+        "自動ログオンの設定を行います\n自動ﾛｸﾞｵﾝ設定",
+        "Setup Autologon",
+        "Set up automatic logon to Windows\nAutomatic Logon"},
+    {32785,
+        "キー名をシンプル表示",
+        "正常显示",
+        "Draw key names plainly"},
+    {32786,
+        "キー名をレイズ表示",
+        "浮键显示按键",
+        "Draw key names raised"},
+    {32787,
+        "キー名をシンク表示",
+        "沉键显示按键",
+        "Draw key names sunken"},
+    {57664,
+        "Velloricの情報を表示\nVelloricについて",
+        "显示换键的大概信息\nAbout",
+        "Show the version of Velloric\nAbout"},
+    {57665,
+        "編集結果を保存し、終了する（必要ならリブートする)\n保存・終了",
+        "保存和重起(if needed)\nSave and Exit",
+        "Save your changes to the registry and exit (restart Windows if you like)\nSave and Exit"},
+    {57344,
+        "Velloric",
+        "Velloric",
+        "Velloric"},
+    {57345,
+        "ﾚﾃﾞｨ",
+        "就绪",
+        "Ready"},
+    {59137,
+        "CAP",
+        "CAP",
+        "CAP"},
+    {59138,
+        "NUM",
+        "NUM",
+        "NUM"},
+    {59139,
+        "SCRL",
+        "SCRL",
+        "SCRL"},
+    {61184,
+        "ｳｨﾝﾄﾞｳのｻｲｽﾞを変更",
+        "修改窗口大小",
+        "Change the window size"},
+    {61185,
+        "ｳｨﾝﾄﾞｳの位置を変更",
+        "修改窗口位置",
+        "Change the window position"},
+    {61186,
+        "ｳｨﾝﾄﾞｳをｱｲｺﾝ化する",
+        "最小化",
+        "Reduce the window to an icon"},
+    {61187,
+        "ｳｨﾝﾄﾞｳを最大表示にする",
+        "最大化",
+        "Enlarge the window to full size"},
+    {61190,
+        "編集を中止し、終了する",
+        "撤消并退出",
+        "Quit without saving your changes"},
+    {61202,
+        "ｳｨﾝﾄﾞｳを通常のｻｲｽﾞに戻す",
+        "恢复窗口大小",
+        "Restore the window to normal size"},
+    {61203,
+        "ｱﾌﾟﾘｹｰｼｮﾝの切り替え",
+        "切换",
+        "Switch to another program"},
+    {1024,
+        "レジストリの Scancode Map (%1 バイト) を最後まで読み込めませんでした。\n読み込めた分だけを表示しています。保存して終了すると、この値は表示中の内容で置き換えられます。\n今の値を残すには、保存せずに終了してください。",
+        "无法完整读取注册表中的 Scancode Map (%1 字节)。\n这里只显示读到的部分。保存并退出会用当前内容替换这个值。\n要保留原来的值，请不保存就退出。",
+        "The Scancode Map value in the registry (%1 bytes) cannot be read in full.\nVelloric shows only what it could read. Save and Exit replaces the value with the list on screen; to keep the value as it is, quit without saving."},
+    {1025, "man.html", "man-e.html", "man-e.html"},
+    {61700, "空のﾄﾞｷｭﾒﾝﾄを作成できません。", nullptr, "Velloric could not create its window and will close."},
 };
 
 std::wstring WideFromUtf8(const char* pszUtf8)
@@ -122,12 +260,18 @@ std::wstring LoadWide(UINT nId)
 enum ESet
 {
     SET_JAPANESE,
-    SET_NEUTRAL
+    SET_NEUTRAL,
+    SET_ENGLISH
 };
 
 const char* Expected(const CExpectedString& expected, ESet set)
 {
-    const char* psz = set == SET_JAPANESE ? expected.pszJapanese : expected.pszNeutral;
+    const char* psz = set == SET_JAPANESE ? expected.pszJapanese
+                      : set == SET_NEUTRAL ? expected.pszNeutral
+                                           : expected.pszEnglish;
+    // A block the neutral set lacks comes from the English set for its users.
+    if (psz == nullptr && set == SET_NEUTRAL)
+        psz = expected.pszEnglish;
     return psz != nullptr ? psz : "";
 }
 
@@ -170,6 +314,7 @@ std::vector<BYTE> SetLanguageMarker(WORD wLanguage)
 
 const std::vector<BYTE> s_japaneseMarker = {0x11, 0x04, 0x00, 0x00};
 const std::vector<BYTE> s_neutralMarker = {0x00, 0x04, 0x00, 0x00};
+const std::vector<BYTE> s_englishMarker = {0x09, 0x04, 0x00, 0x00};
 
 // One line per menu item: depth, text and command (-1 for a submenu);
 // a separator is "-".
@@ -232,6 +377,32 @@ const CMenuLine s_neutralMenu[] = {
     {2, "Show &Manual\tF1", ID_HELP_SHOW_MANUAL},
     {2, "-", 0},
     {2, "&关于 Velloric...", ID_APP_ABOUT},
+};
+
+const CMenuLine s_englishMenu[] = {
+    {1, "&File", -1},
+    {2, "&Quit Without Saving", ID_FILE_CANCEL_EXIT},
+    {2, "-", 0},
+    {2, "Save and E&xit", ID_APP_EXIT},
+    {1, "&Edit", -1},
+    {2, "&Undo All Changes...\tCtrl+Z", ID_EDIT_RESTORE},
+    {2, "-", 0},
+    {2, "Remove &All...", ID_EDIT_REMOVE_ALL},
+    {2, "Check &Integrity...", ID_EDIT_CHECK_INTEGRITY},
+    {1, "&Options", -1},
+    {2, "&Key Names", -1},
+    {3, "&Simple", ID_KEYNAME_SIMPLE},
+    {3, "&Raised", ID_KEYNAME_RAISED},
+    {3, "S&unken", ID_KEYNAME_SUNK},
+    {3, "-", 0},
+    {3, "&Fit to Key Size", ID_OPTION_FIT_KEYNAME},
+    {2, "&Font...", ID_OPTION_FONT},
+    {2, "-", 0},
+    {2, "&Automatic Logon...", ID_OPTION_AUTOLOGON},
+    {1, "&Help", -1},
+    {2, "Show &Manual\tF1", ID_HELP_SHOW_MANUAL},
+    {2, "-", 0},
+    {2, "&About Velloric...", ID_APP_ABOUT},
 };
 
 std::string MenuLineText(int nDepth, const std::string& strText, int nCommand)
@@ -348,13 +519,55 @@ std::vector<WORD> NumericNamesOf(LPCSTR pszType)
 
 const WORD LANGID_JAPANESE = MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT);
 const WORD LANGID_NEUTRAL_SET = MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT);
+const WORD LANGID_CHINESE = MAKELANGID(LANG_CHINESE, SUBLANG_NEUTRAL);
+const WORD LANGID_ENGLISH = MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US);
 } // namespace
 
-// ---- The English run: neutral set -------------------------------------------
+// ---- The English run: English set -------------------------------------------
 
-TEST(StringsNeutral, CodePage_Is1252)
+TEST(StringsEnglish, EveryText_IsPlainAscii_SoNoCodePageTurnsItIntoQuestionMarks)
+{
+    for (const CExpectedString& expected : s_strings)
+        for (const char* p = Expected(expected, SET_ENGLISH); *p != '\0'; ++p)
+            EXPECT_TRUE(*p == '\n' || *p == '\t' || (*p >= 0x20 && *p < 0x7F))
+                << "string " << expected.nId;
+    for (const CMenuLine& line : s_englishMenu)
+        for (const char* p = line.pszText; *p != '\0'; ++p)
+            EXPECT_TRUE(*p == '\t' || (*p >= 0x20 && *p < 0x7F)) << line.pszText;
+}
+
+TEST(StringsEnglish, LoadStringA_GivesTheEnglishText_ForEveryId)
 {
     EXPECT_EQ(1252u, GetACP());
+    ExpectEveryStringAsAnsi(SET_ENGLISH);
+}
+
+TEST(StringsEnglish, SetLanguageMarker_IsEnglish_WhenLookedUpByDefault)
+{
+    EXPECT_EQ(s_englishMarker, SetLanguageMarker());
+}
+
+TEST(MenuEnglish, Items_CarryEnglishTexts_AndTheCommandsOfTheChineseMenu)
+{
+    EXPECT_EQ(ExpectedMenuLines(s_englishMenu, TRUE), LoadedMenuLines(TRUE));
+    std::vector<int> englishCommands, neutralCommands;
+    for (const CMenuLine& line : s_englishMenu)
+        englishCommands.push_back(line.nCommand);
+    for (const CMenuLine& line : s_neutralMenu)
+        neutralCommands.push_back(line.nCommand);
+    EXPECT_EQ(neutralCommands, englishCommands);
+}
+
+TEST(AcceleratorsEnglish, Table_ComesFromTheJapaneseSet)
+{
+    EXPECT_EQ(ExpectedAccelerators(), LoadedAccelerators());
+}
+
+// ---- The Chinese run: the neutral set's texts --------------------------------
+
+TEST(StringsNeutral, CodePage_Is936)
+{
+    EXPECT_EQ(936u, GetACP());
 }
 
 TEST(StringsNeutral, LoadStringA_GivesNeutralTextInAnsiCodePage_ForEveryId)
@@ -392,7 +605,7 @@ TEST(MenuNeutral, GetMenuStringA_GivesAnsiBytes)
     EXPECT_EQ(ExpectedMenuLines(s_neutralMenu, TRUE), LoadedMenuLines(TRUE));
 }
 
-TEST(AcceleratorsNeutral, Table_ComesFromTheOtherSet)
+TEST(AcceleratorsNeutral, Table_ComesFromTheJapaneseSet)
 {
     EXPECT_EQ(ExpectedAccelerators(), LoadedAccelerators());
 }
@@ -460,21 +673,28 @@ TEST(ResourceSets, SetLanguageMarkers_HoldEachSetsLanguageLittleEndian)
 {
     EXPECT_EQ(s_japaneseMarker, SetLanguageMarker(LANGID_JAPANESE));
     EXPECT_EQ(s_neutralMarker, SetLanguageMarker(LANGID_NEUTRAL_SET));
+    EXPECT_EQ(s_englishMarker, SetLanguageMarker(LANGID_ENGLISH));
+    EXPECT_EQ(s_neutralMarker, SetLanguageMarker(LANGID_CHINESE)); // the neutral set, retagged
 }
 
-TEST(ResourceSets, EveryStringBlockOfTheFirstSet_IsInTheNeutralSetToo)
+TEST(ResourceSets, EveryStringBlockOfTheJapaneseSet_IsInTheOtherSetsToo)
 {
-    // A block missing from the neutral set would show the Japanese block to
-    // everybody. Blocks from 61440 up are the framework's own prompts.
+    // A missing block would show another set's block to the set's users.
+    // Blocks from 61440 up are the framework's own prompts, which the neutral
+    // set leaves to the others.
     std::vector<WORD> blocks = NumericNamesOf(MAKEINTRESOURCEA(6));
     ASSERT_FALSE(blocks.empty());
     for (WORD wBlock : blocks)
     {
         std::set<WORD> languages = LanguagesOf(MAKEINTRESOURCEA(6), MAKEINTRESOURCEA(wBlock));
         UINT nFirstId = (wBlock - 1u) * 16u;
-        if (languages.count(LANGID_JAPANESE) != 0 && nFirstId < 61440u)
+        if (languages.count(LANGID_JAPANESE) == 0)
+            continue;
+        EXPECT_EQ(1u, languages.count(LANGID_ENGLISH)) << "strings " << nFirstId << "-" << nFirstId + 15;
+        if (nFirstId < 61440u)
         {
             EXPECT_EQ(1u, languages.count(LANGID_NEUTRAL_SET)) << "strings " << nFirstId << "-" << nFirstId + 15;
+            EXPECT_EQ(1u, languages.count(LANGID_CHINESE)) << "strings " << nFirstId << "-" << nFirstId + 15;
         }
     }
 }
@@ -490,9 +710,9 @@ TEST(ResourceSets, NoLanguageDependentResource_IsTaggedZero)
                 << "type " << wType << " id " << wName;
 }
 
-TEST(ResourceSets, Menu_IsInBothSets_Accelerators_OnlyInTheFirst)
+TEST(ResourceSets, Menu_IsInEverySet_Accelerators_OnlyInTheJapaneseOne)
 {
-    EXPECT_EQ((std::set<WORD>{LANGID_NEUTRAL_SET, LANGID_JAPANESE}),
+    EXPECT_EQ((std::set<WORD>{LANGID_CHINESE, LANGID_NEUTRAL_SET, LANGID_ENGLISH, LANGID_JAPANESE}),
         LanguagesOf(MAKEINTRESOURCEA(4), MAKEINTRESOURCEA(IDR_MAINFRAME)));
     EXPECT_EQ((std::set<WORD>{LANGID_JAPANESE}), LanguagesOf(MAKEINTRESOURCEA(9), MAKEINTRESOURCEA(IDR_MAINFRAME)));
 }
