@@ -50,6 +50,12 @@ int CMainFrame::OnCreate(CREATESTRUCTA* pcs)
     if (!m_wndStatusBar.Create(m_hWnd, AFX_IDW_STATUS_BAR) ||
         !m_wndStatusBar.SetIndicators(s_indicators, sizeof s_indicators / sizeof s_indicators[0]))
         return -1;
+    m_wndToolBar.SetBarStyle(m_wndToolBar.GetBarStyle() | CBRS_TOOLTIPS | CBRS_FLYBY |
+                             CBRS_SIZE_DYNAMIC);
+    m_wndToolBar.EnableDocking(CBRS_ALIGN_ANY);
+    EnableDocking(CBRS_ALIGN_ANY);
+    if (!DockControlBar(&m_wndToolBar))
+        return -1;
     SendMessage(WM_SETMESSAGESTRING, IDS_IDLE_MESSAGE);
     return 0;
 }

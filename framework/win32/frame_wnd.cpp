@@ -145,30 +145,49 @@ void CFrameWnd::OnIdleUpdate()
     }
 }
 
+BOOL CFrameWnd::DockControlBar(CToolBar* pBar)
+{
+    if (!m_dockContext.IsCreated() && !m_dockContext.Create(*pBar, m_dwDockStyle))
+        return FALSE;
+    m_dockContext.Dock(DOCK_TOP);
+    return TRUE;
+}
+
+void CFrameWnd::OnBarDockChanged()
+{
+    if (m_sizeView.cx != 0 || m_sizeView.cy != 0)
+        ResizeParentToFit(m_sizeView.cx, m_sizeView.cy);
+    else
+        RecalcLayout();
+}
+
 void CFrameWnd::RecalcLayout()
 {
     RECT rc;
     ::GetClientRect(m_hWnd, &rc);
-    if (m_wndToolBar.m_hWnd != NULL)
-    {
-        m_wndToolBar.Layout();
-        rc.top += m_wndToolBar.GetHeight();
-    }
     if (m_wndStatusBar.m_hWnd != NULL)
     {
         ::SendMessageA(m_wndStatusBar.m_hWnd, WM_SIZE, 0, 0);
         m_wndStatusBar.Layout();
-        rc.bottom -= m_wndStatusBar.GetHeight();
     }
+    CDockRect rcBar, rcView;
+    CDockLayout::Arrange(m_dockContext.GetSide(), CDockSize{rc.right, rc.bottom},
+                         m_dockContext.GetDockedSize(), m_wndStatusBar.GetHeight(), &rcBar, &rcView);
+    if (m_dockContext.GetSide() != DOCK_FLOAT && m_dockContext.GetDockBarWindow() != NULL)
+        ::MoveWindow(m_dockContext.GetDockBarWindow(), rcBar.left, rcBar.top,
+                     rcBar.right - rcBar.left, rcBar.bottom - rcBar.top, TRUE);
     if (m_pView != nullptr && m_pView->m_hWnd != NULL)
-        ::MoveWindow(m_pView->m_hWnd, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top,
-                     TRUE);
+        ::MoveWindow(m_pView->m_hWnd, rcView.left, rcView.top, rcView.right - rcView.left,
+                     rcView.bottom - rcView.top, TRUE);
 }
 
 void CFrameWnd::ResizeParentToFit(int cxView, int cyView)
 {
-    int cyBars = m_wndToolBar.GetHeight() + m_wndStatusBar.GetHeight();
-    RECT rc = {0, 0, cxView, cyView + cyBars};
+    m_sizeView = SIZE{cxView, cyView};
+    CDockSize sizeClient = CDockLayout::ClientSize(m_dockContext.GetSide(), CDockSize{cxView, cyView},
+                                                   m_dockContext.GetDockedSize(),
+                                                   m_wndStatusBar.GetHeight());
+    RECT rc = {0, 0, sizeClient.cx, sizeClient.cy};
     DWORD dwStyle = (DWORD)::GetWindowLongPtrA(m_hWnd, GWL_STYLE);
     DWORD dwExStyle = (DWORD)::GetWindowLongPtrA(m_hWnd, GWL_EXSTYLE);
     ::AdjustWindowRectEx(&rc, dwStyle, ::GetMenu(m_hWnd) != NULL, dwExStyle);
@@ -177,7 +196,7 @@ void CFrameWnd::ResizeParentToFit(int cxView, int cyView)
     // A menu bar that wraps takes more room than AdjustWindowRectEx thinks.
     RECT rcClient;
     ::GetClientRect(m_hWnd, &rcClient);
-    int cyShort = (cyView + cyBars) - (rcClient.bottom - rcClient.top);
+    int cyShort = sizeClient.cy - (rcClient.bottom - rcClient.top);
     if (cyShort > 0)
         ::SetWindowPos(m_hWnd, NULL, 0, 0, rc.right - rc.left, rc.bottom - rc.top + cyShort,
                        SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -302,6 +321,8 @@ LRESULT CFrameWnd::OnNotify(NMHDR* pHeader)
     }
     case TBN_HOTITEMCHANGE:
     {
+        if ((m_wndToolBar.GetBarStyle() & CBRS_FLYBY) == 0)
+            return 0;
         // Fly-by help: the prompt of the button under the mouse.
         NMTBHOTITEM* pHot = (NMTBHOTITEM*)pHeader;
         if ((pHot->dwFlags & HICF_LEAVING) != 0 || pHot->idNew == 0)

@@ -1,11 +1,13 @@
-// The main frame: menu and accelerators from one resource id, a status bar,
-// one view filling the rest, and the command route view, document, frame,
-// application. A command that is disabled, or that nobody handles, never runs.
+// The main frame: menu and accelerators from one resource id, a tool bar
+// that docks on any side or floats, a status bar, one view at its own size,
+// and the command route view, document, frame, application. A command that
+// is disabled, or that nobody handles, never runs.
 #pragma once
 
 #include <functional>
 
 #include "framework/cmd_target.h"
+#include "framework/win32/dock_context.h"
 #include "framework/win32/status_bar.h"
 #include "framework/win32/tool_bar.h"
 #include "framework/win32/wnd.h"
@@ -42,8 +44,17 @@ public:
     virtual BOOL PreTranslateMessage(MSG* pMsg);
     virtual void OnIdleUpdate();
     virtual void RecalcLayout();
-    // Sizes the frame so the client area holds the view at its natural size.
+    // Sizes the frame so the client area holds the view at its natural size,
+    // the docked tool bar and the status bar.
     void ResizeParentToFit(int cxView, int cyView);
+
+    // The sides (CBRS_ALIGN_...) of the frame that take a docking bar.
+    void EnableDocking(DWORD dwDockStyle) { m_dwDockStyle = dwDockStyle & CBRS_ALIGN_ANY; }
+    // Docks the bar on the first side both allow, the top first.
+    BOOL DockControlBar(CToolBar* pBar);
+    CDockContext& GetDockContext() { return m_dockContext; }
+    // The bar moved: the frame fits itself around its view again.
+    void OnBarDockChanged();
 
     CStatusBar m_wndStatusBar;
     CToolBar m_wndToolBar;
@@ -70,6 +81,9 @@ private:
     LRESULT OnNotify(NMHDR* pHeader);
 
     ViewFactory m_viewFactory;
+    CDockContext m_dockContext{*this};
+    DWORD m_dwDockStyle = 0;
+    SIZE m_sizeView = {0, 0}; // the view's own size, which the frame fits around
     CDocument* m_pDocument = nullptr;
     CView* m_pView = nullptr;
     HACCEL m_hAccel = NULL;

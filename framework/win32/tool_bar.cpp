@@ -15,14 +15,83 @@ CToolBar::~CToolBar()
 
 BOOL CToolBar::Create(HWND hParent, UINT nID)
 {
+    // The dock context places and sizes the control; it never aligns itself.
     m_hWnd = ::CreateWindowExA(0, TOOLBARCLASSNAMEA, "",
-                               WS_CHILD | WS_VISIBLE | CCS_TOP | TBSTYLE_TOOLTIPS | TBSTYLE_FLAT,
+                               WS_CHILD | TBSTYLE_TOOLTIPS | TBSTYLE_FLAT | CCS_NORESIZE |
+                                   CCS_NOPARENTALIGN | CCS_NODIVIDER,
                                0, 0, 0, 0, hParent, (HMENU)(UINT_PTR)nID,
                                ::GetModuleHandleA(NULL), NULL);
     if (m_hWnd == NULL)
         return FALSE;
     ::SendMessageA(m_hWnd, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+    // Commands and notifications go to the frame wherever the control lives.
+    ::SendMessageA(m_hWnd, TB_SETPARENT, (WPARAM)hParent, 0);
     return TRUE;
+}
+
+void CToolBar::SetBarStyle(DWORD dwStyle)
+{
+    m_dwStyle = dwStyle;
+    if (HWND hTips = (HWND)::SendMessageA(m_hWnd, TB_GETTOOLTIPS, 0, 0))
+        ::SendMessageA(hTips, TTM_ACTIVATE, (dwStyle & CBRS_TOOLTIPS) != 0, 0);
+}
+
+int CToolBar::GetButtonCount() const
+{
+    int nButtons = 0;
+    for (UINT nID : m_commands)
+        if (nID != 0)
+            ++nButtons;
+    return nButtons;
+}
+
+SIZE CToolBar::CalcLayout(int nRows)
+{
+    int nButtons = GetButtonCount();
+    if (nRows > nButtons)
+        nRows = nButtons;
+    if (nRows < 1)
+        nRows = 1;
+    m_nRows = nRows;
+    const int nPerRow = nButtons == 0 ? 1 : (nButtons + nRows - 1) / nRows;
+    int nInRow = 0;
+    int nPlaced = 0;
+    for (size_t i = 0; i < m_commands.size(); ++i)
+    {
+        TBBUTTONINFOA info;
+        ZeroMemory(&info, sizeof info);
+        info.cbSize = sizeof info;
+        info.dwMask = TBIF_BYINDEX | TBIF_STATE;
+        ::SendMessageA(m_hWnd, TB_GETBUTTONINFOA, i, (LPARAM)&info);
+        BYTE bState = (BYTE)(info.fsState & ~(TBSTATE_WRAP | TBSTATE_HIDDEN));
+        if (m_commands[i] == 0)
+        {
+            // A separator would start or end a row: several rows go without.
+            if (nRows > 1)
+                bState |= TBSTATE_HIDDEN;
+        }
+        else if (++nPlaced < nButtons && ++nInRow == nPerRow && nRows > 1)
+        {
+            bState |= TBSTATE_WRAP;
+            nInRow = 0;
+        }
+        info.fsState = bState;
+        ::SendMessageA(m_hWnd, TB_SETBUTTONINFOA, i, (LPARAM)&info);
+    }
+    SIZE size = {0, 0};
+    for (size_t i = 0; i < m_commands.size(); ++i)
+    {
+        RECT rc;
+        if ((nRows > 1 && m_commands[i] == 0) ||
+            !::SendMessageA(m_hWnd, TB_GETITEMRECT, i, (LPARAM)&rc))
+            continue;
+        if (rc.right > size.cx)
+            size.cx = rc.right;
+        if (rc.bottom > size.cy)
+            size.cy = rc.bottom;
+    }
+    ::SetWindowPos(m_hWnd, NULL, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    return size;
 }
 
 BOOL CToolBar::LoadToolBar(UINT nIDResource)
@@ -72,7 +141,7 @@ BOOL CToolBar::LoadToolBar(UINT nIDResource)
         buttons.push_back(button);
     }
     ::SendMessageA(m_hWnd, TB_ADDBUTTONSA, buttons.size(), (LPARAM)buttons.data());
-    Layout();
+    CalcLayout(1);
     return TRUE;
 }
 
@@ -85,19 +154,4 @@ void CToolBar::SetButtonState(UINT nID, BOOL bEnabled, BOOL bChecked)
                           (bEnabled ? TBSTATE_ENABLED : 0) | (bChecked ? TBSTATE_CHECKED : 0));
     if (bWanted != (BYTE)lState)
         ::SendMessageA(m_hWnd, TB_SETSTATE, nID, MAKELPARAM(bWanted, 0));
-}
-
-int CToolBar::GetHeight() const
-{
-    if (m_hWnd == NULL)
-        return 0;
-    RECT rc;
-    ::GetWindowRect(m_hWnd, &rc);
-    return rc.bottom - rc.top;
-}
-
-void CToolBar::Layout()
-{
-    if (m_hWnd != NULL)
-        ::SendMessageA(m_hWnd, TB_AUTOSIZE, 0, 0);
 }

@@ -37,6 +37,16 @@ BOOL CWnd::RegisterWindowClass(const char* pszClass, UINT nStyle, HICON hIcon, H
     return ::RegisterClassA(&wc) != 0;
 }
 
+BOOL CWnd::CreateEx(DWORD dwExStyle, const char* pszClass, DWORD dwStyle, const RECT& rc,
+                    HWND hParent, UINT nID)
+{
+    // A child takes its id in the menu argument; a popup has none.
+    HMENU hMenu = (dwStyle & WS_CHILD) != 0 ? (HMENU)(UINT_PTR)nID : NULL;
+    return ::CreateWindowExA(dwExStyle, pszClass, "", dwStyle, rc.left, rc.top,
+                             rc.right - rc.left, rc.bottom - rc.top, hParent, hMenu,
+                             ::GetModuleHandleA(NULL), this) != NULL;
+}
+
 void CWnd::Attach(HWND hWnd)
 {
     m_hWnd = hWnd;

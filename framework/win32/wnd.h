@@ -16,6 +16,9 @@ public:
 
     // Registers pszClass (once per process) with the trampoline as its procedure.
     static BOOL RegisterWindowClass(const char* pszClass, UINT nStyle, HICON hIcon, HBRUSH hBackground);
+    // Creates a window of a class registered above; its messages reach this object.
+    BOOL CreateEx(DWORD dwExStyle, const char* pszClass, DWORD dwStyle, const RECT& rc,
+                  HWND hParent, UINT nID);
     // Adopts a window made elsewhere (a dialog), so its messages reach this object.
     void Attach(HWND hWnd);
 

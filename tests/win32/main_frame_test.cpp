@@ -17,7 +17,8 @@ class MainFrame : public StartupFixture
 protected:
     void SetUp() override { ASSERT_EQ(TRUE, Start({})); }
     CFrameWnd* Frame() { return m_pApp->m_pMainWnd; }
-    HWND ToolBar() { return ::GetDlgItem(MainWindow(), AFX_IDW_TOOLBAR); }
+    HWND ToolBar() { return Frame()->m_wndToolBar.m_hWnd; }
+    HWND DockBar() { return Frame()->GetDockContext().GetDockBarWindow(); }
     std::string Pane(int n) { return Frame()->m_wndStatusBar.GetPaneText(n); }
     BOOL ButtonEnabled(UINT nID)
     {
@@ -150,7 +151,7 @@ TEST_F(MainFrame, Window_CannotBeResizedOrMaximized_AndFitsTheForm)
     HWND hView = ::GetDlgItem(MainWindow(), AFX_IDW_PANE_FIRST);
     RECT rcView, rcTool, rcStatus, rcClient;
     ::GetWindowRect(hView, &rcView);
-    ::GetWindowRect(ToolBar(), &rcTool);
+    ::GetWindowRect(DockBar(), &rcTool);
     ::GetWindowRect(Frame()->m_wndStatusBar.m_hWnd, &rcStatus);
     ::GetClientRect(MainWindow(), &rcClient);
     EXPECT_EQ(rcTool.bottom, rcView.top);

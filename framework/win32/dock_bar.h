@@ -1,0 +1,39 @@
+// The docked tool bar's window: a strip along one edge of the frame that
+// holds the tool bar control behind a gripper. Dragging the gripper (or any
+// free part of the strip) moves the bar; a double click floats it.
+#pragma once
+
+#include "framework/win32/wnd.h"
+
+class CDockContext;
+
+class CDockBar : public CWnd
+{
+public:
+    enum
+    {
+        BORDER = 2,  // around the control
+        GRIPPER = 8  // before the control: at the left, or at the top of a vertical bar
+    };
+
+    explicit CDockBar(CDockContext& context) : m_context(context) {}
+    BOOL Create(HWND hFrame, UINT nID);
+    // Where the control goes in a strip of this orientation.
+    static POINT ControlOrigin(BOOL bVertical);
+    void SetVertical(BOOL bVertical) { m_bVertical = bVertical; }
+
+protected:
+    LRESULT WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    LRESULT OnPaint();
+    LRESULT OnLButtonDown(POINT pt);
+    LRESULT OnMouseMove(POINT pt);
+    LRESULT OnLButtonUp(POINT pt);
+    LRESULT OnLButtonDblClk(POINT pt);
+    LRESULT OnCaptureChanged(HWND hNewCapture);
+    POINT ToScreen(POINT pt) const;
+
+    CDockContext& m_context;
+    BOOL m_bVertical = FALSE;
+};

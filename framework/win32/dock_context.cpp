@@ -1,0 +1,275 @@
+#include "framework/win32/dock_context.h"
+
+#include <cstdlib>
+
+#include "framework/win32/frame_wnd.h"
+#include "framework/win32/tool_bar.h"
+
+namespace
+{
+DWORD AlignOf(EDockSide side)
+{
+    switch (side)
+    {
+    case DOCK_TOP: return CBRS_ALIGN_TOP;
+    case DOCK_BOTTOM: return CBRS_ALIGN_BOTTOM;
+    case DOCK_LEFT: return CBRS_ALIGN_LEFT;
+    case DOCK_RIGHT: return CBRS_ALIGN_RIGHT;
+    default: return 0;
+    }
+}
+
+CDockRect ToDockRect(const RECT& rc)
+{
+    return CDockRect{rc.left, rc.top, rc.right, rc.bottom};
+}
+} // namespace
+
+CDockContext::CDockContext(CFrameWnd& frame) : m_frame(frame), m_dockBar(*this), m_miniFrame(*this)
+{
+}
+
+BOOL CDockContext::Create(CToolBar& bar, DWORD dwFrameDockStyle)
+{
+    m_dwDockStyle = dwFrameDockStyle & bar.GetDockStyle();
+    if (!m_dockBar.Create(m_frame.m_hWnd, AFX_IDW_DOCKBAR) ||
+        !m_miniFrame.Create(m_frame.m_hWnd, (bar.GetBarStyle() & CBRS_SIZE_DYNAMIC) != 0))
+        return FALSE;
+    m_pBar = &bar;
+    // Every layout's size, measured once: the outline and the sizing border use them.
+    for (int nRows = 1; nRows <= bar.GetButtonCount(); ++nRows)
+        m_layouts.push_back(bar.CalcLayout(nRows));
+    if (m_layouts.empty())
+        m_layouts.push_back(bar.CalcLayout(1));
+    bar.CalcLayout(1);
+    return TRUE;
+}
+
+BOOL CDockContext::IsAllowed(EDockSide side) const
+{
+    return (m_dwDockStyle & AlignOf(side)) != 0;
+}
+
+CDockSize CDockContext::StripSize(BOOL bVertical) const
+{
+    SIZE size = bVertical ? m_layouts.back() : m_layouts.front();
+    int cx = size.cx + 2 * CDockBar::BORDER;
+    int cy = size.cy + 2 * CDockBar::BORDER;
+    if (bVertical)
+        cy += CDockBar::GRIPPER;
+    else
+        cx += CDockBar::GRIPPER;
+    return CDockSize{cx, cy};
+}
+
+CDockSize CDockContext::GetDockedSize() const
+{
+    if (m_pBar == nullptr || m_side == DOCK_FLOAT)
+        return CDockSize{0, 0};
+    return StripSize(CDockLayout::IsVertical(m_side));
+}
+
+void CDockContext::Dock(EDockSide side)
+{
+    if (m_pBar == nullptr)
+        return;
+    for (EDockSide other : {DOCK_TOP, DOCK_BOTTOM, DOCK_LEFT, DOCK_RIGHT})
+        if (side == DOCK_FLOAT || !IsAllowed(side))
+            side = IsAllowed(other) ? other : side;
+    if (side == DOCK_FLOAT)
+        return; // no side takes it
+    BOOL bVertical = CDockLayout::IsVertical(side);
+    m_side = side;
+    m_lastDocked = side;
+    m_pBar->CalcLayout(bVertical ? m_pBar->GetButtonCount() : 1);
+    ::SetParent(m_pBar->m_hWnd, m_dockBar.m_hWnd);
+    POINT ptOrigin = CDockBar::ControlOrigin(bVertical);
+    ::SetWindowPos(m_pBar->m_hWnd, NULL, ptOrigin.x, ptOrigin.y, 0, 0,
+                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    m_dockBar.SetVertical(bVertical);
+    ::ShowWindow(m_miniFrame.m_hWnd, SW_HIDE);
+    ::ShowWindow(m_dockBar.m_hWnd, SW_SHOWNA);
+    ::InvalidateRect(m_dockBar.m_hWnd, NULL, TRUE);
+    m_frame.OnBarDockChanged();
+}
+
+void CDockContext::Float(POINT ptTopLeft)
+{
+    if (m_pBar == nullptr)
+        return;
+    m_side = DOCK_FLOAT;
+    m_ptFloat = ptTopLeft;
+    m_bFloatedOnce = TRUE;
+    SIZE size = m_pBar->CalcLayout(m_nFloatRows);
+    ::SetParent(m_pBar->m_hWnd, m_miniFrame.m_hWnd);
+    ::SetWindowPos(m_pBar->m_hWnd, NULL, CMiniDockFrameWnd::BORDER, CMiniDockFrameWnd::BORDER, 0, 0,
+                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    RECT rc = m_miniFrame.WindowRectFor(size, ptTopLeft);
+    ::SetWindowPos(m_miniFrame.m_hWnd, HWND_TOP, rc.left, rc.top, rc.right - rc.left,
+                   rc.bottom - rc.top, SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    ::ShowWindow(m_dockBar.m_hWnd, SW_HIDE);
+    m_frame.OnBarDockChanged();
+}
+
+void CDockContext::ToggleDocking()
+{
+    if (m_side != DOCK_FLOAT)
+    {
+        // The first time below the frame's top-left corner, later where it floated last.
+        POINT pt = m_ptFloat;
+        if (!m_bFloatedOnce)
+        {
+            pt = POINT{0, 0};
+            ::ClientToScreen(m_frame.m_hWnd, &pt);
+            pt.x += DOCK_REACH * 2;
+            pt.y += DOCK_REACH * 2;
+        }
+        Float(pt);
+    }
+    else
+        Dock(m_lastDocked);
+}
+
+EDockSide CDockContext::TargetAt(POINT ptScreen) const
+{
+    RECT rcClient;
+    ::GetClientRect(m_frame.m_hWnd, &rcClient);
+    ::MapWindowPoints(m_frame.m_hWnd, NULL, (POINT*)&rcClient, 2);
+    EDockSide side = CDockLayout::SideAt(ToDockRect(rcClient), ptScreen.x, ptScreen.y, DOCK_REACH);
+    return side != DOCK_FLOAT && IsAllowed(side) ? side : DOCK_FLOAT;
+}
+
+RECT CDockContext::OutlineFor(EDockSide target, POINT ptScreen) const
+{
+    RECT rcClient;
+    ::GetClientRect(m_frame.m_hWnd, &rcClient);
+    ::MapWindowPoints(m_frame.m_hWnd, NULL, (POINT*)&rcClient, 2);
+    CDockSize strip = StripSize(CDockLayout::IsVertical(target));
+    switch (target)
+    {
+    case DOCK_TOP: return RECT{rcClient.left, rcClient.top, rcClient.right, rcClient.top + strip.cy};
+    case DOCK_BOTTOM: return RECT{rcClient.left, rcClient.bottom - strip.cy, rcClient.right, rcClient.bottom};
+    case DOCK_LEFT: return RECT{rcClient.left, rcClient.top, rcClient.left + strip.cx, rcClient.bottom};
+    case DOCK_RIGHT: return RECT{rcClient.right - strip.cx, rcClient.top, rcClient.right, rcClient.bottom};
+    default:
+        return m_miniFrame.WindowRectFor(m_layouts[m_nFloatRows - 1],
+                                         POINT{ptScreen.x - m_ptGrab.x, ptScreen.y - m_ptGrab.y});
+    }
+}
+
+void CDockContext::BeginDrag(HWND hHost, POINT ptScreen)
+{
+    if (m_pBar == nullptr)
+        return;
+    RECT rcHost;
+    ::GetWindowRect(hHost, &rcHost);
+    // Grabbed far along a long strip, the floating window still comes under the pointer.
+    RECT rcFloat = m_miniFrame.WindowRectFor(m_layouts[m_nFloatRows - 1], POINT{0, 0});
+    m_ptGrab = POINT{ptScreen.x - rcHost.left, ptScreen.y - rcHost.top};
+    if (m_ptGrab.x > rcFloat.right - 8)
+        m_ptGrab.x = rcFloat.right - 8;
+    if (m_ptGrab.y > rcFloat.bottom - 8)
+        m_ptGrab.y = rcFloat.bottom - 8;
+    m_ptStart = ptScreen;
+    m_hCapture = hHost;
+    m_bDragging = TRUE;
+    ::SetCapture(hHost);
+    TrackDrag(ptScreen);
+}
+
+void CDockContext::TrackDrag(POINT ptScreen)
+{
+    RECT rc = OutlineFor(TargetAt(ptScreen), ptScreen);
+    if (m_bOutline && ::EqualRect(&rc, &m_rcOutline))
+        return;
+    EraseOutline();
+    DrawOutline(rc);
+}
+
+void CDockContext::EndDrag(POINT ptScreen)
+{
+    BOOL bMoved = std::abs(ptScreen.x - m_ptStart.x) >= ::GetSystemMetrics(SM_CXDRAG) ||
+                  std::abs(ptScreen.y - m_ptStart.y) >= ::GetSystemMetrics(SM_CYDRAG);
+    CancelDrag();
+    if (!bMoved)
+        return; // a click is no move
+    EDockSide target = TargetAt(ptScreen);
+    if (target == DOCK_FLOAT)
+        Float(POINT{ptScreen.x - m_ptGrab.x, ptScreen.y - m_ptGrab.y});
+    else if (target != m_side)
+        Dock(target);
+}
+
+void CDockContext::CancelDrag()
+{
+    m_bDragging = FALSE;
+    EraseOutline();
+    if (::GetCapture() == m_hCapture)
+        ::ReleaseCapture();
+    m_hCapture = NULL;
+}
+
+void CDockContext::DrawOutline(const RECT& rc)
+{
+    // Drawn twice, an inverting rectangle leaves the screen as it was.
+    HDC hDC = ::GetDC(NULL);
+    ::DrawFocusRect(hDC, &rc);
+    ::ReleaseDC(NULL, hDC);
+    m_rcOutline = rc;
+    m_bOutline = TRUE;
+}
+
+void CDockContext::EraseOutline()
+{
+    if (!m_bOutline)
+        return;
+    m_bOutline = FALSE;
+    HDC hDC = ::GetDC(NULL);
+    ::DrawFocusRect(hDC, &m_rcOutline);
+    ::ReleaseDC(NULL, hDC);
+}
+
+void CDockContext::SnapFloatRect(UINT nEdge, RECT* prcWindow)
+{
+    if (m_pBar == nullptr || (m_pBar->GetBarStyle() & CBRS_SIZE_DYNAMIC) == 0)
+        return;
+    RECT rcEmpty = m_miniFrame.WindowRectFor(SIZE{0, 0}, POINT{0, 0});
+    int cxWanted = (prcWindow->right - prcWindow->left) - (rcEmpty.right - rcEmpty.left);
+    int cyWanted = (prcWindow->bottom - prcWindow->top) - (rcEmpty.bottom - rcEmpty.top);
+    // Dragged up or down, the height chooses the rows; otherwise the width.
+    BOOL bByHeight = nEdge == WMSZ_TOP || nEdge == WMSZ_BOTTOM;
+    int nRows = bByHeight ? 1 : (int)m_layouts.size();
+    for (int i = 0; i < (int)m_layouts.size(); ++i)
+    {
+        if (bByHeight && m_layouts[i].cy <= cyWanted)
+            nRows = i + 1;
+        if (!bByHeight && m_layouts[i].cx <= cxWanted)
+        {
+            nRows = i + 1;
+            break;
+        }
+    }
+    m_nFloatRows = nRows;
+    RECT rc = m_miniFrame.WindowRectFor(m_layouts[nRows - 1], POINT{0, 0});
+    BOOL bFromLeft = nEdge == WMSZ_LEFT || nEdge == WMSZ_TOPLEFT || nEdge == WMSZ_BOTTOMLEFT;
+    BOOL bFromTop = nEdge == WMSZ_TOP || nEdge == WMSZ_TOPLEFT || nEdge == WMSZ_TOPRIGHT;
+    // The edge that is not dragged stays where it is.
+    if (bFromLeft)
+        prcWindow->left = prcWindow->right - (rc.right - rc.left);
+    else
+        prcWindow->right = prcWindow->left + (rc.right - rc.left);
+    if (bFromTop)
+        prcWindow->top = prcWindow->bottom - (rc.bottom - rc.top);
+    else
+        prcWindow->bottom = prcWindow->top + (rc.bottom - rc.top);
+}
+
+void CDockContext::OnFloatSize()
+{
+    if (m_pBar == nullptr || m_side != DOCK_FLOAT)
+        return;
+    m_pBar->CalcLayout(m_nFloatRows);
+    RECT rcWindow;
+    ::GetWindowRect(m_miniFrame.m_hWnd, &rcWindow);
+    m_ptFloat = POINT{rcWindow.left, rcWindow.top};
+}

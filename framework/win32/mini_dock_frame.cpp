@@ -1,0 +1,102 @@
+#include "framework/win32/mini_dock_frame.h"
+
+#include "framework/win32/dock_context.h"
+
+namespace
+{
+const char s_szMiniFrameClass[] = "quendalo.velloric.minidockframe";
+const DWORD MINI_FRAME_EX_STYLE = WS_EX_TOOLWINDOW | WS_EX_WINDOWEDGE;
+} // namespace
+
+BOOL CMiniDockFrameWnd::Create(HWND hOwner, BOOL bSizable)
+{
+    if (!RegisterWindowClass(s_szMiniFrameClass, CS_DBLCLKS, NULL, (HBRUSH)(COLOR_BTNFACE + 1)))
+        return FALSE;
+    RECT rc = {0, 0, 0, 0};
+    DWORD dwStyle = WS_POPUP | WS_CAPTION | WS_CLIPCHILDREN | (bSizable ? WS_THICKFRAME : 0);
+    return CreateEx(MINI_FRAME_EX_STYLE, s_szMiniFrameClass, dwStyle, rc, hOwner, 0);
+}
+
+RECT CMiniDockFrameWnd::WindowRectFor(SIZE sizeControl, POINT ptTopLeft) const
+{
+    RECT rc = {0, 0, sizeControl.cx + 2 * BORDER, sizeControl.cy + 2 * BORDER};
+    DWORD dwStyle = (DWORD)::GetWindowLongPtrA(m_hWnd, GWL_STYLE);
+    ::AdjustWindowRectEx(&rc, dwStyle, FALSE, MINI_FRAME_EX_STYLE);
+    ::OffsetRect(&rc, ptTopLeft.x - rc.left, ptTopLeft.y - rc.top);
+    return rc;
+}
+
+LRESULT CMiniDockFrameWnd::WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam)
+{
+    POINT pt = {(short)LOWORD(lParam), (short)HIWORD(lParam)};
+    switch (nMsg)
+    {
+    case WM_NCLBUTTONDOWN: return OnNcLButtonDown((UINT)wParam, pt);
+    case WM_NCLBUTTONDBLCLK: return OnNcLButtonDblClk((UINT)wParam, pt, wParam, lParam);
+    case WM_MOUSEMOVE: return OnMouseMove(pt);
+    case WM_LBUTTONUP: return OnLButtonUp(pt);
+    case WM_CAPTURECHANGED: return OnCaptureChanged((HWND)lParam);
+    case WM_SIZING: return OnSizing((UINT)wParam, (RECT*)lParam);
+    case WM_SIZE: return OnSize();
+    // Clicking the bar must not take the activation from the main window.
+    case WM_MOUSEACTIVATE: return MA_NOACTIVATE;
+    default: return CWnd::WindowProc(nMsg, wParam, lParam);
+    }
+}
+
+LRESULT CMiniDockFrameWnd::OnNcLButtonDown(UINT nHitTest, POINT ptScreen)
+{
+    // The caption moves the bar our way (it may dock); the borders are the system's.
+    if (nHitTest != HTCAPTION)
+        return Default(WM_NCLBUTTONDOWN, nHitTest, MAKELPARAM(ptScreen.x, ptScreen.y));
+    m_context.BeginDrag(m_hWnd, ptScreen);
+    return 0;
+}
+
+LRESULT CMiniDockFrameWnd::OnNcLButtonDblClk(UINT nHitTest, POINT ptScreen, WPARAM wParam,
+                                             LPARAM lParam)
+{
+    if (nHitTest != HTCAPTION)
+        return Default(WM_NCLBUTTONDBLCLK, wParam, lParam);
+    m_context.ToggleDocking();
+    return 0;
+}
+
+POINT CMiniDockFrameWnd::ToScreen(POINT pt) const
+{
+    ::ClientToScreen(m_hWnd, &pt);
+    return pt;
+}
+
+LRESULT CMiniDockFrameWnd::OnMouseMove(POINT pt)
+{
+    if (m_context.IsDragging())
+        m_context.TrackDrag(ToScreen(pt));
+    return 0;
+}
+
+LRESULT CMiniDockFrameWnd::OnLButtonUp(POINT pt)
+{
+    if (m_context.IsDragging())
+        m_context.EndDrag(ToScreen(pt));
+    return 0;
+}
+
+LRESULT CMiniDockFrameWnd::OnCaptureChanged(HWND hNewCapture)
+{
+    if (hNewCapture != m_hWnd && m_context.IsDragging())
+        m_context.CancelDrag();
+    return 0;
+}
+
+LRESULT CMiniDockFrameWnd::OnSizing(UINT nEdge, RECT* prc)
+{
+    m_context.SnapFloatRect(nEdge, prc);
+    return TRUE;
+}
+
+LRESULT CMiniDockFrameWnd::OnSize()
+{
+    m_context.OnFloatSize();
+    return 0;
+}
