@@ -10,16 +10,8 @@
 #include "model/scancode_map_codec.h"
 #include "model/scancode_map_store.h"
 #include "tests/support/fake_registry.h"
+#include "tests/fuzz/fuzz_check.h"
 
-#define FUZZ_CHECK(cond)                                                                     \
-    do                                                                                       \
-    {                                                                                        \
-        if (!(cond))                                                                         \
-        {                                                                                    \
-            std::fprintf(stderr, "check failed: %s (line %d)\n", #cond, __LINE__);           \
-            std::abort();                                                                    \
-        }                                                                                    \
-    } while (0)
 
 namespace
 {

@@ -1,0 +1,38 @@
+// The registry's "Scancode Map" as the console program reaches it, with the
+// registry's own result codes so that a refusal can be told apart from an
+// absence. Read asks for read access only, so that list and export work for
+// every user; Write and Delete need an administrator's write access. The
+// key is opened for each call and closed again.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/registry.h"
+
+class CScancodeMapValue
+{
+public:
+    enum
+    {
+        MAX_READ = 1024 * 1024 // no table comes near; a value beyond it is not read
+    };
+
+    explicit CScancodeMapValue(IRegistry& registry) : m_registry(registry) {}
+
+    // ERROR_SUCCESS with every byte of the value, whatever its length up to
+    // MAX_READ; ERROR_FILE_NOT_FOUND when the key or the value is missing;
+    // otherwise the registry's code (ERROR_MORE_DATA past MAX_READ).
+    LONG Read(std::vector<BYTE>* pBytes);
+    // Creates the key when needed and sets the value as REG_BINARY.
+    LONG Write(const std::vector<BYTE>& bytes);
+    // ERROR_FILE_NOT_FOUND when there is no key or value to delete.
+    LONG Delete();
+
+    // A result code for a message, with the reason for the usual ones:
+    // "error 5, access denied: run it as an administrator".
+    static std::string DescribeResult(LONG lResult);
+
+private:
+    IRegistry& m_registry;
+};

@@ -1,0 +1,337 @@
+#include "cli/velloric_cli.h"
+
+#include <algorithm>
+
+#include "cli/cli_exit.h"
+#include "cli/cli_version.h"
+#include "cli/list_keyboard.h"
+#include "cli/table_writer.h"
+#include "model/reg_file_writer.h"
+#include "model/remap_file_reader.h"
+#include "model/scancode_map_codec.h"
+#include "model/stable_key_name.h"
+
+namespace
+{
+const char s_szValue[] = "\"Scancode Map\"";
+
+BOOL SamePairs(const CRemapList& a, const CRemapList& b)
+{
+    if (a.GetCount() != b.GetCount())
+        return FALSE;
+    for (int i = 0; i < a.GetCount(); ++i)
+        if (a.GetPairs()[i].wPhysical != b.GetPairs()[i].wPhysical ||
+            a.GetPairs()[i].wProduced != b.GetPairs()[i].wProduced)
+            return FALSE;
+    return TRUE;
+}
+} // namespace
+
+CVelloricCli::CVelloricCli(IRegistry& registry, IKeyboardServices& keyboard, IByteFiles& files,
+                           IConsole& console, ITextConverter& converter)
+    : m_keyboard(keyboard), m_files(files), m_console(console),
+      m_printer(keyboard, converter), m_value(registry)
+{
+}
+
+const char* CVelloricCli::Usage()
+{
+    return "Usage: velloric-cli COMMAND [ARGUMENTS] [OPTIONS]\n"
+           "\n"
+           "Reads and changes the Scancode Map under HKEY_LOCAL_MACHINE\\SYSTEM\\\n"
+           "CurrentControlSet\\Control\\Keyboard Layout, which Windows reads when it starts.\n"
+           "\n"
+           "Commands:\n"
+           "  list              the registry's table and the keys it loses\n"
+           "  keys              the key names and scancodes, with the system's names\n"
+           "  set FROM=TO...    the physical key FROM produces TO (added or replaced)\n"
+           "  remove KEY...     the keys produce their own codes again\n"
+           "  clear             writes the empty table\n"
+           "  delete            deletes the value\n"
+           "  export FILE       writes the value to a .reg file\n"
+           "  import FILE       reads a .reg file or a text file of FROM=TO lines\n"
+           "                    and writes its table\n"
+           "\n"
+           "Options:\n"
+           "  --json            list and keys: JSON for scripts\n"
+           "  --dry-run         writing commands: show the bytes, write nothing\n"
+           "  --force           writing commands: write even when Ctrl, Alt or Del\n"
+           "                    would be lost\n"
+           "  --help, --version\n"
+           "\n"
+           "A key is a name that 'keys' lists (any letter case) or a scancode in hex:\n"
+           "0x3A, 3a, E05B. None (or 0x0) sends nothing. A name wins over hex: write\n"
+           "0x01 for scancode 1, since 1 is the key 1. Changes take effect when Windows\n"
+           "restarts; writing needs an administrator.\n"
+           "\n"
+           "Exit codes: 0 done, 1 refused or failed, 2 wrong usage.\n";
+}
+
+int CVelloricCli::Run(const std::vector<std::string>& args)
+{
+    m_args = CCliArguments();
+    if (!m_args.Parse(args))
+        return UsageError(m_args.m_strError);
+    switch (m_args.m_command)
+    {
+    case CCliArguments::CMD_HELP:
+        m_console.Out(Usage());
+        return CLI_DONE;
+    case CCliArguments::CMD_VERSION:
+        m_console.Out("velloric-cli " VELLORIC_CLI_VERSION "\n");
+        return CLI_DONE;
+    case CCliArguments::CMD_LIST:
+        return List();
+    case CCliArguments::CMD_KEYS:
+        return Keys();
+    case CCliArguments::CMD_SET:
+        return Set();
+    case CCliArguments::CMD_REMOVE:
+        return Remove();
+    case CCliArguments::CMD_CLEAR:
+        return Writer().WriteTable(CRemapList());
+    case CCliArguments::CMD_DELETE:
+        return Writer().DeleteValue();
+    case CCliArguments::CMD_EXPORT:
+        return Export();
+    case CCliArguments::CMD_IMPORT:
+        return Import();
+    default:
+        return UsageError("no command given");
+    }
+}
+
+int CVelloricCli::List()
+{
+    CRemapList list;
+    EValueState state = VALUE_ABSENT;
+    std::vector<BYTE> bytes;
+    if (!ReadTable(&list, &state, &bytes))
+        return CLI_FAILED;
+    WarnNotWhole(state, bytes.size());
+
+    std::string strReport;
+    UINT nCheck = CListKeyboard(list, m_keyboard).RunLostKeyCheck(&strReport);
+    if (m_args.m_bJson)
+    {
+        static const char* const s_states[] = {"absent", "whole", "cutShort", "tooLong"}; // by EValueState
+        m_console.Out(m_printer.FormatTableJson(s_states[state], bytes.size(), list, nCheck, strReport));
+        return CLI_DONE;
+    }
+    m_console.Out(m_printer.FormatTable(list));
+    if (nCheck != 0)
+    {
+        if (strReport.empty() || strReport[strReport.size() - 1] != '\n')
+            strReport += "\n";
+        m_console.Out("\n" + strReport);
+    }
+    return CLI_DONE;
+}
+
+int CVelloricCli::Keys()
+{
+    m_console.Out(m_args.m_bJson ? m_printer.FormatKeysJson() : m_printer.FormatKeys());
+    return CLI_DONE;
+}
+
+int CVelloricCli::Set()
+{
+    CRemapList changes;
+    for (const std::string& strOperand : m_args.m_operands)
+    {
+        size_t nEquals = strOperand.find('=');
+        if (nEquals == std::string::npos)
+            return UsageError("'" + strOperand + "' is not FROM=TO");
+        WORD wPhysical = 0;
+        WORD wProduced = 0;
+        if (!ParseKey(strOperand.substr(0, nEquals), &wPhysical) ||
+            !ParseKey(strOperand.substr(nEquals + 1), &wProduced))
+            return CLI_USAGE;
+        if (wPhysical == 0)
+            return UsageError("None (0x0000) is no key and cannot be remapped");
+        WORD wEarlier = 0;
+        if (changes.Lookup(wPhysical, &wEarlier))
+            return UsageError("key " + CStableKeyName::Describe(wPhysical) + " is given twice");
+        changes.SetAt(wPhysical, wProduced);
+    }
+
+    CRemapList list;
+    EValueState state = VALUE_ABSENT;
+    std::vector<BYTE> bytes;
+    if (!ReadTable(&list, &state, &bytes) || !MayReplace(state, bytes.size()))
+        return CLI_FAILED;
+    CRemapList before = list;
+    for (const CRemapPair& pair : changes.GetPairs())
+        list.SetAt(pair.wPhysical, pair.wProduced);
+    if (state == VALUE_WHOLE && SamePairs(before, list))
+    {
+        m_console.Out("Nothing to change.\n");
+        return CLI_DONE;
+    }
+    return Writer().WriteTable(list);
+}
+
+int CVelloricCli::Remove()
+{
+    std::vector<WORD> keys; // in the order given, each once
+    for (const std::string& strOperand : m_args.m_operands)
+    {
+        WORD wPhysical = 0;
+        if (!ParseKey(strOperand, &wPhysical))
+            return CLI_USAGE;
+        if (std::find(keys.begin(), keys.end(), wPhysical) == keys.end())
+            keys.push_back(wPhysical);
+    }
+
+    CRemapList list;
+    EValueState state = VALUE_ABSENT;
+    std::vector<BYTE> bytes;
+    if (!ReadTable(&list, &state, &bytes) || !MayReplace(state, bytes.size()))
+        return CLI_FAILED;
+    BOOL bRemoved = FALSE;
+    for (WORD wPhysical : keys)
+    {
+        if (list.RemoveKey(wPhysical))
+            bRemoved = TRUE;
+        else
+            m_console.Err("velloric-cli: " + CStableKeyName::Describe(wPhysical) + " is not remapped\n");
+    }
+    if (!bRemoved && (state == VALUE_WHOLE || state == VALUE_ABSENT))
+    {
+        m_console.Out("Nothing to change.\n");
+        return CLI_DONE;
+    }
+    // As the program saves: a list with nothing left deletes the value.
+    CTableWriter writer = Writer();
+    return list.GetCount() == 0 ? writer.DeleteValue() : writer.WriteTable(list);
+}
+
+int CVelloricCli::Export()
+{
+    const std::string& strPath = m_args.m_operands[0];
+    std::vector<BYTE> bytes;
+    LONG lResult = m_value.Read(&bytes);
+    if (lResult == ERROR_FILE_NOT_FOUND)
+    {
+        m_console.Err(std::string("velloric-cli: there is no ") + s_szValue + " to export\n");
+        return CLI_FAILED;
+    }
+    if (lResult != ERROR_SUCCESS)
+    {
+        m_console.Err(std::string("velloric-cli: cannot read ") + s_szValue + " (" +
+                      CScancodeMapValue::DescribeResult(lResult) + ")\n");
+        return CLI_FAILED;
+    }
+    // A backup: the bytes as they are, whole table or not.
+    if (bytes.size() > (size_t)CScancodeMapCodec::IMAGE_SIZE)
+        WarnNotWhole(VALUE_TOO_LONG, bytes.size());
+    else if (!CScancodeMapCodec::HoldsItsCount(bytes.data(), (DWORD)bytes.size()))
+        WarnNotWhole(VALUE_CUT_SHORT, bytes.size());
+    std::vector<BYTE> file;
+    CRegFileWriter::Write(bytes.data(), (DWORD)bytes.size(), &file);
+    std::string strError;
+    if (!m_files.WriteFile(strPath, file, &strError))
+    {
+        m_console.Err("velloric-cli: cannot write " + strPath + ": " + strError + "\n");
+        return CLI_FAILED;
+    }
+    m_console.Out("Exported " + std::to_string((unsigned long)bytes.size()) + " bytes of " +
+                  s_szValue + " to " + strPath + ".\n");
+    return CLI_DONE;
+}
+
+int CVelloricCli::Import()
+{
+    const std::string& strPath = m_args.m_operands[0];
+    std::vector<BYTE> file;
+    std::string strError;
+    if (!m_files.ReadFile(strPath, &file, &strError))
+    {
+        m_console.Err("velloric-cli: cannot read " + strPath + ": " + strError + "\n");
+        return CLI_FAILED;
+    }
+    CRemapFileReader reader;
+    if (!reader.Read(file.data(), file.size()))
+    {
+        m_console.Err("velloric-cli: " + strPath + ": " + reader.GetError() + "\n");
+        return CLI_FAILED;
+    }
+    CRemapList list;
+    for (const CRemapPair& pair : reader.GetPairs())
+        list.SetAt(pair.wPhysical, pair.wProduced);
+    return Writer().WriteTable(list);
+}
+
+CTableWriter CVelloricCli::Writer()
+{
+    return CTableWriter(m_value, m_keyboard, m_console, m_printer, m_args.m_bForce,
+                        m_args.m_bDryRun);
+}
+
+BOOL CVelloricCli::ReadTable(CRemapList* pList, EValueState* pState, std::vector<BYTE>* pBytes)
+{
+    pList->RemoveAll();
+    LONG lResult = m_value.Read(pBytes);
+    if (lResult == ERROR_FILE_NOT_FOUND)
+    {
+        *pState = VALUE_ABSENT;
+        return TRUE;
+    }
+    if (lResult == ERROR_MORE_DATA || (lResult == ERROR_SUCCESS &&
+                                       pBytes->size() > (size_t)CScancodeMapCodec::IMAGE_SIZE))
+    {
+        // As the program: a value longer than the image is not read at all.
+        *pState = VALUE_TOO_LONG;
+        return TRUE;
+    }
+    if (lResult != ERROR_SUCCESS)
+    {
+        m_console.Err(std::string("velloric-cli: cannot read ") + s_szValue + " (" +
+                      CScancodeMapValue::DescribeResult(lResult) + ")\n");
+        return FALSE;
+    }
+    DWORD cbValue = (DWORD)pBytes->size();
+    *pState = CScancodeMapCodec::HoldsItsCount(pBytes->data(), cbValue) ? VALUE_WHOLE
+                                                                         : VALUE_CUT_SHORT;
+    pList->Decode(pBytes->data(), cbValue);
+    return TRUE;
+}
+
+BOOL CVelloricCli::MayReplace(EValueState state, size_t cbValue)
+{
+    if (state == VALUE_ABSENT || state == VALUE_WHOLE)
+        return TRUE;
+    WarnNotWhole(state, cbValue);
+    if (m_args.m_bForce)
+        return TRUE;
+    m_console.Err(std::string("velloric-cli: refused: writing would replace the ") + s_szValue +
+                  " that was not read whole (--force writes anyway)\n");
+    return FALSE;
+}
+
+void CVelloricCli::WarnNotWhole(EValueState state, size_t cbValue)
+{
+    std::string strBytes = std::to_string((unsigned long)cbValue) + " bytes";
+    if (state == VALUE_CUT_SHORT)
+        m_console.Err(std::string("velloric-cli: warning: the registry's ") + s_szValue + " (" +
+                      strBytes + ") is not a whole table: its header or count does not fit "
+                      "its bytes, and only what fits was read\n");
+    else if (state == VALUE_TOO_LONG)
+        m_console.Err(std::string("velloric-cli: warning: the registry's ") + s_szValue + " (" +
+                      strBytes + ") is longer than a table can be (4096 bytes): nothing was read\n");
+}
+
+BOOL CVelloricCli::ParseKey(const std::string& strArg, WORD* pwScancode)
+{
+    CStableKeyName::EParse eParse = CStableKeyName::Parse(strArg, pwScancode);
+    if (eParse == CStableKeyName::PARSE_OK)
+        return TRUE;
+    UsageError(CStableKeyName::DescribeFault(eParse, strArg));
+    return FALSE;
+}
+
+int CVelloricCli::UsageError(const std::string& strError)
+{
+    m_console.Err("velloric-cli: " + strError + "\nTry 'velloric-cli --help'.\n");
+    return CLI_USAGE;
+}

@@ -1,0 +1,94 @@
+#include "model/remap_list.h"
+
+#include <cstddef>
+
+#include "model/scancode_map_codec.h"
+
+namespace
+{
+class CListSink : public IRemapPairSink
+{
+public:
+    explicit CListSink(CRemapList& list) : m_list(list) {}
+    void Add(const CRemapPair& pair) override { m_list.SetAt(pair.wPhysical, pair.wProduced); }
+
+private:
+    CRemapList& m_list;
+};
+
+class CListSource : public IRemapPairSource
+{
+public:
+    explicit CListSource(const std::vector<CRemapPair>& pairs) : m_pairs(pairs), m_nNext(0) {}
+    void GetNext(CRemapPair& pair) override
+    {
+        pair = m_nNext < m_pairs.size() ? m_pairs[m_nNext++] : CRemapPair();
+    }
+
+private:
+    const std::vector<CRemapPair>& m_pairs;
+    size_t m_nNext;
+};
+} // namespace
+
+void CRemapList::SetAt(WORD wPhysical, WORD wProduced)
+{
+    CRemapPair pair(wPhysical, wProduced);
+    if (pair.IsNull())
+        return;
+    for (CRemapPair& held : m_pairs)
+    {
+        if (held.wPhysical == wPhysical)
+        {
+            held.wProduced = wProduced;
+            return;
+        }
+    }
+    m_pairs.push_back(pair);
+}
+
+BOOL CRemapList::RemoveKey(WORD wPhysical)
+{
+    for (size_t i = 0; i < m_pairs.size(); ++i)
+    {
+        if (m_pairs[i].wPhysical == wPhysical)
+        {
+            m_pairs.erase(m_pairs.begin() + (std::ptrdiff_t)i);
+            return TRUE;
+        }
+    }
+    return FALSE;
+}
+
+BOOL CRemapList::Lookup(WORD wPhysical, WORD* pwProduced) const
+{
+    for (const CRemapPair& held : m_pairs)
+    {
+        if (held.wPhysical == wPhysical)
+        {
+            *pwProduced = held.wProduced;
+            return TRUE;
+        }
+    }
+    return FALSE;
+}
+
+int CRemapList::Decode(const BYTE* pData, DWORD cbData)
+{
+    m_pairs.clear();
+    CListSink sink(*this);
+    CScancodeMapCodec::DecodeScancodeMap(pData, cbData, sink);
+    return GetCount();
+}
+
+BOOL CRemapList::Encode(std::vector<BYTE>* pValue) const
+{
+    pValue->clear();
+    BYTE image[CScancodeMapCodec::IMAGE_SIZE];
+    CListSource source(m_pairs);
+    DWORD cbImage = CScancodeMapCodec::EncodeScancodeMap(source, image);
+    if (cbImage == 0)
+        return FALSE;
+    pValue->assign(image, image + cbImage);
+    return TRUE;
+}

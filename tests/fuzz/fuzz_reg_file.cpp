@@ -1,0 +1,102 @@
+// A .reg file is outside data: whatever a user or another program wrote must
+// read without harm, and what is accepted must write back and read again the
+// same. Most inputs go after the header and the key, so that the fuzzer
+// spends its time in the value's lines; some stand alone, some in UTF-16.
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "model/reg_file_parser.h"
+#include "model/reg_file_writer.h"
+#include "model/remap_file_reader.h"
+#include "model/remap_list.h"
+#include "model/scancode_map_codec.h"
+#include "tests/fuzz/fuzz_check.h"
+
+
+namespace
+{
+const char kHead[] = "Windows Registry Editor Version 5.00\r\n\r\n"
+                     "[HKEY_LOCAL_MACHINE\\SYSTEM\\CurrentControlSet\\Control\\Keyboard Layout]\r\n"
+                     "\"Scancode Map\"=hex:";
+
+class CPairSink : public IRemapPairSink
+{
+public:
+    void Add(const CRemapPair& pair) override { m_pairs.push_back(pair); }
+    std::vector<CRemapPair> m_pairs;
+};
+
+BOOL SamePairs(const std::vector<CRemapPair>& a, const std::vector<CRemapPair>& b)
+{
+    if (a.size() != b.size())
+        return FALSE;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (a[i].wPhysical != b[i].wPhysical || a[i].wProduced != b[i].wProduced)
+            return FALSE;
+    return TRUE;
+}
+
+std::vector<BYTE> MakeFile(const uint8_t* pData, size_t nSize)
+{
+    BYTE bMode = nSize > 0 ? pData[0] : 0;
+    std::vector<BYTE> text;
+    if ((bMode & 1) == 0)
+        text.assign(kHead, kHead + sizeof kHead - 1);
+    if (nSize > 1)
+        text.insert(text.end(), pData + 1, pData + nSize);
+    if ((bMode & 2) == 0)
+        return text;
+    std::vector<BYTE> file = {0xFF, 0xFE}; // each byte a UTF-16 unit
+    for (BYTE b : text)
+    {
+        file.push_back(b);
+        file.push_back((bMode & 4) != 0 ? 0x30 : 0); // sometimes far outside ASCII
+    }
+    return file;
+}
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t nSize)
+{
+    std::vector<BYTE> file = MakeFile(pData, nSize);
+    CRemapFileReader reader;
+    if (!CheckReaderRules(reader, reader.Read(file.data(), file.size())))
+        return 0;
+    const std::vector<CRemapPair>& pairs = reader.GetPairs();
+
+    if (reader.GetFormat() == CRemapFileReader::FORMAT_REG)
+    {
+        // The reader's walk over the value and the codec agree.
+        std::vector<std::string> lines;
+        std::string strError;
+        FUZZ_CHECK(CRemapFileReader::SplitLines(file.data(), file.size(), &lines, &strError));
+        CRegFileParser parser;
+        FUZZ_CHECK(parser.Parse(lines));
+        const std::vector<BYTE>& value = parser.GetValue();
+        FUZZ_CHECK(value.size() <= (size_t)CScancodeMapCodec::IMAGE_SIZE);
+        FUZZ_CHECK(CScancodeMapCodec::HoldsItsCount(value.data(), (DWORD)value.size()));
+        CPairSink sink;
+        CScancodeMapCodec::DecodeScancodeMap(value.data(), (DWORD)value.size(), sink);
+        FUZZ_CHECK(SamePairs(sink.m_pairs, pairs));
+    }
+
+    // Written back as the program would write it, the file reads the same.
+    CRemapList list;
+    for (const CRemapPair& pair : pairs)
+        list.SetAt(pair.wPhysical, pair.wProduced);
+    std::vector<BYTE> value;
+    FUZZ_CHECK(list.Encode(&value));
+    FUZZ_CHECK(value.size() == 16 + 4 * pairs.size());
+    std::vector<BYTE> written;
+    CRegFileWriter::Write(value.data(), (DWORD)value.size(), &written);
+    CRemapFileReader again;
+    FUZZ_CHECK(again.Read(written.data(), written.size()));
+    FUZZ_CHECK(again.GetFormat() == CRemapFileReader::FORMAT_REG);
+    FUZZ_CHECK(SamePairs(again.GetPairs(), pairs));
+    return 0;
+}

@@ -1,0 +1,267 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli/console_message_box_sink.h"
+#include "cli/velloric_cli.h"
+#include "tests/support/fake_byte_files.h"
+#include "tests/support/fake_keyboard.h"
+#include "tests/support/fake_registry.h"
+#include "tests/support/scancode_map_bytes.h"
+#include "tests/support/scripted_message_boxes.h"
+
+namespace
+{
+typedef std::vector<BYTE> Bytes;
+typedef std::optional<Bytes> Value; // no value: std::nullopt
+
+const char kKey[] = "HKLM\\SYSTEM\\CurrentControlSet\\Control\\Keyboard Layout";
+const char kValue[] = "Scancode Map";
+const char kLine[] = "No key will send \"%s\" [0x%04X] any more.\n";
+
+class CCapturedConsole : public IConsole
+{
+public:
+    void Out(const std::string& strText) override { m_strOut += strText; }
+    void Err(const std::string& strText) override { m_strErr += strText; }
+    std::string m_strOut;
+    std::string m_strErr;
+};
+
+class CSameText : public ITextConverter
+{
+public:
+    std::string AnsiToUtf8(const std::string& strAnsi) override { return strAnsi; }
+};
+
+// The console program over fakes: the registry, a US keyboard, the lost-key
+// line of the report, standard output and error, files.
+struct CCliBench
+{
+    CFakeRegistry registry;
+    CFakeKeyboard keyboard;
+    CFakeStrings strings;
+    CScriptedMessageBoxes boxes{&strings};
+    CCapturedConsole console;
+    CFakeByteFiles files;
+    CSameText converter;
+    CVelloricCli cli{registry, keyboard, files, console, converter};
+
+    CCliBench()
+    {
+        strings.m_strings[1015] = kLine;
+    }
+
+    void Put(const Value& value)
+    {
+        if (value)
+            registry.Put(kKey, kValue, REG_BINARY, *value);
+    }
+    Value Stored() const
+    {
+        if (!registry.HasValue(kKey, kValue))
+            return std::nullopt;
+        return registry.Get(kKey, kValue).bytes;
+    }
+    // Arguments split at spaces.
+    int RunCli(const std::string& strArgs)
+    {
+        std::vector<std::string> args;
+        std::istringstream stream(strArgs);
+        for (std::string strArg; stream >> strArg;)
+            args.push_back(strArg);
+        return cli.Run(args);
+    }
+};
+
+struct VelloricCliTest : ::testing::Test, CCliBench
+{
+};
+
+Value Table(const PairList& pairs)
+{
+    return ScancodeMapBytes(pairs);
+}
+
+const Value kCapsToCtrl = Table({{0x003A, 0x001D}});
+const Value kSwap = Table({{0x003A, 0x001D}, {0x001D, 0x003A}});
+const std::string kCapsLost = "No key will send \"Caps Lock\" [0x003A] any more.\n";
+
+// One run: the registry before and after, the exit code and both streams.
+struct Case
+{
+    const char* pszArgs;
+    Value before;
+    int nExit;
+    std::string strOut;
+    std::string strErr;
+    Value after;
+};
+
+void ExpectRuns(const std::vector<Case>& cases)
+{
+    for (const Case& c : cases)
+    {
+        CCliBench bench;
+        bench.Put(c.before);
+        EXPECT_EQ(c.nExit, bench.RunCli(c.pszArgs)) << c.pszArgs;
+        EXPECT_EQ(c.strOut, bench.console.m_strOut) << c.pszArgs;
+        EXPECT_EQ(c.strErr, bench.console.m_strErr) << c.pszArgs;
+        EXPECT_EQ(c.after, bench.Stored()) << c.pszArgs;
+        EXPECT_EQ(0u, bench.boxes.m_shown.size()) << c.pszArgs;
+    }
+}
+} // namespace
+
+TEST(VelloricCli, WrongUsage_ExitsWithTwo_AndTouchesNothing)
+{
+    const std::string strTry = "\nTry 'velloric-cli --help'.\n";
+    ExpectRuns({
+        {"", kSwap, 2, "", "velloric-cli: no command given" + strTry, kSwap},
+        {"frobnicate", kSwap, 2, "", "velloric-cli: unknown command 'frobnicate'" + strTry, kSwap},
+        {"list --quiet", kSwap, 2, "", "velloric-cli: unknown option '--quiet'" + strTry, kSwap},
+        {"list --force", kSwap, 2, "", "velloric-cli: --force goes with the commands that write only" + strTry, kSwap},
+        {"set --json A=B", kSwap, 2, "", "velloric-cli: --json goes with list and keys only" + strTry, kSwap},
+        {"set", kSwap, 2, "", "velloric-cli: set needs at least one key" + strTry, kSwap},
+        {"export", kSwap, 2, "", "velloric-cli: export needs a file name" + strTry, kSwap},
+        {"clear now", kSwap, 2, "", "velloric-cli: clear takes no arguments, not 'now'" + strTry, kSwap},
+        {"set CapsLok=LeftCtrl", kSwap, 2, "", "velloric-cli: unknown key name 'CapsLok'" + strTry, kSwap},
+        {"set CapsLock", kSwap, 2, "", "velloric-cli: 'CapsLock' is not FROM=TO" + strTry, kSwap},
+        {"set None=A", kSwap, 2, "", "velloric-cli: None (0x0000) is no key and cannot be remapped" + strTry, kSwap},
+        {"set A=B a=C", kSwap, 2, "", "velloric-cli: key A (0x001E) is given twice" + strTry, kSwap},
+        {"remove 0xE15B", kSwap, 2, "", "velloric-cli: scancode '0xE15B' is no key (its high byte must be 00 or E0)" + strTry, kSwap},
+    });
+}
+
+TEST(VelloricCli, ListAndKeys_PrintWithoutWriting)
+{
+    ExpectRuns({
+        {"list", Table({{0x003A, 0x001D}, {0x0046, 0xE037}, {0xE05B, 0x0000}}), 0,
+         "0x003A CapsLock       -> 0x001D LeftCtrl\n"
+         "0x0046                -> 0xE037\n"
+         "0xE05B LeftWindows    -> 0x0000 None\n"
+         "\n" + kCapsLost,
+         "", Table({{0x003A, 0x001D}, {0x0046, 0xE037}, {0xE05B, 0x0000}})},
+        {"list", kSwap, 0,
+         "0x003A CapsLock       -> 0x001D LeftCtrl\n0x001D LeftCtrl       -> 0x003A CapsLock\n", "", kSwap},
+        {"list", std::nullopt, 0, "", "", std::nullopt},
+        {"--json list", kCapsToCtrl, 0,
+         "{\n"
+         "  \"value\": \"whole\",\n"
+         "  \"length\": 20,\n"
+         "  \"mappings\": [\n"
+         "    {\"from\": {\"scancode\": \"0x003A\", \"name\": \"CapsLock\", \"systemName\": \"Caps Lock\"}, "
+         "\"to\": {\"scancode\": \"0x001D\", \"name\": \"LeftCtrl\", \"systemName\": \"Ctrl\"}}\n"
+         "  ],\n"
+         "  \"lostKeys\": {\"level\": \"warning\", \"report\": \"No key will send \\\"Caps Lock\\\" [0x003A] any more.\\n\"}\n"
+         "}\n",
+         "", kCapsToCtrl},
+        {"list --json", std::nullopt, 0,
+         "{\n  \"value\": \"absent\",\n  \"length\": 0,\n  \"mappings\": [],\n"
+         "  \"lostKeys\": {\"level\": \"none\", \"report\": \"\"}\n}\n",
+         "", std::nullopt},
+        {"list", ScancodeMapValue(9, {0x003A001D, 0}), 0,
+         "0x003A CapsLock       -> 0x001D LeftCtrl\n\n" + kCapsLost,
+         "velloric-cli: warning: the registry's \"Scancode Map\" (20 bytes) is not a whole table: "
+         "its header or count does not fit its bytes, and only what fits was read\n",
+         ScancodeMapValue(9, {0x003A001D, 0})},
+    });
+}
+
+TEST_F(VelloricCliTest, Keys_ListsEveryKeyOfTheTable_WithTheSystemsName)
+{
+    EXPECT_EQ(0, RunCli("keys"));
+    std::string& strOut = console.m_strOut;
+    EXPECT_EQ(0u, strOut.find("0x0001 Esc              Esc\n0x0002 1                1\n"));
+    EXPECT_NE(std::string::npos, strOut.find("\n0x003A CapsLock         Caps Lock\n"));
+    EXPECT_NE(std::string::npos, strOut.find("\n0xE05B LeftWindows      Left Windows\n"));
+    EXPECT_NE(std::string::npos, strOut.find("\n0x0070 Kana\n")); // no US name
+    EXPECT_EQ(106, (int)std::count(strOut.begin(), strOut.end(), '\n'));
+
+    console.m_strOut.clear();
+    EXPECT_EQ(0, RunCli("keys --json"));
+    EXPECT_EQ(0u, strOut.find("{\n  \"layout106\": false,\n  \"keys\": [\n    {\"scancode\": \"0x0001\", "
+                              "\"name\": \"Esc\", \"systemName\": \"Esc\", \"only106\": false},\n"));
+    EXPECT_NE(std::string::npos, strOut.find("\n    {\"scancode\": \"0x0070\", \"name\": \"Kana\", "
+                                             "\"systemName\": null, \"only106\": true},\n"));
+    EXPECT_EQ(strOut.size() - 8, strOut.find("}\n  ]\n}\n"));
+}
+
+TEST(VelloricCli, Writing_ChecksFirst_KeepsTheOrder_AndShowsWhatItWrites)
+{
+    const std::string strWrote = "Wrote 20 bytes to \"Scancode Map\". Windows takes the new table when it restarts.\n";
+    ExpectRuns({
+        {"set CapsLock=LeftCtrl", std::nullopt, 0,
+         "0x003A CapsLock       -> 0x001D LeftCtrl\n" + strWrote, kCapsLost, kCapsToCtrl},
+        // A new key goes last, a known one keeps its place.
+        {"set F2=F1 F1=F2 CapsLock=LeftCtrl", Table({{0x003A, 0x0001}, {0x0001, 0x003A}}), 0,
+         "0x003A CapsLock       -> 0x001D LeftCtrl\n0x0001 Esc            -> 0x003A CapsLock\n"
+         "0x003C F2             -> 0x003B F1\n0x003B F1             -> 0x003C F2\n"
+         "Wrote 32 bytes to \"Scancode Map\". Windows takes the new table when it restarts.\n",
+         "No key will send \"Esc\" [0x0001] any more.\n",
+         Table({{0x003A, 0x001D}, {0x0001, 0x003A}, {0x003C, 0x003B}, {0x003B, 0x003C}})},
+        {"set CapsLock=0x1D", kCapsToCtrl, 0, "Nothing to change.\n", "", kCapsToCtrl},
+        {"set F1=F2", ScancodeMapValue(9, {0x003A001D, 0}), 1, "",
+         "velloric-cli: warning: the registry's \"Scancode Map\" (20 bytes) is not a whole table: "
+         "its header or count does not fit its bytes, and only what fits was read\n"
+         "velloric-cli: refused: writing would replace the \"Scancode Map\" that was not read whole "
+         "(--force writes anyway)\n",
+         ScancodeMapValue(9, {0x003A001D, 0})},
+        {"remove LeftCtrl", kSwap, 0, "0x003A CapsLock       -> 0x001D LeftCtrl\n" + strWrote,
+         kCapsLost, kCapsToCtrl},
+        {"remove capslock", kCapsToCtrl, 0,
+         "Deleted \"Scancode Map\". Windows gives every key its own code again when it restarts.\n",
+         "", std::nullopt},
+        {"remove F1", kCapsToCtrl, 0, "Nothing to change.\n",
+         "velloric-cli: F1 (0x003B) is not remapped\n", kCapsToCtrl},
+        {"clear", kSwap, 0, "Wrote 16 bytes to \"Scancode Map\". Windows takes the new table when it restarts.\n",
+         "", Table({})},
+        {"delete", kSwap, 0,
+         "Deleted \"Scancode Map\". Windows gives every key its own code again when it restarts.\n",
+         "", std::nullopt},
+        {"delete", std::nullopt, 0, "There is no \"Scancode Map\" to delete.\n", "", std::nullopt},
+        {"delete --dry-run", kSwap, 0, "Dry run: would delete \"Scancode Map\".\n", "", kSwap},
+    });
+}
+
+TEST_F(VelloricCliTest, WriteTheRegistryRefuses_IsOneLine_AndExitsWithOne)
+{
+    registry.m_lSetError = ERROR_ACCESS_DENIED;
+    EXPECT_EQ(1, RunCli("clear"));
+    EXPECT_EQ("velloric-cli: cannot write \"Scancode Map\" (error 5, access denied: run it as an "
+              "administrator)\n",
+              console.m_strErr);
+}
+
+TEST_F(VelloricCliTest, ExportWithNoValue_SaysSo_AndExitsWithOne)
+{
+    EXPECT_EQ(1, RunCli("export saved.reg"));
+    EXPECT_EQ("velloric-cli: there is no \"Scancode Map\" to export\n", console.m_strErr);
+    EXPECT_EQ(0u, files.m_files.size());
+}
+
+TEST(ConsoleMessageBoxSink, ShowsNoBox_ButOneLineOnStandardError_AndAnswersWhatChangesNothing)
+{
+    const struct
+    {
+        UINT nType;
+        int nAnswer;
+    } cases[] = {
+        {MB_OK, IDOK}, {MB_OKCANCEL, IDCANCEL}, {MB_YESNO, IDNO}, {MB_YESNOCANCEL, IDCANCEL},
+    };
+    for (const auto& c : cases)
+    {
+        CCapturedConsole console;
+        CConsoleMessageBoxSink sink(console);
+        IMessageBoxSink* pOld = AfxSetMessageBoxSink(&sink);
+        EXPECT_EQ(c.nAnswer, AfxMessageBox("Cannot\nWrite!", c.nType)) << c.nType;
+        AfxSetMessageBoxSink(pOld);
+        EXPECT_EQ("velloric-cli: Cannot Write!\n", console.m_strErr);
+        EXPECT_EQ("", console.m_strOut);
+    }
+}

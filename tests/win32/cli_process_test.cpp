@@ -1,0 +1,305 @@
+// velloric-cli.exe started as a process, its standard output and error in
+// files, against the throw-away prefix's registry; Wine's own regedit reads
+// and writes the same .reg files.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "model/lost_key_check.h"
+#include "model/reg_file_writer.h"
+#include "tests/support/scancode_map_bytes.h"
+#include "tests/win32/win32_test_support.h"
+
+namespace
+{
+typedef std::vector<BYTE> Bytes;
+
+const char kKeyName[] = "HKEY_LOCAL_MACHINE\\SYSTEM\\CurrentControlSet\\Control\\Keyboard Layout";
+const DWORD kWaitMs = 30000;
+
+struct CCliResult
+{
+    DWORD dwExit = STILL_ACTIVE;
+    std::string strOut; // CR LF read as LF
+    std::string strErr;
+};
+
+std::string TempPath(const std::string& strName)
+{
+    char szDir[MAX_PATH];
+    DWORD cch = ::GetTempPathA(MAX_PATH, szDir);
+    return std::string(szDir, cch) + "velloric-cli-test-" + strName;
+}
+
+std::string ExeBesideThis(const char* pszName)
+{
+    char szPath[MAX_PATH];
+    DWORD cch = ::GetModuleFileNameA(NULL, szPath, MAX_PATH);
+    std::string strExe(szPath, cch);
+    return strExe.substr(0, strExe.find_last_of("\\/") + 1) + pszName;
+}
+
+Bytes ReadWholeFile(const std::string& strPath)
+{
+    Bytes bytes;
+    HANDLE hFile = ::CreateFileA(strPath.c_str(), GENERIC_READ,
+                                 FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, NULL,
+                                 OPEN_EXISTING, 0, NULL);
+    if (hFile == INVALID_HANDLE_VALUE)
+        return bytes;
+    BYTE buffer[4096];
+    DWORD cbRead = 0;
+    while (::ReadFile(hFile, buffer, sizeof buffer, &cbRead, NULL) && cbRead > 0)
+        bytes.insert(bytes.end(), buffer, buffer + cbRead);
+    ::CloseHandle(hFile);
+    return bytes;
+}
+
+void WriteWholeFile(const std::string& strPath, const std::string& strText)
+{
+    HANDLE hFile = ::CreateFileA(strPath.c_str(), GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, 0, NULL);
+    DWORD cbWritten = 0;
+    ::WriteFile(hFile, strText.data(), (DWORD)strText.size(), &cbWritten, NULL);
+    ::CloseHandle(hFile);
+}
+
+std::string WithoutCr(const Bytes& bytes)
+{
+    std::string str;
+    for (BYTE b : bytes)
+        if (b != '\r')
+            str += (char)b;
+    return str;
+}
+
+HANDLE InheritableFile(const std::string& strPath)
+{
+    SECURITY_ATTRIBUTES sa = {sizeof sa, NULL, TRUE};
+    return ::CreateFileA(strPath.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_DELETE, &sa,
+                         CREATE_ALWAYS, 0, NULL);
+}
+
+// Runs strCommand to its end with standard output and error in files.
+CCliResult RunProcess(const std::string& strApplication, const std::string& strCommand)
+{
+    // Files of their own for each run: under Wine a process that has ended
+    // may hold its handles a little longer, and the next run must not meet them.
+    static int s_nRun = 0;
+    std::string strRun = std::to_string(::GetCurrentProcessId()) + "-" + std::to_string(++s_nRun);
+    CCliResult result;
+    std::string strOutPath = TempPath("stdout-" + strRun + ".txt");
+    std::string strErrPath = TempPath("stderr-" + strRun + ".txt");
+    HANDLE hOut = InheritableFile(strOutPath);
+    HANDLE hErr = InheritableFile(strErrPath);
+    STARTUPINFOA si = {};
+    si.cb = sizeof si;
+    si.dwFlags = STARTF_USESTDHANDLES;
+    si.hStdOutput = hOut;
+    si.hStdError = hErr;
+    PROCESS_INFORMATION pi = {};
+    std::vector<char> command(strCommand.begin(), strCommand.end());
+    command.push_back('\0');
+    if (::CreateProcessA(strApplication.empty() ? NULL : strApplication.c_str(), command.data(),
+                         NULL, NULL, TRUE, CREATE_NO_WINDOW, NULL, NULL, &si, &pi))
+    {
+        if (::WaitForSingleObject(pi.hProcess, kWaitMs) != WAIT_OBJECT_0)
+            ::TerminateProcess(pi.hProcess, 99);
+        ::GetExitCodeProcess(pi.hProcess, &result.dwExit);
+        ::CloseHandle(pi.hProcess);
+        ::CloseHandle(pi.hThread);
+    }
+    ::CloseHandle(hOut);
+    ::CloseHandle(hErr);
+    result.strOut = WithoutCr(ReadWholeFile(strOutPath));
+    result.strErr = WithoutCr(ReadWholeFile(strErrPath));
+    ::DeleteFileA(strOutPath.c_str());
+    ::DeleteFileA(strErrPath.c_str());
+    return result;
+}
+
+CCliResult RunCli(const std::string& strArgs)
+{
+    std::string strExe = ExeBesideThis("velloric-cli.exe");
+    return RunProcess(strExe, "\"" + strExe + "\" " + strArgs);
+}
+
+// Wine's registry editor inside the prefix, as a user would run it.
+DWORD RunRegedit(const std::string& strArgs)
+{
+    return RunProcess("", "regedit.exe " + strArgs).dwExit;
+}
+
+std::string KeyNameOf(WORD wTableCode)
+{
+    char szName[128] = "";
+    ::GetKeyNameTextA((LONG)wTableCode << 16, szName, sizeof szName);
+    return szName;
+}
+
+// Puts back whatever the prefix held under the value, and removes the files made.
+struct CliTest : ::testing::Test
+{
+    BOOL m_bHadValue = FALSE;
+    Bytes m_saved;
+    std::vector<std::string> m_files;
+
+    void SetUp() override
+    {
+        m_saved = wintest::ReadScancodeMap(&m_bHadValue);
+        wintest::DeleteScancodeMap();
+    }
+    void TearDown() override
+    {
+        if (m_bHadValue)
+            wintest::WriteScancodeMap(m_saved);
+        else
+            wintest::DeleteScancodeMap();
+        for (const std::string& strPath : m_files)
+            ::DeleteFileA(strPath.c_str());
+    }
+    std::string File(const std::string& strName)
+    {
+        m_files.push_back(TempPath(strName));
+        return m_files.back();
+    }
+    static Bytes Value()
+    {
+        BOOL bPresent = FALSE;
+        Bytes bytes = wintest::ReadScancodeMap(&bPresent);
+        return bPresent ? bytes : Bytes{'n', 'o', 'n', 'e'};
+    }
+};
+
+const Bytes kAbsent = {'n', 'o', 'n', 'e'};
+const Bytes kCapsToCtrl = ScancodeMapBytes({{0x003A, 0x001D}});
+// Not in the program's hash order, and long enough to wrap in a .reg file.
+const Bytes kMixed = ScancodeMapBytes({{0xE05B, 0x0000}, {0x003A, 0x001D}, {0x001D, 0x003A},
+                                       {0x0046, 0xE037}, {0x0001, 0x0029}, {0x0029, 0x0001},
+                                       {0xE05C, 0x0000}, {0x003B, 0x003C}, {0x003C, 0x003B},
+                                       {0x0070, 0x0039}});
+} // namespace
+
+TEST_F(CliTest, VersionHelpAndWrongUsage_GiveTheirExitCodes)
+{
+    CCliResult version = RunCli("--version");
+    EXPECT_EQ(0u, version.dwExit);
+    EXPECT_EQ("velloric-cli 0.99f\n", version.strOut);
+    EXPECT_EQ(0u, RunCli("--help").dwExit);
+    CCliResult wrong = RunCli("frobnicate");
+    EXPECT_EQ(2u, wrong.dwExit);
+    EXPECT_EQ("", wrong.strOut);
+    EXPECT_EQ("velloric-cli: unknown command 'frobnicate'\nTry 'velloric-cli --help'.\n", wrong.strErr);
+}
+
+TEST_F(CliTest, List_PrintsTheTable_ThenTheProgramsLostKeyLines)
+{
+    wintest::WriteScancodeMap(kCapsToCtrl);
+    CCliResult list = RunCli("list");
+    EXPECT_EQ(0u, list.dwExit);
+    EXPECT_EQ("0x003A CapsLock       -> 0x001D LeftCtrl\n\n" +
+                  FormatLostKeyLine(wintest::LoadResourceString(1015), KeyNameOf(0x03A), 0x3A),
+              list.strOut);
+    EXPECT_EQ("", list.strErr);
+}
+
+TEST_F(CliTest, Keys_ShowTheSystemsNames)
+{
+    CCliResult keys = RunCli("keys");
+    EXPECT_EQ(0u, keys.dwExit);
+    EXPECT_NE(std::string::npos, keys.strOut.find("\n0x003A CapsLock         " + KeyNameOf(0x03A) + "\n"));
+    EXPECT_NE(std::string::npos, keys.strOut.find("\n0xE038 RightAlt         " + KeyNameOf(0x138) + "\n"));
+}
+
+TEST_F(CliTest, ExportDeleteImport_GivesBackTheSameBytes_InTheSameOrder)
+{
+    wintest::WriteScancodeMap(kMixed);
+    std::string strFile = File("saved.reg");
+    ASSERT_EQ(0u, RunCli("export \"" + strFile + "\"").dwExit);
+    Bytes expectedFile;
+    CRegFileWriter::Write(kMixed.data(), (DWORD)kMixed.size(), &expectedFile);
+    EXPECT_EQ(expectedFile, ReadWholeFile(strFile));
+
+    ASSERT_EQ(0u, RunCli("delete").dwExit);
+    ASSERT_EQ(kAbsent, Value());
+    CCliResult import = RunCli("import \"" + strFile + "\"");
+    EXPECT_EQ(0u, import.dwExit) << import.strErr;
+    EXPECT_EQ(kMixed, Value());
+}
+
+TEST_F(CliTest, ExportedFile_IsWhatRegeditExports_AndRegeditImportsIt)
+{
+    wintest::WriteScancodeMap(kMixed);
+    std::string strOurs = File("ours.reg");
+    std::string strRegedit = File("regedit.reg");
+    ASSERT_EQ(0u, RunCli("export \"" + strOurs + "\"").dwExit);
+    ASSERT_EQ(0u, RunRegedit("/e \"" + strRegedit + "\" \"" + kKeyName + "\""));
+    EXPECT_EQ(ReadWholeFile(strRegedit), ReadWholeFile(strOurs));
+
+    wintest::DeleteScancodeMap();
+    ASSERT_EQ(kAbsent, Value());
+    EXPECT_EQ(0u, RunRegedit("/s \"" + strOurs + "\""));
+    EXPECT_EQ(kMixed, Value());
+}
+
+TEST_F(CliTest, ImportOfAFileWithABadLine_SaysTheLine_AndWritesNothing)
+{
+    wintest::WriteScancodeMap(kCapsToCtrl);
+    std::string strFile = File("keys.txt");
+    WriteWholeFile(strFile, "# swap Ctrl and Caps Lock\r\nLeftCtrl = CapsLock\r\nCapsLok = LeftCtrl\r\n");
+    CCliResult import = RunCli("import \"" + strFile + "\"");
+    EXPECT_EQ(1u, import.dwExit);
+    EXPECT_EQ("velloric-cli: " + strFile + ": line 3: unknown key name 'CapsLok'\n", import.strErr);
+    EXPECT_EQ("", import.strOut);
+    EXPECT_EQ(kCapsToCtrl, Value());
+}
+
+TEST_F(CliTest, LosingCtrl_IsRefused_UnlessForced)
+{
+    CCliResult refused = RunCli("set LeftCtrl=CapsLock");
+    EXPECT_EQ(1u, refused.dwExit);
+    std::string strReport = FormatLostKeyLine(wintest::LoadResourceString(1015), KeyNameOf(0x01D), 0x1D) +
+                            wintest::LoadResourceString(1013) + "\n";
+    EXPECT_EQ(strReport + "velloric-cli: refused: Ctrl, Alt or Del would be lost (--force writes anyway)\n",
+              refused.strErr);
+    EXPECT_EQ(kAbsent, Value());
+
+    CCliResult forced = RunCli("set LeftCtrl=CapsLock --force");
+    EXPECT_EQ(0u, forced.dwExit);
+    EXPECT_EQ(ScancodeMapBytes({{0x001D, 0x003A}}), Value());
+}
+
+TEST_F(CliTest, DryRun_PrintsTheExactBytes_AndWritesNothing)
+{
+    CCliResult dry = RunCli("--dry-run set CapsLock=LeftCtrl");
+    EXPECT_EQ(0u, dry.dwExit);
+    EXPECT_EQ("0x003A CapsLock       -> 0x001D LeftCtrl\n"
+              "Dry run: would write 20 bytes to \"Scancode Map\":\n"
+              "00 00 00 00 00 00 00 00 02 00 00 00 1D 00 3A 00\n"
+              "00 00 00 00\n",
+              dry.strOut);
+    EXPECT_EQ(kAbsent, Value());
+
+    wintest::WriteScancodeMap(kCapsToCtrl);
+    EXPECT_EQ(0u, RunCli("delete --dry-run").dwExit);
+    EXPECT_EQ(kCapsToCtrl, Value());
+}
+
+TEST_F(CliTest, ListJsonJapanese_GivesTheReportOfCodePage932InUtf8)
+{
+    wintest::WriteScancodeMap(kCapsToCtrl);
+    CCliResult list = RunCli("list --json");
+    EXPECT_EQ(0u, list.dwExit);
+    std::string strAnsi = FormatLostKeyLine(wintest::LoadResourceString(1015), KeyNameOf(0x03A), 0x3A);
+    int cchWide = ::MultiByteToWideChar(CP_ACP, 0, strAnsi.c_str(), -1, NULL, 0);
+    std::wstring strWide((size_t)cchWide, L'\0');
+    ::MultiByteToWideChar(CP_ACP, 0, strAnsi.c_str(), -1, &strWide[0], cchWide);
+    strWide.resize((size_t)cchWide - 1);
+    std::string strJson;
+    for (char c : wintest::Utf8FromWide(strWide))
+        strJson += c == '"' ? std::string("\\\"") : c == '\n' ? std::string("\\n") : std::string(1, c);
+    EXPECT_NE(std::string::npos,
+              list.strOut.find("\"lostKeys\": {\"level\": \"warning\", \"report\": \"" + strJson + "\"}"))
+        << list.strOut;
+}
