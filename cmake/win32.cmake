@@ -14,7 +14,7 @@ file(GLOB VELLORIC_RES_INPUTS CONFIGURE_DEPENDS
     ${CMAKE_SOURCE_DIR}/res/*.h ${CMAKE_SOURCE_DIR}/res/*.rc2 ${CMAKE_SOURCE_DIR}/res/*.ico
     ${CMAKE_SOURCE_DIR}/res/*.bmp ${CMAKE_SOURCE_DIR}/res/*.cur ${CMAKE_SOURCE_DIR}/res/*.wav)
 set_source_files_properties(res/velloric.rc PROPERTIES OBJECT_DEPENDS "${VELLORIC_RES_INPUTS}")
-target_include_directories(velloric_res PRIVATE ${CMAKE_SOURCE_DIR})
+target_include_directories(velloric_res PRIVATE ${CMAKE_SOURCE_DIR} ${CMAKE_BINARY_DIR}/generated)
 
 file(GLOB VELLORIC_WIN32_SOURCES CONFIGURE_DEPENDS
     ${CMAKE_SOURCE_DIR}/platform/win32/*.cpp
@@ -29,31 +29,53 @@ target_link_libraries(velloric_win32 PUBLIC velloric_core
 
 add_executable(velloric WIN32 app/win32/main.cpp $<TARGET_OBJECTS:velloric_res>)
 target_link_libraries(velloric PRIVATE velloric_win32)
+# Its manifest: elevation, supported systems, DPI awareness, common controls 6.
+if(MSVC)
+    target_sources(velloric PRIVATE res/velloric.manifest)
+    target_link_options(velloric PRIVATE /MANIFESTUAC:NO)
+else()
+    target_sources(velloric PRIVATE res/velloric_manifest.rc)
+    set_source_files_properties(res/velloric_manifest.rc PROPERTIES
+        OBJECT_DEPENDS ${CMAKE_SOURCE_DIR}/res/velloric.manifest)
+    target_include_directories(velloric PRIVATE ${CMAKE_SOURCE_DIR})
+endif()
 # The tip of the day reads tips.txt beside the program.
 configure_file(res/tips.txt ${CMAKE_CURRENT_BINARY_DIR}/tips.txt COPYONLY)
-# The manuals go beside the program, where F1 looks for them first.
+# The manuals go beside the program, where F1 looks for them first, with
+# their stylesheet and pictures.
 add_custom_command(TARGET velloric POST_BUILD
     COMMAND ${CMAKE_COMMAND} -E copy_if_different
         ${CMAKE_SOURCE_DIR}/res/manual/velloricman.html
         ${CMAKE_SOURCE_DIR}/res/manual/velloricman-e.html
-        $<TARGET_FILE_DIR:velloric>)
+        ${CMAKE_SOURCE_DIR}/res/manual/manual.css
+        $<TARGET_FILE_DIR:velloric>
+    COMMAND ${CMAKE_COMMAND} -E copy_directory
+        ${CMAKE_SOURCE_DIR}/res/manual/images $<TARGET_FILE_DIR:velloric>/images)
 
 file(GLOB VELLORIC_WIN32_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win32/*.cpp)
 add_executable(win32_tests ${VELLORIC_WIN32_TESTS} $<TARGET_OBJECTS:velloric_res>)
 target_link_libraries(win32_tests PRIVATE velloric_win32 velloric_test_support gtest_main)
 add_dependencies(win32_tests velloric)
 
-# ---- velloric-cli.exe: the console program, beside velloric.exe ------------
-# Here rather than at the end of the file: a build on Windows itself returns
-# below. Its portable half (cli/*.cpp) and its entry (cli/win32/), linked like
-# the program, with the string resources for the lost-key lines.
-file(GLOB VELLORIC_CLI_SOURCES CONFIGURE_DEPENDS
-    ${CMAKE_SOURCE_DIR}/cli/*.cpp ${CMAKE_SOURCE_DIR}/cli/win32/*.cpp)
+# velloric-cli.exe, the console program beside velloric.exe: its entry
+# (cli/win32/) on its portable half in the core, linked like the program,
+# with the string resources for the lost-key lines.
+file(GLOB VELLORIC_CLI_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/cli/win32/*.cpp)
 add_executable(velloric-cli ${VELLORIC_CLI_SOURCES} $<TARGET_OBJECTS:velloric_res>)
 target_link_libraries(velloric-cli PRIVATE velloric_win32)
 # The Win32 suite starts it from beside its own exe.
 add_dependencies(win32_tests velloric-cli)
-# ---- end of velloric-cli.exe ------------------------------------------------
+
+# The release a user downloads: cmake --build --preset mingw --target release
+# makes build/mingw/release/velloric-<version>-win64.zip and its .sha256.
+set(VELLORIC_RELEASE_NAME velloric-${VELLORIC_VERSION_TEXT}-win64)
+add_custom_target(release
+    COMMAND ${CMAKE_COMMAND} -DSOURCE_DIR=${CMAKE_SOURCE_DIR} -DBIN_DIR=$<TARGET_FILE_DIR:velloric>
+        -DOUT_DIR=${CMAKE_BINARY_DIR}/release -DNAME=${VELLORIC_RELEASE_NAME}
+        -DVERSION=${VELLORIC_VERSION_TEXT} -P ${CMAKE_SOURCE_DIR}/cmake/release.cmake
+    DEPENDS velloric velloric-cli
+    COMMENT "Making ${VELLORIC_RELEASE_NAME}.zip"
+    VERBATIM)
 
 if(NOT CMAKE_CROSSCOMPILING)
     # The suite changes the registry it runs against: on Windows itself it is
@@ -83,3 +105,16 @@ set_tests_properties(win32_tests_japanese PROPERTIES FIXTURES_REQUIRED wine
 add_test(NAME win32_tests_neutral COMMAND win32_tests --gtest_filter=*Neutral*)
 set_tests_properties(win32_tests_neutral PROPERTIES FIXTURES_REQUIRED wine
     ENVIRONMENT "${VELLORIC_WINE_ENV};LANG=zh_CN.UTF-8" RESOURCE_LOCK velloric_instance TIMEOUT 600)
+
+# ---- velloric_screenshots.exe: the manual's pictures ------------------------
+# Built only when asked, by scripts/make-screenshots.sh, which runs it under
+# Wine: it starts the program in-process and saves its windows as bitmaps.
+add_executable(velloric_screenshots EXCLUDE_FROM_ALL
+    tools/screenshots/main.cpp tools/screenshots/window_shot.cpp $<TARGET_OBJECTS:velloric_res>)
+target_link_libraries(velloric_screenshots PRIVATE velloric_win32)
+# The program's manifest as well: the pictures show its common controls.
+if(EXISTS ${CMAKE_SOURCE_DIR}/res/velloric_manifest.rc)
+    target_sources(velloric_screenshots PRIVATE res/velloric_manifest.rc)
+    target_include_directories(velloric_screenshots PRIVATE ${CMAKE_SOURCE_DIR})
+endif()
+# ---- end of velloric_screenshots.exe ----------------------------------------

@@ -4,8 +4,8 @@ files and those of the layers below it:
 
     platform  <  framework  <  model  <  view, dialogs  <  app, cli
 
-res/resource.h (the resource ids) may be included from every layer above the
-framework. Tests and tools stand outside the layers.
+The headers of res/ (the resource ids, the version) may be included from every
+layer above the framework. Tests and tools stand outside the layers.
 """
 import os
 import re
@@ -33,7 +33,7 @@ def main():
                 with open(os.path.join(root, path), encoding="utf-8") as f:
                     text = f.read()
                 for included in INCLUDE.findall(text):
-                    if included == "res/resource.h" and source_level >= LAYERS["model"]:
+                    if included.startswith("res/") and source_level >= LAYERS["model"]:
                         continue
                     target_top, target_level = layer_of(included)
                     if target_level is None:

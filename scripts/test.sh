@@ -2,7 +2,7 @@
 # Runs every test: the house rules (includes point down the layers, generated
 # resources are what their scripts make), the portable core natively (ASan +
 # UBSan), a short fuzzing run of each parser of outside data, the Win32 suite
-# under Wine, and the Windows build once more with clang.
+# under Wine, the release's contents, and the Windows build once more with clang.
 set -e
 cd "$(dirname "$0")/.."
 sh scripts/setup.sh
@@ -29,6 +29,8 @@ done
 cmake --preset mingw >/dev/null
 cmake --build --preset mingw -j "$jobs"
 ctest --preset mingw
+cmake --build --preset mingw --target release
+python3 scripts/check_release.py build/mingw/release
 
 cmake --preset mingw-clang >/dev/null
 cmake --build --preset mingw-clang -j "$jobs"

@@ -2,6 +2,7 @@
 // here, the single-instance rule across processes, the prefix's registry.
 #include <gtest/gtest.h>
 
+#include "tests/win32/startup_fixture.h"
 #include "tests/win32/win32_test_support.h"
 
 namespace
@@ -76,4 +77,52 @@ TEST(Program, SecondCopy_BringsFirstToFront_AndEndsWithoutTouchingRegistry)
     EXPECT_EQ(0u, first.Wait(15000));
     EXPECT_EQ(kCapsToCtrl, wintest::ReadScancodeMap());
     wintest::DeleteScancodeMap();
+}
+
+class ProgramManifest : public StartupFixture
+{
+protected:
+    static std::string Manifest()
+    {
+        char szPath[MAX_PATH];
+        DWORD cch = ::GetModuleFileNameA(NULL, szPath, MAX_PATH);
+        std::string strExe(szPath, cch);
+        strExe = strExe.substr(0, strExe.find_last_of('\\') + 1) + "velloric.exe";
+        HMODULE hExe = ::LoadLibraryExA(strExe.c_str(), NULL, LOAD_LIBRARY_AS_DATAFILE);
+        HRSRC hManifest = ::FindResourceA(hExe, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24));
+        std::string strManifest;
+        if (hManifest != NULL)
+            strManifest.assign((const char*)::LockResource(::LoadResource(hExe, hManifest)),
+                               ::SizeofResource(hExe, hManifest));
+        ::FreeLibrary(hExe);
+        return strManifest;
+    }
+};
+
+TEST_F(ProgramManifest, AsksForAdministratorRights_AndStartsWithTheWindowOfTheProgramInProcess)
+{
+    std::string strManifest = Manifest();
+    for (const char* pszPart :
+         {"level=\"requireAdministrator\"", "name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\"",
+          "<dpiAware xmlns=\"http://schemas.microsoft.com/SMI/2005/WindowsSettings\">true</dpiAware>",
+          "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}", "{35138b9a-5d96-4fbd-8e2d-a2440225f93a}"})
+        EXPECT_NE(std::string::npos, strManifest.find(pszPart)) << pszPart;
+
+    ASSERT_EQ(TRUE, Start({}));
+    RECT rcInProcess;
+    ::GetClientRect(MainWindow(), &rcInProcess);
+    m_pApp.reset();
+    wintest::DrainMessages();
+
+    wintest::DeleteScancodeMap();
+    wintest::CProgram program;
+    ASSERT_EQ(TRUE, program.Start(""));
+    HWND hMain = wintest::WaitForWindow(program.pi.dwProcessId, "quendalo.velloric", "Velloric", 15000);
+    ASSERT_NE((HWND)NULL, hMain);
+    RECT rcProgram;
+    ::GetClientRect(hMain, &rcProgram);
+    EXPECT_EQ(rcInProcess.right, rcProgram.right);
+    EXPECT_EQ(rcInProcess.bottom, rcProgram.bottom);
+    ::PostMessageA(hMain, WM_CLOSE, 0, 0);
+    EXPECT_EQ(0u, program.Wait(15000));
 }
