@@ -58,21 +58,28 @@ std::string AfxLoadStringField(UINT nID, int nField)
     return str.substr(nStart, str.find('\n', nStart) - nStart);
 }
 
-void AfxFormatString1(std::string& rString, UINT nID, const char* psz1)
+void AfxFormatString2(std::string& rString, UINT nID, const char* psz1, const char* psz2)
 {
-    // "%" and "1" are never trail bytes of a double-byte character.
+    // "%", "1" and "2" are never trail bytes of a double-byte character.
     std::string strFormat = AfxLoadString(nID);
     rString.clear();
     for (size_t i = 0; i < strFormat.size(); ++i)
     {
-        if (strFormat[i] == '%' && i + 1 < strFormat.size() && strFormat[i + 1] == '1')
+        char cNext = i + 1 < strFormat.size() ? strFormat[i + 1] : '\0';
+        const char* pszInsert = cNext == '1' ? psz1 : cNext == '2' ? psz2 : nullptr;
+        if (strFormat[i] == '%' && (cNext == '1' || cNext == '2'))
         {
-            rString += psz1 != nullptr ? psz1 : "";
+            rString += pszInsert != nullptr ? pszInsert : "";
             ++i;
         }
         else
             rString += strFormat[i];
     }
+}
+
+void AfxFormatString1(std::string& rString, UINT nID, const char* psz1)
+{
+    AfxFormatString2(rString, nID, psz1, nullptr);
 }
 
 IMessageBoxSink* AfxSetMessageBoxSink(IMessageBoxSink* pSink)

@@ -21,8 +21,9 @@ std::string AfxLoadString(UINT nID);
 // command's status prompt is field 0 and its tool tip field 1; the document
 // string's window title is field 0. Empty when the string has fewer fields.
 std::string AfxLoadStringField(UINT nID, int nField);
-// String nID with every "%1" replaced by psz1.
+// String nID with every "%1" replaced by psz1 (and "%2" by psz2).
 void AfxFormatString1(std::string& rString, UINT nID, const char* psz1);
+void AfxFormatString2(std::string& rString, UINT nID, const char* psz1, const char* psz2);
 
 // Both return the previous one, so a test can put it back.
 IMessageBoxSink* AfxSetMessageBoxSink(IMessageBoxSink* pSink);

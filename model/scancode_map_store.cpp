@@ -69,6 +69,15 @@ BOOL CScancodeMapStore::Read()
     return TRUE;
 }
 
+BOOL CScancodeMapStore::GetValue(std::vector<BYTE>* pValue)
+{
+    BYTE image[CScancodeMapCodec::IMAGE_SIZE];
+    CStoreSource source(*this);
+    DWORD cbImage = CScancodeMapCodec::EncodeScancodeMap(source, image);
+    pValue->assign(image, image + cbImage);
+    return cbImage != 0;
+}
+
 BOOL CScancodeMapStore::Write()
 {
     BYTE image[CScancodeMapCodec::IMAGE_SIZE];

@@ -4,6 +4,8 @@
 // is destroyed.
 #pragma once
 
+#include <vector>
+
 #include "model/registry_key.h"
 #include "model/remap_pair.h"
 #include "model/word_hash_map.h"
@@ -34,6 +36,8 @@ public:
     virtual BOOL Write();
     // Deletes the value; FALSE, silently, when it is missing or the key cannot be opened.
     virtual BOOL Delete();
+    // The bytes Write would write, without writing; FALSE for more than 1020 mappings.
+    BOOL GetValue(std::vector<BYTE>* pValue);
 
     EReadOutcome GetReadOutcome() const { return m_readOutcome; }
     // The length of the value the last Read found, in bytes (0 when none).

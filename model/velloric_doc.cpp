@@ -78,6 +78,15 @@ void CVelloricDoc::SetEdited()
     g_bEdited = TRUE;
 }
 
+void CVelloricDoc::ReplaceList(const std::vector<CRemapPair>& pairs)
+{
+    m_store.RemoveAll();
+    for (const CRemapPair& pair : pairs)
+        m_store.SetAt(pair.wPhysical, pair.wProduced);
+    g_bEdited = TRUE;
+    UpdateAllViews(nullptr, 0);
+}
+
 void CVelloricDoc::GetStartPosition()
 {
     m_store.GetStartPosition();

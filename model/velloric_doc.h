@@ -7,6 +7,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "framework/document.h"
 #include "model/exit_flow.h"
@@ -42,6 +43,11 @@ public:
     void AddMapping(WORD wPhysical, WORD wProduced);
     BOOL RemoveMapping(WORD wPhysical);
     void SetEdited();
+    // An imported list takes the place of the one on screen: edited, shown,
+    // and written only at save and exit.
+    void ReplaceList(const std::vector<CRemapPair>& pairs);
+    // The value the list on screen would be saved as.
+    BOOL GetValue(std::vector<BYTE>* pValue) { return m_store.GetValue(pValue); }
 
     // One walk over the list at a time (the store's cursor).
     void GetStartPosition();

@@ -2,6 +2,8 @@
 // a test) and handed down from the application to whatever needs one.
 #pragma once
 
+#include "platform/byte_files.h"
+#include "platform/file_dialogs.h"
 #include "platform/font_chooser.h"
 #include "platform/keyboard_services.h"
 #include "platform/registry.h"
@@ -23,4 +25,6 @@ struct CVelloricPlatform
     ISoundPlayer& soundPlayer;
     IUserNameSource& userName;
     ITipsFileSystem& tipsFiles;
+    IFileDialogs& fileDialogs;
+    IByteFiles& files;
 };

@@ -22,6 +22,10 @@
 #define IDS_PASSWORD_MISMATCH 1022
 #define IDS_UNREADABLE_SCANCODE_MAP 1024 // "%1": the value's length in bytes
 #define IDS_MANUAL_ENDING 1025 // put in place of the program's extension: the set's manual
+#define IDS_IMPORT_FILTER 1026 // file dialogs: pairs of a text and its patterns, each ending in "|"
+#define IDS_EXPORT_FILTER 1027
+#define IDS_IMPORT_FAILED 1028 // "%1": the file's path, "%2": what was wrong
+#define IDS_EXPORT_FAILED 1029
 
 // Strings: frame and framework
 #define IDS_APP_TITLE 57344 // message-box caption and profile key name
@@ -53,6 +57,8 @@
 #define ID_KEYNAME_SIMPLE 32785
 #define ID_KEYNAME_RAISED 32786
 #define ID_KEYNAME_SUNK 32787
+#define ID_FILE_IMPORT 32790 // the key table from a .reg or text file
+#define ID_FILE_EXPORT 32791 // the key table on screen to a .reg file
 #define ID_FILE_NEW 57600
 #define ID_FILE_SAVE 57603 // the framework's save: handled, does nothing
 #define ID_APP_ABOUT 57664

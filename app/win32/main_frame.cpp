@@ -2,6 +2,7 @@
 
 #include "framework/win32/win_app.h"
 #include "app/manual_launcher.h"
+#include "app/remap_file_commands.h"
 #include "dialogs/win32/auto_logon_dialog.h"
 #include "model/velloric_doc.h"
 #include "res/resource.h"
@@ -11,6 +12,8 @@ const char* const CMainFrame::s_pszClassName = "quendalo.velloric";
 const TCommandEntry<CMainFrame> CMainFrame::s_commands[] = {
     {ID_HELP_SHOW_MANUAL, ID_HELP_SHOW_MANUAL, &CMainFrame::OnShowManual, nullptr},
     {ID_OPTION_AUTOLOGON, ID_OPTION_AUTOLOGON, &CMainFrame::OnSetupAutologon, nullptr},
+    {ID_FILE_IMPORT, ID_FILE_IMPORT, &CMainFrame::OnFileImport, nullptr},
+    {ID_FILE_EXPORT, ID_FILE_EXPORT, &CMainFrame::OnFileExport, nullptr},
 };
 
 namespace
@@ -82,14 +85,26 @@ BOOL CMainFrame::OnCmdMsg(UINT nID, CCmdUI* pCmdUI)
 
 void CMainFrame::OnShowManual(UINT nID)
 {
-    CManualLauncher(m_shell, m_hWnd).ShowManual();
+    CManualLauncher(m_platform.shell, m_hWnd).ShowManual();
 }
 
 void CMainFrame::OnSetupAutologon(UINT nID)
 {
     // Owned by the main window; its result changes nothing here.
-    CAutoLogonDialog dlg(m_registry, m_userName);
+    CAutoLogonDialog dlg(m_platform.registry, m_platform.userName);
     dlg.DoModal();
+}
+
+void CMainFrame::OnFileImport(UINT nID)
+{
+    if (CVelloricDoc* pDoc = dynamic_cast<CVelloricDoc*>(GetActiveDocument()))
+        CRemapFileCommands(m_platform.fileDialogs, m_platform.files, m_hWnd).Import(*pDoc);
+}
+
+void CMainFrame::OnFileExport(UINT nID)
+{
+    if (CVelloricDoc* pDoc = dynamic_cast<CVelloricDoc*>(GetActiveDocument()))
+        CRemapFileCommands(m_platform.fileDialogs, m_platform.files, m_hWnd).Export(*pDoc);
 }
 
 void CMainFrame::OnSysCommand(UINT nID, LPARAM lParam)

@@ -7,18 +7,15 @@
 
 #include "framework/win32/frame_wnd.h"
 #include "model/velloric_host.h"
-#include "platform/registry.h"
-#include "platform/shell_services.h"
-#include "platform/user_name_source.h"
+#include "platform/velloric_platform.h"
 
 class CMainFrame : public CFrameWnd
 {
 public:
     static const char* const s_pszClassName;
 
-    CMainFrame(IShellServices& shell, IRegistry& registry, IUserNameSource& userName,
-               IVelloricHost& host)
-        : m_shell(shell), m_registry(registry), m_userName(userName), m_host(host)
+    CMainFrame(const CVelloricPlatform& platform, IVelloricHost& host)
+        : m_platform(platform), m_host(host)
     {
     }
     BOOL OnCmdMsg(UINT nID, CCmdUI* pCmdUI) override;
@@ -32,11 +29,11 @@ protected:
 private:
     void OnShowManual(UINT nID);
     void OnSetupAutologon(UINT nID);
+    void OnFileImport(UINT nID);
+    void OnFileExport(UINT nID);
 
     static const TCommandEntry<CMainFrame> s_commands[];
-    IShellServices& m_shell;
-    IRegistry& m_registry;
-    IUserNameSource& m_userName;
+    CVelloricPlatform m_platform;
     IVelloricHost& m_host;
     // The last key name shown: mouse moves send it again and again.
     std::string m_strLastMessage;

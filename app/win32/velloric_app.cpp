@@ -95,9 +95,7 @@ BOOL CVelloricApp::InitInstance()
             return new CVelloricDoc(platform.registry, platform.keyboard, platform.restart,
                                     *pHost);
         },
-        [platform, pHost]() -> CFrameWnd* {
-            return new CMainFrame(platform.shell, platform.registry, platform.userName, *pHost);
-        },
+        [platform, pHost]() -> CFrameWnd* { return new CMainFrame(platform, *pHost); },
         [platform](CFrameWnd* pFrame) -> CView* {
             return new CVelloricView(platform.keyboard, platform.fontChooser, g_preference);
         }));

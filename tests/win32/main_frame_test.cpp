@@ -9,6 +9,7 @@
 #include "model/velloric_doc.h"
 #include "res/resource.h"
 #include "tests/win32/win32_test_support.h"
+#include "view/win32/key_cap.h"
 
 namespace
 {
@@ -170,4 +171,23 @@ TEST_F(MainFrame, SystemMenu_IsLeftToTheSystem_SoCloseStaysEnabledAndCloses)
     HWND hMain = MainWindow();
     ::SendMessageA(hMain, WM_SYSCOMMAND, SC_CLOSE, 0);
     EXPECT_EQ(FALSE, ::IsWindow(hMain));
+}
+
+TEST_F(MainFrame, ImportCommand_ShowsTheFilesTableOnTheKeyboard_AndSaveAndExitWritesIt)
+{
+    const std::string strFile = "CapsLock=LeftCtrl\r\n";
+    m_files.m_files["C:\\caps.txt"] = std::vector<BYTE>(strFile.begin(), strFile.end());
+    m_fileDialogs.m_answers = {"C:\\caps.txt", "C:\\out.reg"};
+    Command(ID_FILE_IMPORT);
+    CKeyCap* pCaps = nullptr;
+    ASSERT_EQ(TRUE, g_remapCapMap.Lookup(0x3A, pCaps));
+    EXPECT_EQ(0x1D, pCaps->GetProduced()); // shown on the remapped keyboard
+    Command(ID_FILE_EXPORT);
+    EXPECT_EQ(1u, m_files.m_files.count("C:\\out.reg"));
+
+    m_boxes.Answer({IDOK, IDNO}); // Caps Lock is lost; write without restarting
+    Command(ID_APP_EXIT);
+    EXPECT_EQ((std::vector<BYTE>{0, 0, 0, 0, 0, 0, 0, 0, 2, 0, 0, 0, 0x1D, 0, 0x3A, 0, 0, 0, 0, 0}),
+              m_registry.Get("HKLM\\SYSTEM\\CurrentControlSet\\Control\\Keyboard Layout",
+                             "Scancode Map").bytes);
 }

@@ -34,7 +34,8 @@ BOOL StartupFixture::Start(const std::vector<std::string>& args, IRegistry* pReg
     IRegistry& registry = pRegistry != nullptr ? *pRegistry : m_registry;
     m_pApp.reset(new CVelloricApp(CVelloricPlatform{registry, m_keyboard, m_restart, m_system,
                                                     m_shell, m_fontChooser, m_soundPlayer,
-                                                    m_userName, m_tipsFiles}));
+                                                    m_userName, m_tipsFiles, m_fileDialogs,
+                                                    m_files}));
     m_pApp->SetArguments(args);
     return m_pApp->InitInstance();
 }

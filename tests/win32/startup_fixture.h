@@ -12,6 +12,7 @@
 #include "platform/win32/win32_registry.h"
 #include "app/win32/velloric_app.h"
 #include "platform/stdio_tips_file.h"
+#include "tests/support/fake_byte_files.h"
 #include "tests/support/fake_font_chooser.h"
 #include "tests/support/fake_keyboard.h"
 #include "tests/support/fake_registry.h"
@@ -43,6 +44,8 @@ protected:
     CFakeSoundPlayer m_soundPlayer;
     CFixedUserName m_userName;
     CStdioTipsFileSystem m_tipsFiles; // the tips file shipped beside the test exe
+    CFakeFileDialogs m_fileDialogs;
+    CFakeByteFiles m_files;
     CWin32StringSource m_strings;
     CScriptedMessageBoxes m_boxes{&m_strings};
     std::unique_ptr<CVelloricApp> m_pApp;

@@ -1,0 +1,58 @@
+#include "platform/win32/win32_file_dialogs.h"
+
+#include <commdlg.h>
+
+#include <vector>
+
+namespace
+{
+// The dialogs take the filter's pairs as zero-ended texts with a second zero at the end.
+std::vector<char> FilterOf(const char* pszFilter)
+{
+    std::vector<char> filter;
+    for (const char* p = pszFilter; *p != '\0'; ++p)
+        filter.push_back(*p == '|' ? '\0' : *p);
+    filter.push_back('\0');
+    filter.push_back('\0');
+    return filter;
+}
+} // namespace
+
+BOOL CWin32FileDialogs::AskOpenPath(HWND hOwner, const char* pszFilter, std::string* pstrPath)
+{
+    std::vector<char> filter = FilterOf(pszFilter);
+    char szPath[MAX_PATH] = "";
+    OPENFILENAMEA ofn;
+    ZeroMemory(&ofn, sizeof ofn);
+    ofn.lStructSize = sizeof ofn;
+    ofn.hwndOwner = hOwner;
+    ofn.lpstrFilter = filter.data();
+    ofn.lpstrFile = szPath;
+    ofn.nMaxFile = sizeof szPath;
+    ofn.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
+    if (!::GetOpenFileNameA(&ofn))
+        return FALSE;
+    *pstrPath = szPath;
+    return TRUE;
+}
+
+BOOL CWin32FileDialogs::AskSavePath(HWND hOwner, const char* pszFilter, const char* pszFileName,
+                                    const char* pszDefaultExtension, std::string* pstrPath)
+{
+    std::vector<char> filter = FilterOf(pszFilter);
+    char szPath[MAX_PATH] = "";
+    lstrcpynA(szPath, pszFileName, sizeof szPath);
+    OPENFILENAMEA ofn;
+    ZeroMemory(&ofn, sizeof ofn);
+    ofn.lStructSize = sizeof ofn;
+    ofn.hwndOwner = hOwner;
+    ofn.lpstrFilter = filter.data();
+    ofn.lpstrFile = szPath;
+    ofn.nMaxFile = sizeof szPath;
+    ofn.lpstrDefExt = pszDefaultExtension;
+    ofn.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
+    if (!::GetSaveFileNameA(&ofn))
+        return FALSE;
+    *pstrPath = szPath;
+    return TRUE;
+}
