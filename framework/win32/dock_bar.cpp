@@ -32,11 +32,8 @@ LRESULT CDockBar::WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam)
     {
     case WM_PAINT: return OnPaint();
     case WM_LBUTTONDOWN: return OnLButtonDown(pt);
-    case WM_MOUSEMOVE: return OnMouseMove(pt);
-    case WM_LBUTTONUP: return OnLButtonUp(pt);
     case WM_LBUTTONDBLCLK: return OnLButtonDblClk(pt);
-    case WM_CAPTURECHANGED: return OnCaptureChanged((HWND)lParam);
-    default: return CWnd::WindowProc(nMsg, wParam, lParam);
+    default: return CDockHostWnd::WindowProc(nMsg, wParam, lParam);
     }
 }
 
@@ -66,42 +63,14 @@ LRESULT CDockBar::OnPaint()
     return 0;
 }
 
-POINT CDockBar::ToScreen(POINT pt) const
-{
-    ::ClientToScreen(m_hWnd, &pt);
-    return pt;
-}
-
 LRESULT CDockBar::OnLButtonDown(POINT pt)
 {
     m_context.BeginDrag(m_hWnd, ToScreen(pt));
     return 0;
 }
 
-LRESULT CDockBar::OnMouseMove(POINT pt)
-{
-    if (m_context.IsDragging())
-        m_context.TrackDrag(ToScreen(pt));
-    return 0;
-}
-
-LRESULT CDockBar::OnLButtonUp(POINT pt)
-{
-    if (m_context.IsDragging())
-        m_context.EndDrag(ToScreen(pt));
-    return 0;
-}
-
 LRESULT CDockBar::OnLButtonDblClk(POINT pt)
 {
     m_context.ToggleDocking();
-    return 0;
-}
-
-LRESULT CDockBar::OnCaptureChanged(HWND hNewCapture)
-{
-    // Another window took the mouse: the drag ends where it began.
-    if (hNewCapture != m_hWnd && m_context.IsDragging())
-        m_context.CancelDrag();
     return 0;
 }

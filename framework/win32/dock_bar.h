@@ -3,11 +3,9 @@
 // free part of the strip) moves the bar; a double click floats it.
 #pragma once
 
-#include "framework/win32/wnd.h"
+#include "framework/win32/dock_host_wnd.h"
 
-class CDockContext;
-
-class CDockBar : public CWnd
+class CDockBar : public CDockHostWnd
 {
 public:
     enum
@@ -16,7 +14,7 @@ public:
         GRIPPER = 8  // before the control: at the left, or at the top of a vertical bar
     };
 
-    explicit CDockBar(CDockContext& context) : m_context(context) {}
+    explicit CDockBar(CDockContext& context) : CDockHostWnd(context) {}
     BOOL Create(HWND hFrame, UINT nID);
     // Where the control goes in a strip of this orientation.
     static POINT ControlOrigin(BOOL bVertical);
@@ -28,12 +26,7 @@ protected:
 private:
     LRESULT OnPaint();
     LRESULT OnLButtonDown(POINT pt);
-    LRESULT OnMouseMove(POINT pt);
-    LRESULT OnLButtonUp(POINT pt);
     LRESULT OnLButtonDblClk(POINT pt);
-    LRESULT OnCaptureChanged(HWND hNewCapture);
-    POINT ToScreen(POINT pt) const;
 
-    CDockContext& m_context;
     BOOL m_bVertical = FALSE;
 };

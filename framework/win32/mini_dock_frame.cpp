@@ -33,14 +33,11 @@ LRESULT CMiniDockFrameWnd::WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam)
     {
     case WM_NCLBUTTONDOWN: return OnNcLButtonDown((UINT)wParam, pt);
     case WM_NCLBUTTONDBLCLK: return OnNcLButtonDblClk((UINT)wParam, pt, wParam, lParam);
-    case WM_MOUSEMOVE: return OnMouseMove(pt);
-    case WM_LBUTTONUP: return OnLButtonUp(pt);
-    case WM_CAPTURECHANGED: return OnCaptureChanged((HWND)lParam);
     case WM_SIZING: return OnSizing((UINT)wParam, (RECT*)lParam);
     case WM_SIZE: return OnSize();
     // Clicking the bar must not take the activation from the main window.
     case WM_MOUSEACTIVATE: return MA_NOACTIVATE;
-    default: return CWnd::WindowProc(nMsg, wParam, lParam);
+    default: return CDockHostWnd::WindowProc(nMsg, wParam, lParam);
     }
 }
 
@@ -59,33 +56,6 @@ LRESULT CMiniDockFrameWnd::OnNcLButtonDblClk(UINT nHitTest, POINT ptScreen, WPAR
     if (nHitTest != HTCAPTION)
         return Default(WM_NCLBUTTONDBLCLK, wParam, lParam);
     m_context.ToggleDocking();
-    return 0;
-}
-
-POINT CMiniDockFrameWnd::ToScreen(POINT pt) const
-{
-    ::ClientToScreen(m_hWnd, &pt);
-    return pt;
-}
-
-LRESULT CMiniDockFrameWnd::OnMouseMove(POINT pt)
-{
-    if (m_context.IsDragging())
-        m_context.TrackDrag(ToScreen(pt));
-    return 0;
-}
-
-LRESULT CMiniDockFrameWnd::OnLButtonUp(POINT pt)
-{
-    if (m_context.IsDragging())
-        m_context.EndDrag(ToScreen(pt));
-    return 0;
-}
-
-LRESULT CMiniDockFrameWnd::OnCaptureChanged(HWND hNewCapture)
-{
-    if (hNewCapture != m_hWnd && m_context.IsDragging())
-        m_context.CancelDrag();
     return 0;
 }
 

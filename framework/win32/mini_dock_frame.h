@@ -5,11 +5,9 @@
 // size its borders resize it in steps of whole rows of buttons.
 #pragma once
 
-#include "framework/win32/wnd.h"
+#include "framework/win32/dock_host_wnd.h"
 
-class CDockContext;
-
-class CMiniDockFrameWnd : public CWnd
+class CMiniDockFrameWnd : public CDockHostWnd
 {
 public:
     enum
@@ -17,7 +15,7 @@ public:
         BORDER = 2 // around the control
     };
 
-    explicit CMiniDockFrameWnd(CDockContext& context) : m_context(context) {}
+    explicit CMiniDockFrameWnd(CDockContext& context) : CDockHostWnd(context) {}
     BOOL Create(HWND hOwner, BOOL bSizable);
     // The window rectangle that holds a control of this size, at ptTopLeft.
     RECT WindowRectFor(SIZE sizeControl, POINT ptTopLeft) const;
@@ -28,12 +26,6 @@ protected:
 private:
     LRESULT OnNcLButtonDown(UINT nHitTest, POINT ptScreen);
     LRESULT OnNcLButtonDblClk(UINT nHitTest, POINT ptScreen, WPARAM wParam, LPARAM lParam);
-    LRESULT OnMouseMove(POINT pt);
-    LRESULT OnLButtonUp(POINT pt);
-    LRESULT OnCaptureChanged(HWND hNewCapture);
     LRESULT OnSizing(UINT nEdge, RECT* prc);
     LRESULT OnSize();
-    POINT ToScreen(POINT pt) const;
-
-    CDockContext& m_context;
 };
