@@ -1,0 +1,88 @@
+// The manuals as F1 opens them, beside the program: every picture, stylesheet
+// and page a manual refers to is there as well, so a picture renamed, or a
+// file the build does not copy, cannot leave a manual broken unnoticed.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace
+{
+std::string ProgramFolder()
+{
+    char szPath[MAX_PATH] = "";
+    DWORD cch = ::GetModuleFileNameA(NULL, szPath, MAX_PATH);
+    std::string strPath(szPath, cch);
+    return strPath.substr(0, strPath.find_last_of("\\/") + 1);
+}
+
+BOOL ReadWholeFile(const std::string& strPath, std::string* pstrText)
+{
+    std::FILE* pFile = std::fopen(strPath.c_str(), "rb");
+    if (pFile == nullptr)
+        return FALSE;
+    char buffer[4096];
+    size_t cb = 0;
+    while ((cb = std::fread(buffer, 1, sizeof buffer, pFile)) > 0)
+        pstrText->append(buffer, cb);
+    std::fclose(pFile);
+    return TRUE;
+}
+
+// The values of every src="..." and href="..." that name a file of our own:
+// no web address, no mail link, no place in the same page.
+std::vector<std::string> LocalReferences(const std::string& strHtml)
+{
+    std::vector<std::string> refs;
+    for (const char* pszAttribute : {" src=\"", " href=\""})
+    {
+        const std::string strAttribute = pszAttribute;
+        for (size_t pos = strHtml.find(strAttribute); pos != std::string::npos;
+             pos = strHtml.find(strAttribute, pos + 1))
+        {
+            size_t nStart = pos + strAttribute.size();
+            size_t nEnd = strHtml.find('"', nStart);
+            std::string strRef = strHtml.substr(nStart, nEnd - nStart);
+            strRef = strRef.substr(0, strRef.find('#'));
+            if (strRef.empty() || strRef.find(':') != std::string::npos)
+                continue;
+            refs.push_back(strRef);
+        }
+    }
+    return refs;
+}
+
+BOOL EndsWith(const std::string& strText, const char* pszEnding)
+{
+    std::string strEnding = pszEnding;
+    return strText.size() >= strEnding.size() &&
+           strText.compare(strText.size() - strEnding.size(), std::string::npos, strEnding) == 0;
+}
+} // namespace
+
+TEST(ManualFiles, EveryFileAManualRefersTo_IsBesideTheProgram)
+{
+    const std::string strFolder = ProgramFolder();
+    for (const char* pszManual : {"velloricman.html", "velloricman-e.html"})
+    {
+        std::string strHtml;
+        ASSERT_EQ(TRUE, ReadWholeFile(strFolder + pszManual, &strHtml)) << pszManual;
+        int nPictures = 0;
+        int nStylesheets = 0;
+        for (std::string strRef : LocalReferences(strHtml))
+        {
+            nPictures += EndsWith(strRef, ".png") ? 1 : 0;
+            nStylesheets += EndsWith(strRef, ".css") ? 1 : 0;
+            for (char& c : strRef)
+                if (c == '/')
+                    c = '\\';
+            EXPECT_NE(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesA((strFolder + strRef).c_str()))
+                << pszManual << " refers to " << strRef << ", which is not beside the program";
+        }
+        // A manual whose references were not found at all would pass unseen.
+        EXPECT_GT(nPictures, 0) << pszManual;
+        EXPECT_GT(nStylesheets, 0) << pszManual;
+    }
+}
