@@ -2,6 +2,9 @@
 # tool, the tips, both manuals with their pictures, a README and the licence,
 # and NAME.zip.sha256 beside it. Run by the "release" target:
 #   cmake -DSOURCE_DIR=... -DBIN_DIR=... -DOUT_DIR=... -DNAME=... -DVERSION=... -P release.cmake
+# Script mode sets no policies; without this "@VERSION@" below warns.
+cmake_minimum_required(VERSION 3.20)
+
 set(STAGE ${OUT_DIR}/${NAME})
 file(REMOVE_RECURSE ${STAGE} ${OUT_DIR}/${NAME}.zip ${OUT_DIR}/${NAME}.zip.sha256)
 file(MAKE_DIRECTORY ${STAGE})
