@@ -16,28 +16,11 @@ std::vector<char> FilterOf(const char* pszFilter)
     filter.push_back('\0');
     return filter;
 }
-} // namespace
 
-BOOL CWin32FileDialogs::AskOpenPath(HWND hOwner, const char* pszFilter, std::string* pstrPath)
-{
-    std::vector<char> filter = FilterOf(pszFilter);
-    char szPath[MAX_PATH] = "";
-    OPENFILENAMEA ofn;
-    ZeroMemory(&ofn, sizeof ofn);
-    ofn.lStructSize = sizeof ofn;
-    ofn.hwndOwner = hOwner;
-    ofn.lpstrFilter = filter.data();
-    ofn.lpstrFile = szPath;
-    ofn.nMaxFile = sizeof szPath;
-    ofn.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
-    if (!::GetOpenFileNameA(&ofn))
-        return FALSE;
-    *pstrPath = szPath;
-    return TRUE;
-}
-
-BOOL CWin32FileDialogs::AskSavePath(HWND hOwner, const char* pszFilter, const char* pszFileName,
-                                    const char* pszDefaultExtension, std::string* pstrPath)
+// Both dialogs share everything but their flags, the default extension and the call.
+BOOL AskPath(BOOL (WINAPI* pfnAsk)(LPOPENFILENAMEA), HWND hOwner, const char* pszFilter,
+             const char* pszFileName, const char* pszDefaultExtension, DWORD dwFlags,
+             std::string* pstrPath)
 {
     std::vector<char> filter = FilterOf(pszFilter);
     char szPath[MAX_PATH] = "";
@@ -50,9 +33,22 @@ BOOL CWin32FileDialogs::AskSavePath(HWND hOwner, const char* pszFilter, const ch
     ofn.lpstrFile = szPath;
     ofn.nMaxFile = sizeof szPath;
     ofn.lpstrDefExt = pszDefaultExtension;
-    ofn.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
-    if (!::GetSaveFileNameA(&ofn))
+    ofn.Flags = dwFlags | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
+    if (!pfnAsk(&ofn))
         return FALSE;
     *pstrPath = szPath;
     return TRUE;
+}
+} // namespace
+
+BOOL CWin32FileDialogs::AskOpenPath(HWND hOwner, const char* pszFilter, std::string* pstrPath)
+{
+    return AskPath(::GetOpenFileNameA, hOwner, pszFilter, "", NULL, OFN_FILEMUSTEXIST, pstrPath);
+}
+
+BOOL CWin32FileDialogs::AskSavePath(HWND hOwner, const char* pszFilter, const char* pszFileName,
+                                    const char* pszDefaultExtension, std::string* pstrPath)
+{
+    return AskPath(::GetSaveFileNameA, hOwner, pszFilter, pszFileName, pszDefaultExtension,
+                   OFN_OVERWRITEPROMPT, pstrPath);
 }
