@@ -15,6 +15,11 @@ public:
     }
 
     BOOL IsNull() const { return wPhysical == 0 && wProduced == 0; }
+    bool operator==(const CRemapPair& other) const
+    {
+        return wPhysical == other.wPhysical && wProduced == other.wProduced;
+    }
+    bool operator!=(const CRemapPair& other) const { return !(*this == other); }
 
     WORD wPhysical; // scancode of the physical key
     WORD wProduced; // scancode it sends instead; 0 sends nothing
