@@ -1,75 +1,17 @@
 #include "model/reg_file_parser.h"
 
-#include <cstdio>
-
+#include "model/ascii_text.h"
 #include "model/reg_file_writer.h"
 #include "model/scancode_map_codec.h"
 #include "model/scancode_map_store.h"
 
 namespace
 {
-BOOL IsBlank(char c)
-{
-    return c == ' ' || c == '\t';
-}
-
-size_t SkipBlanks(const std::string& str, size_t nPos)
-{
-    while (nPos < str.size() && IsBlank(str[nPos]))
-        ++nPos;
-    return nPos;
-}
-
-std::string Trimmed(const std::string& str)
-{
-    size_t nStart = SkipBlanks(str, 0);
-    size_t nEnd = str.size();
-    while (nEnd > nStart && IsBlank(str[nEnd - 1]))
-        --nEnd;
-    return str.substr(nStart, nEnd - nStart);
-}
-
-char FoldCase(char c)
-{
-    return (c >= 'A' && c <= 'Z') ? (char)(c - 'A' + 'a') : c;
-}
-
-BOOL SameIgnoringCase(const std::string& str, const char* psz)
-{
-    size_t i = 0;
-    for (; i < str.size() && psz[i] != '\0'; ++i)
-        if (FoldCase(str[i]) != FoldCase(psz[i]))
-            return FALSE;
-    return i == str.size() && psz[i] == '\0';
-}
-
-BOOL StartsWithIgnoringCase(const std::string& str, size_t nPos, const char* psz)
-{
-    for (size_t i = 0; psz[i] != '\0'; ++i)
-        if (nPos + i >= str.size() || FoldCase(str[nPos + i]) != FoldCase(psz[i]))
-            return FALSE;
-    return TRUE;
-}
-
-int HexDigit(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    c = FoldCase(c);
-    return (c >= 'a' && c <= 'f') ? c - 'a' + 10 : -1;
-}
-
-DWORD GetDword(const std::vector<BYTE>& bytes, size_t nOffset)
-{
-    return (DWORD)bytes[nOffset] | ((DWORD)bytes[nOffset + 1] << 8) |
-           ((DWORD)bytes[nOffset + 2] << 16) | ((DWORD)bytes[nOffset + 3] << 24);
-}
-
 // Whether hex data from nFrom on goes on in the next line: it ends in "\",
 // a ; comment aside (hex data holds no ';').
 BOOL GoesOn(const std::string& str, size_t nFrom)
 {
-    std::string strData = Trimmed(str.substr(nFrom, str.find(';', nFrom) - nFrom));
+    std::string strData = CAsciiText::Trimmed(str.substr(nFrom, str.find(';', nFrom) - nFrom));
     return !strData.empty() && strData[strData.size() - 1] == '\\';
 }
 
@@ -81,21 +23,18 @@ std::string ValueName()
 } // namespace
 
 CRegFileParser::CRegFileParser()
-    : m_bInLayoutKey(FALSE), m_bContinuesValue(FALSE), m_bSkipsOther(FALSE), m_nValueLine(0),
-      m_nErrorLine(0)
+    : m_bInLayoutKey(FALSE), m_bContinuesValue(FALSE), m_bSkipsOther(FALSE), m_nValueLine(0)
 {
 }
 
 BOOL CRegFileParser::IsHeader(const std::string& strLine)
 {
-    std::string str = Trimmed(strLine);
+    std::string str = CAsciiText::Trimmed(strLine);
     return str == "Windows Registry Editor Version 5.00" || str == "REGEDIT4";
 }
 
 BOOL CRegFileParser::Parse(const std::vector<std::string>& lines)
 {
-    if (lines.empty() || !IsHeader(lines[0]))
-        return Fail(1, "not a registry file header");
     for (size_t i = 1; i < lines.size(); ++i)
         if (!ParseLine(lines[i], (int)i + 1))
             return FALSE;
@@ -107,7 +46,7 @@ BOOL CRegFileParser::Parse(const std::vector<std::string>& lines)
 
 BOOL CRegFileParser::ParseLine(const std::string& strLine, int nLine)
 {
-    size_t nPos = SkipBlanks(strLine, 0);
+    size_t nPos = CAsciiText::SkipBlanks(strLine, 0);
     // Blank lines and comments may stand even between continued lines.
     if (nPos == strLine.size() || strLine[nPos] == ';')
         return TRUE;
@@ -118,7 +57,7 @@ BOOL CRegFileParser::ParseLine(const std::string& strLine, int nLine)
     }
     if (m_bSkipsOther)
     {
-        if (HexDigit(strLine[nPos]) >= 0)
+        if (CAsciiText::HexDigit(strLine[nPos]) >= 0)
         {
             m_bSkipsOther = GoesOn(strLine, nPos);
             return TRUE;
@@ -133,7 +72,7 @@ BOOL CRegFileParser::ParseLine(const std::string& strLine, int nLine)
             return Fail(nLine, "key line without a closing ']'");
         // A deletion ([-...]) is passed over like any other key: only the value is imported.
         std::string strKey = strLine.substr(nPos + 1, nClose - nPos - 1);
-        m_bInLayoutKey = SameIgnoringCase(strKey, CRegFileWriter::s_pszKeyName);
+        m_bInLayoutKey = CAsciiText::EqualsIgnoringCase(strKey, CRegFileWriter::s_pszKeyName);
         return TRUE;
     }
     if (c == '"' || c == '@')
@@ -163,16 +102,16 @@ BOOL CRegFileParser::ParseValueLine(const std::string& strLine, size_t nPos, int
     {
         ++nPos; // "@", the key's default value
     }
-    nPos = SkipBlanks(strLine, nPos);
+    nPos = CAsciiText::SkipBlanks(strLine, nPos);
     if (nPos >= strLine.size() || strLine[nPos] != '=')
         return Fail(nLine, "expected '=' after the value name");
-    nPos = SkipBlanks(strLine, nPos + 1);
+    nPos = CAsciiText::SkipBlanks(strLine, nPos + 1);
 
-    if (m_bInLayoutKey && SameIgnoringCase(strName, CScancodeMapStore::s_pszValueName))
+    if (m_bInLayoutKey && CAsciiText::EqualsIgnoringCase(strName, CScancodeMapStore::s_pszValueName))
         return ParseScancodeMapData(strLine, nPos, nLine);
 
     // Any other value: only its continuation lines matter, to pass over them.
-    m_bSkipsOther = StartsWithIgnoringCase(strLine, nPos, "hex") && GoesOn(strLine, nPos);
+    m_bSkipsOther = CAsciiText::StartsWithIgnoringCase(strLine, nPos, "hex") && GoesOn(strLine, nPos);
     return TRUE;
 }
 
@@ -184,17 +123,17 @@ BOOL CRegFileParser::ParseScancodeMapData(const std::string& strLine, size_t nPo
     m_nValueLine = nLine;
     if (nPos < strLine.size() && strLine[nPos] == '-')
         return Fail(nLine, "the file deletes " + ValueName() + " instead of setting it");
-    if (StartsWithIgnoringCase(strLine, nPos, "hex:"))
+    if (CAsciiText::StartsWithIgnoringCase(strLine, nPos, "hex:"))
         return ParseHexBytes(strLine, nPos + 4, nLine);
-    if (StartsWithIgnoringCase(strLine, nPos, "hex("))
+    if (CAsciiText::StartsWithIgnoringCase(strLine, nPos, "hex("))
     {
         // hex(3): is REG_BINARY spelled out; the type is hex, as the editor reads it.
         size_t i = nPos + 4;
         DWORD dwType = 0;
         size_t nDigits = 0;
-        while (i < strLine.size() && HexDigit(strLine[i]) >= 0 && nDigits < 8)
+        while (i < strLine.size() && CAsciiText::HexDigit(strLine[i]) >= 0 && nDigits < 8)
         {
-            dwType = (dwType << 4) | (DWORD)HexDigit(strLine[i++]);
+            dwType = (dwType << 4) | (DWORD)CAsciiText::HexDigit(strLine[i++]);
             ++nDigits;
         }
         if (nDigits > 0 && dwType == REG_BINARY && i + 1 < strLine.size() &&
@@ -209,12 +148,12 @@ BOOL CRegFileParser::ParseHexBytes(const std::string& strLine, size_t nPos, int 
     // byte (, byte)* with an optional trailing ",", then "\" to go on, then a ; comment.
     for (;;)
     {
-        nPos = SkipBlanks(strLine, nPos);
+        nPos = CAsciiText::SkipBlanks(strLine, nPos);
         if (nPos == strLine.size() || strLine[nPos] == ';')
             return TRUE;
         if (strLine[nPos] == '\\')
         {
-            nPos = SkipBlanks(strLine, nPos + 1);
+            nPos = CAsciiText::SkipBlanks(strLine, nPos + 1);
             if (nPos < strLine.size() && strLine[nPos] != ';')
                 return Fail(nLine, "text after the '\\' that continues the line");
             m_bContinuesValue = TRUE;
@@ -222,9 +161,9 @@ BOOL CRegFileParser::ParseHexBytes(const std::string& strLine, size_t nPos, int 
         }
         size_t nDigits = 0;
         int nByte = 0;
-        while (nPos < strLine.size() && HexDigit(strLine[nPos]) >= 0)
+        while (nPos < strLine.size() && CAsciiText::HexDigit(strLine[nPos]) >= 0)
         {
-            nByte = ((nByte << 4) | HexDigit(strLine[nPos++])) & 0xFFF;
+            nByte = ((nByte << 4) | CAsciiText::HexDigit(strLine[nPos++])) & 0xFFF;
             ++nDigits;
         }
         if (nDigits == 0 || nDigits > 2)
@@ -233,7 +172,7 @@ BOOL CRegFileParser::ParseHexBytes(const std::string& strLine, size_t nPos, int 
             return Fail(nLine, ValueName() + " is longer than 4096 bytes");
         m_value.push_back((BYTE)nByte);
         m_byteLines.push_back(nLine);
-        nPos = SkipBlanks(strLine, nPos);
+        nPos = CAsciiText::SkipBlanks(strLine, nPos);
         if (nPos == strLine.size() || strLine[nPos] == ';')
             return TRUE;
         if (strLine[nPos] != ',')
@@ -244,38 +183,26 @@ BOOL CRegFileParser::ParseHexBytes(const std::string& strLine, size_t nPos, int 
 
 BOOL CRegFileParser::TakeEntries()
 {
+    const BYTE* pValue = m_value.data();
     DWORD cbValue = (DWORD)m_value.size();
-    if (!CScancodeMapCodec::HoldsItsCount(m_value.data(), cbValue))
+    if (!CScancodeMapCodec::HoldsItsCount(pValue, cbValue))
     {
         std::string strWhy = cbValue < (DWORD)CScancodeMapCodec::HEADER_SIZE
                                  ? "shorter than its 12-byte header"
-                                 : "its count of " + std::to_string(GetDword(m_value, 8)) +
+                                 : "its count of " +
+                                       std::to_string(CScancodeMapCodec::GetClaimedCount(pValue)) +
                                        " needs more";
         return Fail(m_nValueLine, ValueName() + " is not a whole table (" +
                                       std::to_string(cbValue) + " bytes, " + strWhy + ")");
     }
-    // As CScancodeMapCodec::DecodeScancodeMap reads them: count - 1 entries
-    // (the count holds here), the null entry left out. Walked here rather
-    // than decoded so that each pair keeps the line it came from.
-    DWORD dwCount = GetDword(m_value, 8);
-    DWORD nEntries = (dwCount <= 1 || dwCount > 0x7FFFFFFFu) ? 0 : dwCount - 1;
+    // The codec's entries, walked here rather than decoded so that each
+    // pair keeps the line it came from.
+    DWORD nEntries = CScancodeMapCodec::GetEntryCount(pValue, cbValue);
     for (DWORD i = 0; i < nEntries; ++i)
     {
-        size_t nOffset = CScancodeMapCodec::HEADER_SIZE + (size_t)i * CScancodeMapCodec::ENTRY_SIZE;
-        DWORD dwEntry = GetDword(m_value, nOffset);
-        if (dwEntry == 0)
-            continue;
-        m_pairs.push_back(CRemapPair((WORD)(dwEntry >> 16), (WORD)(dwEntry & 0xFFFF)));
-        m_pairLines.push_back(m_byteLines[nOffset]);
+        CRemapPair pair = CScancodeMapCodec::GetEntry(pValue, i);
+        if (!pair.IsNull())
+            AddPair(pair, m_byteLines[CScancodeMapCodec::HEADER_SIZE + i * CScancodeMapCodec::ENTRY_SIZE]);
     }
     return TRUE;
-}
-
-BOOL CRegFileParser::Fail(int nLine, const std::string& strError)
-{
-    m_nErrorLine = nLine;
-    m_strError = strError;
-    m_pairs.clear();
-    m_pairLines.clear();
-    return FALSE;
 }

@@ -1,5 +1,6 @@
 // The "Scancode Map" of a .reg file, read from its lines (already decoded to
-// single-byte text; line 1 is the header). What it takes:
+// single-byte text; line 1 is the header, which IsHeader has recognized).
+// What it takes:
 //   - the value under the keyboard-layout key (CRegFileWriter::s_pszKeyName,
 //     in any letter case), as hex: or hex(3): data, lower- or upper-case
 //     bytes, continued over lines ending in "\", with blank lines and
@@ -17,9 +18,9 @@
 #include <string>
 #include <vector>
 
-#include "model/remap_pair.h"
+#include "model/pair_parser.h"
 
-class CRegFileParser
+class CRegFileParser : public CPairParser
 {
 public:
     CRegFileParser();
@@ -27,14 +28,9 @@ public:
     // "Windows Registry Editor Version 5.00" or "REGEDIT4", white space around it allowed.
     static BOOL IsHeader(const std::string& strLine);
 
-    // FALSE with GetErrorLine() (0 for the file as a whole) and GetError().
-    BOOL Parse(const std::vector<std::string>& lines);
+    BOOL Parse(const std::vector<std::string>& lines) override;
 
     const std::vector<BYTE>& GetValue() const { return m_value; }
-    const std::vector<CRemapPair>& GetPairs() const { return m_pairs; }
-    const std::vector<int>& GetPairLines() const { return m_pairLines; } // 1-based, one per pair
-    int GetErrorLine() const { return m_nErrorLine; }
-    const std::string& GetError() const { return m_strError; }
 
 private:
     BOOL ParseLine(const std::string& strLine, int nLine);
@@ -42,7 +38,6 @@ private:
     BOOL ParseScancodeMapData(const std::string& strLine, size_t nPos, int nLine);
     BOOL ParseHexBytes(const std::string& strLine, size_t nPos, int nLine);
     BOOL TakeEntries();
-    BOOL Fail(int nLine, const std::string& strError);
 
     BOOL m_bInLayoutKey;
     BOOL m_bContinuesValue; // the Scancode Map's last line ended in "\"
@@ -50,8 +45,4 @@ private:
     int m_nValueLine;       // where "Scancode Map" is set; 0 until then
     std::vector<BYTE> m_value;
     std::vector<int> m_byteLines; // the line of each byte of m_value
-    std::vector<CRemapPair> m_pairs;
-    std::vector<int> m_pairLines;
-    int m_nErrorLine;
-    std::string m_strError;
 };

@@ -73,7 +73,8 @@ BOOL CRemapFileReader::SplitLines(const BYTE* pData, size_t cbData,
     }
     size_t nStart = (cbData >= 3 && pData[0] == 0xEF && pData[1] == 0xBB && pData[2] == 0xBF) ? 3 : 0;
     const BYTE* pText = pData + nStart;
-    Split(cbData - nStart, [pText](size_t i) { return (char)pText[i]; }, pLines);
+    Split(cbData - nStart, [pText](size_t i) { return pText[i] < 0x80 ? (char)pText[i] : NOT_ASCII; },
+          pLines);
     return TRUE;
 }
 
@@ -91,16 +92,11 @@ BOOL CRemapFileReader::Read(const BYTE* pData, size_t cbData)
     if (!SplitLines(pData, cbData, &lines, &strError))
         return Fail(0, strError);
 
-    if (!lines.empty() && CRegFileParser::IsHeader(lines[0]))
-    {
-        m_format = FORMAT_REG;
-        CRegFileParser parser;
-        if (!parser.Parse(lines))
-            return Fail(parser.GetErrorLine(), parser.GetError());
-        return TakePairs(parser.GetPairs(), parser.GetPairLines());
-    }
-    m_format = FORMAT_TEXT;
-    CRemapTextParser parser;
+    CRegFileParser regParser;
+    CRemapTextParser textParser;
+    BOOL bReg = !lines.empty() && CRegFileParser::IsHeader(lines[0]);
+    m_format = bReg ? FORMAT_REG : FORMAT_TEXT;
+    CPairParser& parser = bReg ? (CPairParser&)regParser : (CPairParser&)textParser;
     if (!parser.Parse(lines))
         return Fail(parser.GetErrorLine(), parser.GetError());
     return TakePairs(parser.GetPairs(), parser.GetPairLines());

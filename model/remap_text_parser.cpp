@@ -1,21 +1,19 @@
 #include "model/remap_text_parser.h"
 
+#include "model/ascii_text.h"
 #include "model/stable_key_name.h"
 
 namespace
 {
-std::string Trimmed(const std::string& str)
+BOOL ParseKey(const std::string& strKey, WORD* pwScancode, std::string* pstrError)
 {
-    const char szBlanks[] = " \t";
-    size_t nStart = str.find_first_not_of(szBlanks);
-    if (nStart == std::string::npos)
-        return std::string();
-    size_t nEnd = str.find_last_not_of(szBlanks);
-    return str.substr(nStart, nEnd - nStart + 1);
+    CStableKeyName::EParse eParse = CStableKeyName::Parse(strKey, pwScancode);
+    if (eParse == CStableKeyName::PARSE_OK)
+        return TRUE;
+    *pstrError = CStableKeyName::DescribeFault(eParse, strKey);
+    return FALSE;
 }
 } // namespace
-
-CRemapTextParser::CRemapTextParser() : m_nErrorLine(0) {}
 
 BOOL CRemapTextParser::Parse(const std::vector<std::string>& lines)
 {
@@ -25,37 +23,35 @@ BOOL CRemapTextParser::Parse(const std::vector<std::string>& lines)
     return TRUE;
 }
 
-BOOL CRemapTextParser::ParseLine(const std::string& strLine, int nLine)
+BOOL CRemapTextParser::ParseMapping(const std::string& strText, CRemapPair* pPair,
+                                    std::string* pstrError)
 {
-    std::string strText = Trimmed(strLine.substr(0, strLine.find('#')));
-    if (strText.empty())
-        return TRUE;
     size_t nEquals = strText.find('=');
     if (nEquals == std::string::npos)
-        return Fail(nLine, "expected FROM=TO");
-    std::string strFrom = Trimmed(strText.substr(0, nEquals));
-    std::string strTo = Trimmed(strText.substr(nEquals + 1));
-
-    WORD wPhysical = 0;
-    WORD wProduced = 0;
-    CStableKeyName::EParse eFrom = CStableKeyName::Parse(strFrom, &wPhysical);
-    if (eFrom != CStableKeyName::PARSE_OK)
-        return Fail(nLine, CStableKeyName::DescribeFault(eFrom, strFrom));
-    CStableKeyName::EParse eTo = CStableKeyName::Parse(strTo, &wProduced);
-    if (eTo != CStableKeyName::PARSE_OK)
-        return Fail(nLine, CStableKeyName::DescribeFault(eTo, strTo));
-    if (wPhysical == 0)
-        return Fail(nLine, "None (0x0000) is no key and cannot be remapped");
-    m_pairs.push_back(CRemapPair(wPhysical, wProduced));
-    m_pairLines.push_back(nLine);
+    {
+        *pstrError = "expected FROM=TO";
+        return FALSE;
+    }
+    if (!ParseKey(CAsciiText::Trimmed(strText.substr(0, nEquals)), &pPair->wPhysical, pstrError) ||
+        !ParseKey(CAsciiText::Trimmed(strText.substr(nEquals + 1)), &pPair->wProduced, pstrError))
+        return FALSE;
+    if (pPair->wPhysical == 0)
+    {
+        *pstrError = "None (0x0000) is no key and cannot be remapped";
+        return FALSE;
+    }
     return TRUE;
 }
 
-BOOL CRemapTextParser::Fail(int nLine, const std::string& strError)
+BOOL CRemapTextParser::ParseLine(const std::string& strLine, int nLine)
 {
-    m_nErrorLine = nLine;
-    m_strError = strError;
-    m_pairs.clear();
-    m_pairLines.clear();
-    return FALSE;
+    std::string strText = CAsciiText::Trimmed(strLine.substr(0, strLine.find('#')));
+    if (strText.empty())
+        return TRUE;
+    CRemapPair pair;
+    std::string strError;
+    if (!ParseMapping(strText, &pair, &strError))
+        return Fail(nLine, strError);
+    AddPair(pair, nLine);
+    return TRUE;
 }

@@ -15,27 +15,17 @@
 #include <string>
 #include <vector>
 
-#include "model/remap_pair.h"
+#include "model/pair_parser.h"
 
-class CRemapTextParser
+class CRemapTextParser : public CPairParser
 {
 public:
-    CRemapTextParser();
+    // Errors read as "unknown key name 'CapsLok'".
+    BOOL Parse(const std::vector<std::string>& lines) override;
 
-    // FALSE with GetErrorLine() and GetError() ("unknown key name 'CapsLok'").
-    BOOL Parse(const std::vector<std::string>& lines);
-
-    const std::vector<CRemapPair>& GetPairs() const { return m_pairs; }
-    const std::vector<int>& GetPairLines() const { return m_pairLines; } // 1-based, one per pair
-    int GetErrorLine() const { return m_nErrorLine; }
-    const std::string& GetError() const { return m_strError; }
+    // One FROM=TO, white space around either side allowed; FALSE with *pstrError.
+    static BOOL ParseMapping(const std::string& strText, CRemapPair* pPair, std::string* pstrError);
 
 private:
     BOOL ParseLine(const std::string& strLine, int nLine);
-    BOOL Fail(int nLine, const std::string& strError);
-
-    std::vector<CRemapPair> m_pairs;
-    std::vector<int> m_pairLines;
-    int m_nErrorLine;
-    std::string m_strError;
 };

@@ -20,7 +20,7 @@ void PutDword(BYTE* p, DWORD dw)
 // Signed: a negative count is as empty as 0 or 1.
 LONG CountOf(const BYTE* pData)
 {
-    DWORD dwCount = GetDword(pData + 8);
+    DWORD dwCount = CScancodeMapCodec::GetClaimedCount(pData);
     return dwCount <= 0x7FFFFFFFu ? (LONG)dwCount : -1;
 }
 } // namespace
@@ -37,30 +37,42 @@ BOOL CScancodeMapCodec::HoldsItsCount(const BYTE* pData, DWORD cbData)
 
 int CScancodeMapCodec::DecodeScancodeMap(const BYTE* pData, DWORD cbData, IRemapPairSink& sink)
 {
-    if (pData == NULL || cbData < (DWORD)HEADER_SIZE)
-        return 0;
-    LONG lCount = CountOf(pData);
-    if (lCount <= 1)
-        return 0;
-
-    // The count is the writer's claim; the length is what is really there.
-    DWORD cbUsable = cbData < (DWORD)IMAGE_SIZE ? cbData : (DWORD)IMAGE_SIZE;
-    DWORD nEntries = (DWORD)(lCount - 1);
-    DWORD nPresent = (cbUsable - HEADER_SIZE) / ENTRY_SIZE;
-    if (nEntries > nPresent)
-        nEntries = nPresent;
-
+    DWORD nEntries = GetEntryCount(pData, cbData);
     int nGiven = 0;
     for (DWORD i = 0; i < nEntries; ++i)
     {
-        DWORD dwEntry = GetDword(pData + HEADER_SIZE + i * ENTRY_SIZE);
-        CRemapPair pair((WORD)(dwEntry >> 16), (WORD)(dwEntry & 0xFFFF));
+        CRemapPair pair = GetEntry(pData, i);
         if (pair.IsNull())
             continue;
         sink.Add(pair);
         ++nGiven;
     }
     return nGiven;
+}
+
+DWORD CScancodeMapCodec::GetEntryCount(const BYTE* pData, DWORD cbData)
+{
+    if (pData == NULL || cbData < (DWORD)HEADER_SIZE)
+        return 0;
+    LONG lCount = CountOf(pData);
+    if (lCount <= 1)
+        return 0;
+    // The count is the writer's claim; the length is what is really there.
+    DWORD cbUsable = cbData < (DWORD)IMAGE_SIZE ? cbData : (DWORD)IMAGE_SIZE;
+    DWORD nEntries = (DWORD)(lCount - 1);
+    DWORD nPresent = (cbUsable - HEADER_SIZE) / ENTRY_SIZE;
+    return nEntries < nPresent ? nEntries : nPresent;
+}
+
+CRemapPair CScancodeMapCodec::GetEntry(const BYTE* pData, DWORD i)
+{
+    DWORD dwEntry = GetDword(pData + HEADER_SIZE + i * ENTRY_SIZE);
+    return CRemapPair((WORD)(dwEntry >> 16), (WORD)(dwEntry & 0xFFFF));
+}
+
+DWORD CScancodeMapCodec::GetClaimedCount(const BYTE* pData)
+{
+    return GetDword(pData + 8);
 }
 
 DWORD CScancodeMapCodec::EncodeScancodeMap(IRemapPairSource& source, BYTE (&image)[IMAGE_SIZE])

@@ -41,6 +41,12 @@ public:
     // skipped: held in the list it would end every walk. Returns the number of
     // entries given to the sink.
     static int DecodeScancodeMap(const BYTE* pData, DWORD cbData, IRemapPairSink& sink);
+    // The entries that DecodeScancodeMap walks, null ones included.
+    static DWORD GetEntryCount(const BYTE* pData, DWORD cbData);
+    // Entry i (from 0) of a value that holds at least i + 1 entries.
+    static CRemapPair GetEntry(const BYTE* pData, DWORD i);
+    // The count as the header states it, true or not.
+    static DWORD GetClaimedCount(const BYTE* pData);
 
     // Whether cbData bytes hold what their header claims: the header itself,
     // and the count's entries (the terminator is never needed).

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "model/ascii_text.h"
 #include "model/key_table.h"
 
 namespace
@@ -43,30 +44,6 @@ const char s_szNone[] = "None";
 // Long enough for any real token; a longer one is cut in messages.
 const size_t MAX_QUOTED_CHARS = 40;
 
-char FoldCase(char c)
-{
-    return (c >= 'A' && c <= 'Z') ? (char)(c - 'A' + 'a') : c;
-}
-
-BOOL SameNameIgnoringCase(const std::string& str, const char* pszName)
-{
-    size_t i = 0;
-    for (; i < str.size() && pszName[i] != '\0'; ++i)
-        if (FoldCase(str[i]) != FoldCase(pszName[i]))
-            return FALSE;
-    return i == str.size() && pszName[i] == '\0';
-}
-
-int HexDigit(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    c = FoldCase(c);
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    return -1;
-}
-
 // The argument as it may appear in a one-line message: printable ASCII, cut short.
 std::string Quoted(const std::string& strArg)
 {
@@ -96,26 +73,26 @@ CStableKeyName::EParse CStableKeyName::Parse(const std::string& strArg, WORD* pw
 {
     if (strArg.empty())
         return PARSE_EMPTY;
-    if (SameNameIgnoringCase(strArg, s_szNone))
+    if (CAsciiText::EqualsIgnoringCase(strArg, s_szNone))
     {
         *pwScancode = 0;
         return PARSE_OK;
     }
     for (const CNameEntry& entry : s_names)
     {
-        if (SameNameIgnoringCase(strArg, entry.pszName))
+        if (CAsciiText::EqualsIgnoringCase(strArg, entry.pszName))
         {
             *pwScancode = ScancodeFromTableCode(entry.wTableCode);
             return PARSE_OK;
         }
     }
 
-    BOOL bPrefixed = strArg.size() >= 2 && strArg[0] == '0' && FoldCase(strArg[1]) == 'x';
+    BOOL bPrefixed = strArg.size() >= 2 && strArg[0] == '0' && CAsciiText::FoldCase(strArg[1]) == 'x';
     size_t nStart = bPrefixed ? 2 : 0;
     DWORD dwValue = 0;
     for (size_t i = nStart; i < strArg.size(); ++i)
     {
-        int nDigit = HexDigit(strArg[i]);
+        int nDigit = CAsciiText::HexDigit(strArg[i]);
         if (nDigit < 0)
             return bPrefixed ? PARSE_BAD_SCANCODE : PARSE_UNKNOWN_NAME;
         dwValue = ((dwValue << 4) | (DWORD)nDigit) & 0xFFFFF; // no overflow past 5 digits
