@@ -4,22 +4,21 @@
 
 #include "model/scancode_map_store.h"
 
-namespace
-{
-const char s_szKeyPath[] = "SYSTEM\\CurrentControlSet\\Control\\Keyboard Layout";
-} // namespace
-
-LONG CScancodeMapValue::Read(std::vector<BYTE>* pBytes)
+LONG CScancodeMapValue::Read(std::vector<BYTE>* pBytes, DWORD* pcbValue)
 {
     pBytes->clear();
+    *pcbValue = 0;
     HKEY hKey = NULL;
-    LONG lResult = m_registry.OpenKey(HKEY_LOCAL_MACHINE, s_szKeyPath, KEY_READ, &hKey);
+    LONG lResult =
+        m_registry.OpenKey(HKEY_LOCAL_MACHINE, CScancodeMapStore::s_pszKeyPath, KEY_READ, &hKey);
     if (lResult != ERROR_SUCCESS)
         return lResult;
     // The length first, then the bytes: a value of any length is read whole.
     DWORD dwType = REG_NONE;
     DWORD cbValue = 0;
     lResult = m_registry.QueryValue(hKey, CScancodeMapStore::s_pszValueName, &dwType, NULL, &cbValue);
+    if (lResult == ERROR_SUCCESS)
+        *pcbValue = cbValue;
     if (lResult == ERROR_SUCCESS && cbValue > (DWORD)MAX_READ)
         lResult = ERROR_MORE_DATA;
     if (lResult == ERROR_SUCCESS && cbValue > 0)
@@ -28,10 +27,13 @@ LONG CScancodeMapValue::Read(std::vector<BYTE>* pBytes)
         lResult = m_registry.QueryValue(hKey, CScancodeMapStore::s_pszValueName, &dwType,
                                         pBytes->data(), &cbValue);
         // Shortened between the two calls: what came back is all there is.
-        if (lResult != ERROR_SUCCESS)
-            pBytes->clear();
-        else if (cbValue < pBytes->size())
+        if (lResult == ERROR_SUCCESS)
+        {
             pBytes->resize(cbValue);
+            *pcbValue = cbValue;
+        }
+        else
+            pBytes->clear();
     }
     m_registry.CloseKey(hKey);
     return lResult;
@@ -40,7 +42,7 @@ LONG CScancodeMapValue::Read(std::vector<BYTE>* pBytes)
 LONG CScancodeMapValue::Write(const std::vector<BYTE>& bytes)
 {
     HKEY hKey = NULL;
-    LONG lResult = m_registry.CreateKey(HKEY_LOCAL_MACHINE, s_szKeyPath, REG_OPTION_NON_VOLATILE,
+    LONG lResult = m_registry.CreateKey(HKEY_LOCAL_MACHINE, CScancodeMapStore::s_pszKeyPath, REG_OPTION_NON_VOLATILE,
                                         KEY_READ | KEY_WRITE, &hKey);
     if (lResult != ERROR_SUCCESS)
         return lResult;
@@ -53,7 +55,7 @@ LONG CScancodeMapValue::Write(const std::vector<BYTE>& bytes)
 LONG CScancodeMapValue::Delete()
 {
     HKEY hKey = NULL;
-    LONG lResult = m_registry.OpenKey(HKEY_LOCAL_MACHINE, s_szKeyPath, KEY_READ | KEY_WRITE, &hKey);
+    LONG lResult = m_registry.OpenKey(HKEY_LOCAL_MACHINE, CScancodeMapStore::s_pszKeyPath, KEY_READ | KEY_WRITE, &hKey);
     if (lResult != ERROR_SUCCESS)
         return lResult;
     lResult = m_registry.DeleteValue(hKey, CScancodeMapStore::s_pszValueName);

@@ -22,8 +22,9 @@ public:
 
     // ERROR_SUCCESS with every byte of the value, whatever its length up to
     // MAX_READ; ERROR_FILE_NOT_FOUND when the key or the value is missing;
-    // otherwise the registry's code (ERROR_MORE_DATA past MAX_READ).
-    LONG Read(std::vector<BYTE>* pBytes);
+    // otherwise the registry's code (ERROR_MORE_DATA past MAX_READ, with
+    // the value's length in *pcbValue and no bytes).
+    LONG Read(std::vector<BYTE>* pBytes, DWORD* pcbValue);
     // Creates the key when needed and sets the value as REG_BINARY.
     LONG Write(const std::vector<BYTE>& bytes);
     // ERROR_FILE_NOT_FOUND when there is no key or value to delete.

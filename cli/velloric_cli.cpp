@@ -8,23 +8,12 @@
 #include "cli/table_writer.h"
 #include "model/reg_file_writer.h"
 #include "model/remap_file_reader.h"
-#include "model/scancode_map_codec.h"
+#include "model/remap_text_parser.h"
 #include "model/stable_key_name.h"
 
 namespace
 {
 const char s_szValue[] = "\"Scancode Map\"";
-
-BOOL SamePairs(const CRemapList& a, const CRemapList& b)
-{
-    if (a.GetCount() != b.GetCount())
-        return FALSE;
-    for (int i = 0; i < a.GetCount(); ++i)
-        if (a.GetPairs()[i].wPhysical != b.GetPairs()[i].wPhysical ||
-            a.GetPairs()[i].wProduced != b.GetPairs()[i].wProduced)
-            return FALSE;
-    return TRUE;
-}
 } // namespace
 
 CVelloricCli::CVelloricCli(IRegistry& registry, IKeyboardServices& keyboard, IByteFiles& files,
@@ -104,18 +93,18 @@ int CVelloricCli::Run(const std::vector<std::string>& args)
 int CVelloricCli::List()
 {
     CRemapList list;
-    EValueState state = VALUE_ABSENT;
-    std::vector<BYTE> bytes;
-    if (!ReadTable(&list, &state, &bytes))
+    CScancodeMapStore::EReadOutcome outcome = CScancodeMapStore::READ_NOTHING;
+    DWORD cbValue = 0;
+    if (!ReadTable(&list, &outcome, &cbValue))
         return CLI_FAILED;
-    WarnNotWhole(state, bytes.size());
+    WarnNotWhole(outcome, cbValue);
 
     std::string strReport;
     UINT nCheck = CListKeyboard(list, m_keyboard).RunLostKeyCheck(&strReport);
     if (m_args.m_bJson)
     {
-        static const char* const s_states[] = {"absent", "whole", "cutShort", "tooLong"}; // by EValueState
-        m_console.Out(m_printer.FormatTableJson(s_states[state], bytes.size(), list, nCheck, strReport));
+        static const char* const s_states[] = {"absent", "whole", "tooLong", "cutShort"}; // by EReadOutcome
+        m_console.Out(m_printer.FormatTableJson(s_states[outcome], cbValue, list, nCheck, strReport));
         return CLI_DONE;
     }
     m_console.Out(m_printer.FormatTable(list));
@@ -139,31 +128,28 @@ int CVelloricCli::Set()
     CRemapList changes;
     for (const std::string& strOperand : m_args.m_operands)
     {
-        size_t nEquals = strOperand.find('=');
-        if (nEquals == std::string::npos)
+        if (strOperand.find('=') == std::string::npos)
             return UsageError("'" + strOperand + "' is not FROM=TO");
-        WORD wPhysical = 0;
-        WORD wProduced = 0;
-        if (!ParseKey(strOperand.substr(0, nEquals), &wPhysical) ||
-            !ParseKey(strOperand.substr(nEquals + 1), &wProduced))
-            return CLI_USAGE;
-        if (wPhysical == 0)
-            return UsageError("None (0x0000) is no key and cannot be remapped");
+        CRemapPair pair;
+        std::string strError;
+        if (!CRemapTextParser::ParseMapping(strOperand, &pair, &strError))
+            return UsageError(strError);
         WORD wEarlier = 0;
-        if (changes.Lookup(wPhysical, &wEarlier))
-            return UsageError("key " + CStableKeyName::Describe(wPhysical) + " is given twice");
-        changes.SetAt(wPhysical, wProduced);
+        if (changes.Lookup(pair.wPhysical, &wEarlier))
+            return UsageError("key " + CStableKeyName::Describe(pair.wPhysical) + " is given twice");
+        changes.SetAt(pair.wPhysical, pair.wProduced);
     }
 
     CRemapList list;
-    EValueState state = VALUE_ABSENT;
-    std::vector<BYTE> bytes;
-    if (!ReadTable(&list, &state, &bytes) || !MayReplace(state, bytes.size()))
+    CScancodeMapStore::EReadOutcome outcome = CScancodeMapStore::READ_NOTHING;
+    DWORD cbValue = 0;
+    if (!ReadTable(&list, &outcome, &cbValue) || !MayReplace(outcome, cbValue))
         return CLI_FAILED;
-    CRemapList before = list;
+    BOOL bChanged = FALSE;
     for (const CRemapPair& pair : changes.GetPairs())
-        list.SetAt(pair.wPhysical, pair.wProduced);
-    if (state == VALUE_WHOLE && SamePairs(before, list))
+        if (list.SetAt(pair.wPhysical, pair.wProduced))
+            bChanged = TRUE;
+    if (outcome == CScancodeMapStore::READ_WHOLE && !bChanged)
     {
         m_console.Out("Nothing to change.\n");
         return CLI_DONE;
@@ -184,9 +170,9 @@ int CVelloricCli::Remove()
     }
 
     CRemapList list;
-    EValueState state = VALUE_ABSENT;
-    std::vector<BYTE> bytes;
-    if (!ReadTable(&list, &state, &bytes) || !MayReplace(state, bytes.size()))
+    CScancodeMapStore::EReadOutcome outcome = CScancodeMapStore::READ_NOTHING;
+    DWORD cbValue = 0;
+    if (!ReadTable(&list, &outcome, &cbValue) || !MayReplace(outcome, cbValue))
         return CLI_FAILED;
     BOOL bRemoved = FALSE;
     for (WORD wPhysical : keys)
@@ -196,7 +182,8 @@ int CVelloricCli::Remove()
         else
             m_console.Err("velloric-cli: " + CStableKeyName::Describe(wPhysical) + " is not remapped\n");
     }
-    if (!bRemoved && (state == VALUE_WHOLE || state == VALUE_ABSENT))
+    if (!bRemoved &&
+        (outcome == CScancodeMapStore::READ_WHOLE || outcome == CScancodeMapStore::READ_NOTHING))
     {
         m_console.Out("Nothing to change.\n");
         return CLI_DONE;
@@ -210,7 +197,8 @@ int CVelloricCli::Export()
 {
     const std::string& strPath = m_args.m_operands[0];
     std::vector<BYTE> bytes;
-    LONG lResult = m_value.Read(&bytes);
+    DWORD cbValue = 0;
+    LONG lResult = m_value.Read(&bytes, &cbValue);
     if (lResult == ERROR_FILE_NOT_FOUND)
     {
         m_console.Err(std::string("velloric-cli: there is no ") + s_szValue + " to export\n");
@@ -218,24 +206,20 @@ int CVelloricCli::Export()
     }
     if (lResult != ERROR_SUCCESS)
     {
-        m_console.Err(std::string("velloric-cli: cannot read ") + s_szValue + " (" +
-                      CScancodeMapValue::DescribeResult(lResult) + ")\n");
+        SayCannotRead(lResult);
         return CLI_FAILED;
     }
     // A backup: the bytes as they are, whole table or not.
-    if (bytes.size() > (size_t)CScancodeMapCodec::IMAGE_SIZE)
-        WarnNotWhole(VALUE_TOO_LONG, bytes.size());
-    else if (!CScancodeMapCodec::HoldsItsCount(bytes.data(), (DWORD)bytes.size()))
-        WarnNotWhole(VALUE_CUT_SHORT, bytes.size());
+    WarnNotWhole(CScancodeMapStore::OutcomeOf(bytes.data(), cbValue), cbValue);
     std::vector<BYTE> file;
-    CRegFileWriter::Write(bytes.data(), (DWORD)bytes.size(), &file);
+    CRegFileWriter::Write(bytes.data(), cbValue, &file);
     std::string strError;
     if (!m_files.WriteFile(strPath, file, &strError))
     {
         m_console.Err("velloric-cli: cannot write " + strPath + ": " + strError + "\n");
         return CLI_FAILED;
     }
-    m_console.Out("Exported " + std::to_string((unsigned long)bytes.size()) + " bytes of " +
+    m_console.Out("Exported " + std::to_string((unsigned long)cbValue) + " bytes of " +
                   s_szValue + " to " + strPath + ".\n");
     return CLI_DONE;
 }
@@ -268,40 +252,32 @@ CTableWriter CVelloricCli::Writer()
                         m_args.m_bDryRun);
 }
 
-BOOL CVelloricCli::ReadTable(CRemapList* pList, EValueState* pState, std::vector<BYTE>* pBytes)
+BOOL CVelloricCli::ReadTable(CRemapList* pList, CScancodeMapStore::EReadOutcome* pOutcome,
+                             DWORD* pcbValue)
 {
     pList->RemoveAll();
-    LONG lResult = m_value.Read(pBytes);
+    *pOutcome = CScancodeMapStore::READ_NOTHING;
+    std::vector<BYTE> bytes;
+    LONG lResult = m_value.Read(&bytes, pcbValue);
     if (lResult == ERROR_FILE_NOT_FOUND)
-    {
-        *pState = VALUE_ABSENT;
         return TRUE;
-    }
-    if (lResult == ERROR_MORE_DATA || (lResult == ERROR_SUCCESS &&
-                                       pBytes->size() > (size_t)CScancodeMapCodec::IMAGE_SIZE))
+    if (lResult != ERROR_SUCCESS && lResult != ERROR_MORE_DATA)
     {
-        // As the program: a value longer than the image is not read at all.
-        *pState = VALUE_TOO_LONG;
-        return TRUE;
-    }
-    if (lResult != ERROR_SUCCESS)
-    {
-        m_console.Err(std::string("velloric-cli: cannot read ") + s_szValue + " (" +
-                      CScancodeMapValue::DescribeResult(lResult) + ")\n");
+        SayCannotRead(lResult);
         return FALSE;
     }
-    DWORD cbValue = (DWORD)pBytes->size();
-    *pState = CScancodeMapCodec::HoldsItsCount(pBytes->data(), cbValue) ? VALUE_WHOLE
-                                                                         : VALUE_CUT_SHORT;
-    pList->Decode(pBytes->data(), cbValue);
+    *pOutcome = CScancodeMapStore::OutcomeOf(bytes.data(), *pcbValue);
+    // As the program: a value longer than the image is not read at all.
+    if (*pOutcome != CScancodeMapStore::READ_TOO_LONG)
+        pList->Decode(bytes.data(), *pcbValue);
     return TRUE;
 }
 
-BOOL CVelloricCli::MayReplace(EValueState state, size_t cbValue)
+BOOL CVelloricCli::MayReplace(CScancodeMapStore::EReadOutcome outcome, DWORD cbValue)
 {
-    if (state == VALUE_ABSENT || state == VALUE_WHOLE)
+    if (outcome == CScancodeMapStore::READ_NOTHING || outcome == CScancodeMapStore::READ_WHOLE)
         return TRUE;
-    WarnNotWhole(state, cbValue);
+    WarnNotWhole(outcome, cbValue);
     if (m_args.m_bForce)
         return TRUE;
     m_console.Err(std::string("velloric-cli: refused: writing would replace the ") + s_szValue +
@@ -309,16 +285,22 @@ BOOL CVelloricCli::MayReplace(EValueState state, size_t cbValue)
     return FALSE;
 }
 
-void CVelloricCli::WarnNotWhole(EValueState state, size_t cbValue)
+void CVelloricCli::WarnNotWhole(CScancodeMapStore::EReadOutcome outcome, DWORD cbValue)
 {
     std::string strBytes = std::to_string((unsigned long)cbValue) + " bytes";
-    if (state == VALUE_CUT_SHORT)
+    if (outcome == CScancodeMapStore::READ_CUT_SHORT)
         m_console.Err(std::string("velloric-cli: warning: the registry's ") + s_szValue + " (" +
                       strBytes + ") is not a whole table: its header or count does not fit "
                       "its bytes, and only what fits was read\n");
-    else if (state == VALUE_TOO_LONG)
+    else if (outcome == CScancodeMapStore::READ_TOO_LONG)
         m_console.Err(std::string("velloric-cli: warning: the registry's ") + s_szValue + " (" +
                       strBytes + ") is longer than a table can be (4096 bytes): nothing was read\n");
+}
+
+void CVelloricCli::SayCannotRead(LONG lResult)
+{
+    m_console.Err(std::string("velloric-cli: cannot read ") + s_szValue + " (" +
+                  CScancodeMapValue::DescribeResult(lResult) + ")\n");
 }
 
 BOOL CVelloricCli::ParseKey(const std::string& strArg, WORD* pwScancode)

@@ -20,6 +20,7 @@
 #include "cli/table_writer.h"
 #include "cli/text_converter.h"
 #include "model/remap_list.h"
+#include "model/scancode_map_store.h"
 #include "platform/keyboard_services.h"
 #include "platform/registry.h"
 
@@ -35,15 +36,6 @@ public:
     static const char* Usage();
 
 private:
-    // How the registry's value stood when it was read.
-    enum EValueState
-    {
-        VALUE_ABSENT,
-        VALUE_WHOLE,
-        VALUE_CUT_SHORT, // its header or count does not fit its bytes: what fits was read
-        VALUE_TOO_LONG   // longer than a table can be: nothing read
-    };
-
     int List();
     int Keys();
     int Set();
@@ -51,13 +43,15 @@ private:
     int Export();
     int Import();
 
-    // The registry's table, as the program reads it; FALSE (said on standard
-    // error) when the registry cannot be read at all.
-    BOOL ReadTable(CRemapList* pList, EValueState* pState, std::vector<BYTE>* pBytes);
+    // The registry's table, as the program reads it, how the value read and
+    // its length; FALSE (said on standard error) when the registry cannot be
+    // read at all.
+    BOOL ReadTable(CRemapList* pList, CScancodeMapStore::EReadOutcome* pOutcome, DWORD* pcbValue);
     // For set and remove: FALSE (said why) when the table was not read whole
     // and --force is not given, since writing would replace what was not read.
-    BOOL MayReplace(EValueState state, size_t cbValue);
-    void WarnNotWhole(EValueState state, size_t cbValue);
+    BOOL MayReplace(CScancodeMapStore::EReadOutcome outcome, DWORD cbValue);
+    void WarnNotWhole(CScancodeMapStore::EReadOutcome outcome, DWORD cbValue);
+    void SayCannotRead(LONG lResult);
     // The operand as a key; FALSE with the usage error said.
     BOOL ParseKey(const std::string& strArg, WORD* pwScancode);
     int UsageError(const std::string& strError);

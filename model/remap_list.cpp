@@ -31,20 +31,22 @@ private:
 };
 } // namespace
 
-void CRemapList::SetAt(WORD wPhysical, WORD wProduced)
+BOOL CRemapList::SetAt(WORD wPhysical, WORD wProduced)
 {
     CRemapPair pair(wPhysical, wProduced);
     if (pair.IsNull())
-        return;
+        return FALSE;
     for (CRemapPair& held : m_pairs)
     {
         if (held.wPhysical == wPhysical)
         {
+            BOOL bChanged = held.wProduced != wProduced;
             held.wProduced = wProduced;
-            return;
+            return bChanged;
         }
     }
     m_pairs.push_back(pair);
+    return TRUE;
 }
 
 BOOL CRemapList::RemoveKey(WORD wPhysical)
@@ -83,12 +85,6 @@ int CRemapList::Decode(const BYTE* pData, DWORD cbData)
 
 BOOL CRemapList::Encode(std::vector<BYTE>* pValue) const
 {
-    pValue->clear();
-    BYTE image[CScancodeMapCodec::IMAGE_SIZE];
     CListSource source(m_pairs);
-    DWORD cbImage = CScancodeMapCodec::EncodeScancodeMap(source, image);
-    if (cbImage == 0)
-        return FALSE;
-    pValue->assign(image, image + cbImage);
-    return TRUE;
+    return CScancodeMapCodec::EncodeScancodeMap(source, pValue);
 }

@@ -14,7 +14,8 @@ class CRemapList
 public:
     // A physical key already held keeps its place and takes the new produced
     // code, as the store does; a new one goes last. The null pair is not held.
-    void SetAt(WORD wPhysical, WORD wProduced);
+    // TRUE when the list changed.
+    BOOL SetAt(WORD wPhysical, WORD wProduced);
     BOOL RemoveKey(WORD wPhysical);
     // FALSE when the key is not remapped.
     BOOL Lookup(WORD wPhysical, WORD* pwProduced) const;

@@ -96,3 +96,11 @@ DWORD CScancodeMapCodec::EncodeScancodeMap(IRemapPairSource& source, BYTE (&imag
     PutDword(image + HEADER_SIZE + nWritten * ENTRY_SIZE, 0);
     return HEADER_SIZE + (nWritten + 1) * ENTRY_SIZE;
 }
+
+BOOL CScancodeMapCodec::EncodeScancodeMap(IRemapPairSource& source, std::vector<BYTE>* pValue)
+{
+    BYTE image[IMAGE_SIZE];
+    DWORD cbImage = EncodeScancodeMap(source, image);
+    pValue->assign(image, image + cbImage);
+    return cbImage != 0;
+}

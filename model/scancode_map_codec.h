@@ -5,6 +5,8 @@
 // Both directions work through one 4096-byte image.
 #pragma once
 
+#include <vector>
+
 #include "model/remap_pair.h"
 
 // Takes the decoded entries, in the order the value holds them.
@@ -56,4 +58,6 @@ public:
     // count = pairs written + 1. Returns the length, 16 + 4 per pair, or 0 when
     // more than MAX_MAPPINGS pairs come (the image would overflow).
     static DWORD EncodeScancodeMap(IRemapPairSource& source, BYTE (&image)[IMAGE_SIZE]);
+    // The same into a value of that length; FALSE, and *pValue empty, for too many pairs.
+    static BOOL EncodeScancodeMap(IRemapPairSource& source, std::vector<BYTE>* pValue);
 };

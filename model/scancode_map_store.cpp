@@ -5,8 +5,6 @@
 
 namespace
 {
-const char s_szKeyPath[] = "SYSTEM\\CurrentControlSet\\Control\\Keyboard Layout";
-
 class CStoreSink : public IRemapPairSink
 {
 public:
@@ -28,6 +26,8 @@ private:
 };
 } // namespace
 
+const char* const CScancodeMapStore::s_pszKeyPath =
+    "SYSTEM\\CurrentControlSet\\Control\\Keyboard Layout";
 const char* const CScancodeMapStore::s_pszValueName = "Scancode Map";
 
 CScancodeMapStore::CScancodeMapStore(IRegistry& registry)
@@ -39,7 +39,7 @@ BOOL CScancodeMapStore::Open()
 {
     if (m_hKey != NULL)
         return TRUE;
-    return Create(HKEY_LOCAL_MACHINE, s_szKeyPath);
+    return Create(HKEY_LOCAL_MACHINE, s_pszKeyPath);
 }
 
 BOOL CScancodeMapStore::Read()
@@ -62,29 +62,30 @@ BOOL CScancodeMapStore::Read()
         return FALSE;
     }
     m_cbRead = cbReturned;
-    m_readOutcome = CScancodeMapCodec::HoldsItsCount(image, cbReturned) ? READ_WHOLE
-                                                                         : READ_CUT_SHORT;
+    m_readOutcome = OutcomeOf(image, cbReturned);
     CStoreSink sink(*this);
     CScancodeMapCodec::DecodeScancodeMap(image, cbReturned, sink);
     return TRUE;
 }
 
+CScancodeMapStore::EReadOutcome CScancodeMapStore::OutcomeOf(const BYTE* pData, DWORD cbValue)
+{
+    if (cbValue > (DWORD)CScancodeMapCodec::IMAGE_SIZE)
+        return READ_TOO_LONG;
+    return CScancodeMapCodec::HoldsItsCount(pData, cbValue) ? READ_WHOLE : READ_CUT_SHORT;
+}
+
 BOOL CScancodeMapStore::GetValue(std::vector<BYTE>* pValue)
 {
-    BYTE image[CScancodeMapCodec::IMAGE_SIZE];
     CStoreSource source(*this);
-    DWORD cbImage = CScancodeMapCodec::EncodeScancodeMap(source, image);
-    pValue->assign(image, image + cbImage);
-    return cbImage != 0;
+    return CScancodeMapCodec::EncodeScancodeMap(source, pValue);
 }
 
 BOOL CScancodeMapStore::Write()
 {
-    BYTE image[CScancodeMapCodec::IMAGE_SIZE];
-    CStoreSource source(*this);
-    DWORD cbImage = CScancodeMapCodec::EncodeScancodeMap(source, image);
+    std::vector<BYTE> value;
     // A list too long for the image is refused before anything is written.
-    if (cbImage == 0 || SetValue(s_pszValueName, image, cbImage) != ERROR_SUCCESS)
+    if (!GetValue(&value) || SetValue(s_pszValueName, value.data(), (DWORD)value.size()) != ERROR_SUCCESS)
     {
         AfxMessageBox("Cannot Write!", MB_OK);
         return FALSE;

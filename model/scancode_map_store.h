@@ -13,6 +13,7 @@
 class CScancodeMapStore : public CRegistryKey
 {
 public:
+    static const char* const s_pszKeyPath;   // under HKEY_LOCAL_MACHINE
     static const char* const s_pszValueName; // "Scancode Map"
 
     // What the last Read found. A value that is there but not read in full
@@ -38,6 +39,10 @@ public:
     virtual BOOL Delete();
     // The bytes Write would write, without writing; FALSE for more than 1020 mappings.
     BOOL GetValue(std::vector<BYTE>* pValue);
+
+    // How a value of cbValue bytes reads: too long past the image, whole
+    // when it holds what its header claims, else cut short.
+    static EReadOutcome OutcomeOf(const BYTE* pData, DWORD cbValue);
 
     EReadOutcome GetReadOutcome() const { return m_readOutcome; }
     // The length of the value the last Read found, in bytes (0 when none).

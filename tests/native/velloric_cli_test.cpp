@@ -170,6 +170,11 @@ TEST(VelloricCli, ListAndKeys_PrintWithoutWriting)
          "velloric-cli: warning: the registry's \"Scancode Map\" (20 bytes) is not a whole table: "
          "its header or count does not fit its bytes, and only what fits was read\n",
          ScancodeMapValue(9, {0x003A001D, 0})},
+        // Past what the tool reads at all, the length is still told.
+        {"list", Bytes(1024 * 1024 + 1), 0, "",
+         "velloric-cli: warning: the registry's \"Scancode Map\" (1048577 bytes) is longer than a "
+         "table can be (4096 bytes): nothing was read\n",
+         Bytes(1024 * 1024 + 1)},
     });
 }
 
