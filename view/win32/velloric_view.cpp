@@ -342,8 +342,8 @@ LRESULT CVelloricView::WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam)
     switch (nMsg)
     {
     case WM_SETFOCUS: return OnSetFocus(wParam, lParam);
-    case WM_LBUTTONDOWN: return OnLButtonDown((UINT)wParam, pt);
-    case WM_LBUTTONDBLCLK: return OnLButtonDblClk((UINT)wParam, pt);
+    case WM_LBUTTONDOWN: // the class takes double clicks: a quick second press is one
+    case WM_LBUTTONDBLCLK: return OnLButtonDown(nMsg, (UINT)wParam, pt);
     case WM_MOUSEMOVE: return OnMouseMove((UINT)wParam, pt);
     case WM_LBUTTONUP: return OnLButtonUp((UINT)wParam, pt);
     case WM_INPUTLANGCHANGE: return OnInputLangChange(wParam, lParam);

@@ -61,8 +61,8 @@ protected:
     void PostNcDestroy() override;
 
     LRESULT OnSetFocus(WPARAM wParam, LPARAM lParam);
-    LRESULT OnLButtonDown(UINT nFlags, POINT pt);
-    LRESULT OnLButtonDblClk(UINT nFlags, POINT pt);
+    // A press or a double click: either starts a gesture.
+    LRESULT OnLButtonDown(UINT nMsg, UINT nFlags, POINT pt);
     void StartGesture(POINT pt);
     LRESULT OnMouseMove(UINT nFlags, POINT pt);
     LRESULT OnLButtonUp(UINT nFlags, POINT pt);

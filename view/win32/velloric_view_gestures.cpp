@@ -50,18 +50,10 @@ void CVelloricView::AbandonGesture()
     m_pHoverKey = nullptr;
 }
 
-LRESULT CVelloricView::OnLButtonDown(UINT nFlags, POINT pt)
+LRESULT CVelloricView::OnLButtonDown(UINT nMsg, UINT nFlags, POINT pt)
 {
     StartGesture(pt);
-    return Default(WM_LBUTTONDOWN, nFlags, MAKELPARAM(pt.x, pt.y));
-}
-
-LRESULT CVelloricView::OnLButtonDblClk(UINT nFlags, POINT pt)
-{
-    // The form's class takes double clicks: a quick second press arrives as
-    // one, and must start its gesture like any other press.
-    StartGesture(pt);
-    return Default(WM_LBUTTONDBLCLK, nFlags, MAKELPARAM(pt.x, pt.y));
+    return Default(nMsg, nFlags, MAKELPARAM(pt.x, pt.y));
 }
 
 void CVelloricView::StartGesture(POINT pt)
