@@ -3,10 +3,6 @@
 #include <cstring>
 #include <vector>
 
-#ifdef _WIN32
-static_assert(sizeof(LOGFONTA) == CPreference::FONT_RECORD_BYTES, "FontA holds one LOGFONTA");
-#endif
-
 namespace
 {
 const char SECTION[] = "Preference";

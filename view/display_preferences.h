@@ -3,14 +3,14 @@
 // application hands its preferences store in from the top.
 #pragma once
 
-#include "platform/platform_types.h"
+#include "platform/draw_types.h"
 
 class IDisplayPreferences
 {
 public:
     enum
     {
-        FONT_RECORD_BYTES = 60 // a LOGFONTA record
+        FONT_RECORD_BYTES = sizeof(CFontRecord) // a LOGFONTA record, 60 bytes
     };
 
     virtual int GetFitKeyname() = 0;      // nonzero: names shrink to fit
