@@ -12,11 +12,7 @@ file(MAKE_DIRECTORY ${STAGE})
 file(COPY ${BIN_DIR}/velloric.exe ${BIN_DIR}/velloric-cli.exe ${SOURCE_DIR}/res/tips.txt
      DESTINATION ${STAGE})
 # The manuals with their stylesheet and pictures, as they lie beside the program.
-file(GLOB_RECURSE MANUAL_FILES RELATIVE ${SOURCE_DIR}/res/manual ${SOURCE_DIR}/res/manual/*)
-foreach(file ${MANUAL_FILES})
-    get_filename_component(folder ${file} DIRECTORY)
-    file(COPY ${SOURCE_DIR}/res/manual/${file} DESTINATION ${STAGE}/${folder})
-endforeach()
+file(COPY ${SOURCE_DIR}/res/manual/ DESTINATION ${STAGE})
 
 # Text files for Windows users: CR LF line ends.
 function(copy_as_windows_text source destination)

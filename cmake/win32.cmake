@@ -29,28 +29,26 @@ target_link_libraries(velloric_win32 PUBLIC velloric_core
 
 add_executable(velloric WIN32 app/win32/main.cpp $<TARGET_OBJECTS:velloric_res>)
 target_link_libraries(velloric PRIVATE velloric_win32)
-# Its manifest: elevation, supported systems, DPI awareness, common controls 6.
-if(MSVC)
-    target_sources(velloric PRIVATE res/velloric.manifest)
-    target_link_options(velloric PRIVATE /MANIFESTUAC:NO)
-else()
-    target_sources(velloric PRIVATE res/velloric_manifest.rc)
-    set_source_files_properties(res/velloric_manifest.rc PROPERTIES
-        OBJECT_DEPENDS ${CMAKE_SOURCE_DIR}/res/velloric.manifest)
-    target_include_directories(velloric PRIVATE ${CMAKE_SOURCE_DIR})
-endif()
+# The program's manifest: elevation, supported systems, DPI awareness,
+# common controls 6. MSVC's linker embeds the file itself.
+function(velloric_add_manifest target)
+    if(MSVC)
+        target_sources(${target} PRIVATE ${CMAKE_SOURCE_DIR}/res/velloric.manifest)
+        target_link_options(${target} PRIVATE /MANIFESTUAC:NO)
+    else()
+        target_sources(${target} PRIVATE ${CMAKE_SOURCE_DIR}/res/velloric_manifest.rc)
+        target_include_directories(${target} PRIVATE ${CMAKE_SOURCE_DIR})
+    endif()
+endfunction()
+set_source_files_properties(res/velloric_manifest.rc PROPERTIES
+    OBJECT_DEPENDS ${CMAKE_SOURCE_DIR}/res/velloric.manifest)
+velloric_add_manifest(velloric)
 # The tip of the day reads tips.txt beside the program.
 configure_file(res/tips.txt ${CMAKE_CURRENT_BINARY_DIR}/tips.txt COPYONLY)
 # The manuals go beside the program, where F1 looks for them first, with
 # their stylesheet and pictures.
 add_custom_command(TARGET velloric POST_BUILD
-    COMMAND ${CMAKE_COMMAND} -E copy_if_different
-        ${CMAKE_SOURCE_DIR}/res/manual/velloricman.html
-        ${CMAKE_SOURCE_DIR}/res/manual/velloricman-e.html
-        ${CMAKE_SOURCE_DIR}/res/manual/manual.css
-        $<TARGET_FILE_DIR:velloric>
-    COMMAND ${CMAKE_COMMAND} -E copy_directory
-        ${CMAKE_SOURCE_DIR}/res/manual/images $<TARGET_FILE_DIR:velloric>/images)
+    COMMAND ${CMAKE_COMMAND} -E copy_directory ${CMAKE_SOURCE_DIR}/res/manual $<TARGET_FILE_DIR:velloric>)
 
 file(GLOB VELLORIC_WIN32_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win32/*.cpp)
 add_executable(win32_tests ${VELLORIC_WIN32_TESTS} $<TARGET_OBJECTS:velloric_res>)
@@ -113,8 +111,5 @@ add_executable(velloric_screenshots EXCLUDE_FROM_ALL
     tools/screenshots/main.cpp tools/screenshots/window_shot.cpp $<TARGET_OBJECTS:velloric_res>)
 target_link_libraries(velloric_screenshots PRIVATE velloric_win32)
 # The program's manifest as well: the pictures show its common controls.
-if(EXISTS ${CMAKE_SOURCE_DIR}/res/velloric_manifest.rc)
-    target_sources(velloric_screenshots PRIVATE res/velloric_manifest.rc)
-    target_include_directories(velloric_screenshots PRIVATE ${CMAKE_SOURCE_DIR})
-endif()
+velloric_add_manifest(velloric_screenshots)
 # ---- end of velloric_screenshots.exe ----------------------------------------
