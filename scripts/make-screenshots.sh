@@ -12,18 +12,10 @@
 set -e
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
-sh scripts/setup.sh
-
 # fontTools, for the Wingdings step below; the Debian package serves the
 # system's python3, which need not be the first python3 on the path.
+sh scripts/setup.sh python3-fonttools
 python=/usr/bin/python3
-if ! $python -c 'import fontTools' 2>/dev/null; then
-    sudo=""
-    [ "$(id -u)" = 0 ] || sudo="sudo"
-    echo "Installing: python3-fonttools"
-    $sudo apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq python3-fonttools >/dev/null
-fi
 
 build="$root/build/screenshots"
 prefix="$build/prefix"

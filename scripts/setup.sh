@@ -1,9 +1,10 @@
 #!/bin/sh
 # Installs what the build and the tests need on Debian or Ubuntu, only what is
 # missing, and generates the three locales the resource-set tests run under.
+# Packages named as arguments are installed too.
 set -e
 packages="cmake ninja-build g++ clang lld googletest g++-mingw-w64-x86-64-posix wine64 fonts-wine
-fonts-vlgothic locales xvfb xauth imagemagick python3"
+fonts-vlgothic locales xvfb xauth imagemagick python3 $*"
 # The fuzzer runtime is a package of its own on newer releases only.
 optional="libclang-rt-14-dev"
 missing=""

@@ -19,6 +19,7 @@
 #include "framework/afx_message_box.h"
 #include "framework/win32/frame_wnd.h"
 #include "framework/win32/win32_message_boxes.h"
+#include "model/scancode_map_store.h"
 #include "platform/restart_service.h"
 #include "platform/win32/win32_services.h"
 #include "res/resource.h"
@@ -91,8 +92,9 @@ BOOL PrepareRegistry()
     // Insert (E052) sending Delete (E053), the terminator.
     static const BYTE s_table[] = {0, 0, 0, 0, 0, 0, 0, 0, 2, 0, 0, 0,
                                    0x53, 0xE0, 0x52, 0xE0, 0, 0, 0, 0};
-    return SetValue(HKEY_LOCAL_MACHINE, "SYSTEM\\CurrentControlSet\\Control\\Keyboard Layout",
-                    "Scancode Map", REG_BINARY, s_table, sizeof s_table) == ERROR_SUCCESS;
+    return SetValue(HKEY_LOCAL_MACHINE, CScancodeMapStore::s_pszKeyPath,
+                    CScancodeMapStore::s_pszValueName, REG_BINARY, s_table, sizeof s_table) ==
+           ERROR_SUCCESS;
 }
 
 // One step of a modal session: given the box or dialog that takes input now,

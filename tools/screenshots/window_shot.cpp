@@ -10,6 +10,21 @@ int RowBytes(int cx)
 {
     return (cx * 3 + 3) & ~3; // 24-bit rows are padded to whole DWORDs
 }
+
+// 24 bits, bottom-up, as the file stores it.
+BITMAPINFOHEADER HeaderFor(int cx, int cy)
+{
+    BITMAPINFOHEADER info;
+    ZeroMemory(&info, sizeof info);
+    info.biSize = sizeof info;
+    info.biWidth = cx;
+    info.biHeight = cy;
+    info.biPlanes = 1;
+    info.biBitCount = 24;
+    info.biCompression = BI_RGB;
+    info.biSizeImage = (DWORD)RowBytes(cx) * (DWORD)cy;
+    return info;
+}
 } // namespace
 
 CWindowShot::CWindowShot() : m_hDC(NULL), m_hBitmap(NULL), m_hOldBitmap(NULL), m_pBits(nullptr)
@@ -57,12 +72,7 @@ BOOL CWindowShot::Capture(HWND hWnd)
     int cy = rcWindow.bottom - rcWindow.top;
     BITMAPINFO bmi;
     ZeroMemory(&bmi, sizeof bmi);
-    bmi.bmiHeader.biSize = sizeof bmi.bmiHeader;
-    bmi.bmiHeader.biWidth = cx;
-    bmi.bmiHeader.biHeight = cy; // bottom-up, as the file stores it
-    bmi.bmiHeader.biPlanes = 1;
-    bmi.bmiHeader.biBitCount = 24;
-    bmi.bmiHeader.biCompression = BI_RGB;
+    bmi.bmiHeader = HeaderFor(cx, cy);
     HDC hScreen = ::GetDC(NULL);
     void* pBits = nullptr;
     m_hBitmap = ::CreateDIBSection(hScreen, &bmi, DIB_RGB_COLORS, &pBits, NULL, 0);
@@ -116,24 +126,14 @@ BOOL CWindowShot::Save(const std::string& strPath) const
 {
     if (m_pBits == nullptr)
         return FALSE;
-    int cx = m_rcWindow.right - m_rcWindow.left;
-    int cy = m_rcWindow.bottom - m_rcWindow.top;
-    DWORD cbImage = (DWORD)RowBytes(cx) * (DWORD)cy;
-
+    BITMAPINFOHEADER info =
+        HeaderFor(m_rcWindow.right - m_rcWindow.left, m_rcWindow.bottom - m_rcWindow.top);
+    DWORD cbImage = info.biSizeImage;
     BITMAPFILEHEADER file;
     ZeroMemory(&file, sizeof file);
     file.bfType = BITMAP_FILE_TYPE;
     file.bfOffBits = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER);
     file.bfSize = file.bfOffBits + cbImage;
-    BITMAPINFOHEADER info;
-    ZeroMemory(&info, sizeof info);
-    info.biSize = sizeof info;
-    info.biWidth = cx;
-    info.biHeight = cy;
-    info.biPlanes = 1;
-    info.biBitCount = 24;
-    info.biCompression = BI_RGB;
-    info.biSizeImage = cbImage;
 
     std::FILE* pFile = std::fopen(strPath.c_str(), "wb");
     if (pFile == nullptr)
