@@ -142,8 +142,7 @@ int CVelloricCli::Set()
 
     CRemapList list;
     CScancodeMapStore::EReadOutcome outcome = CScancodeMapStore::READ_NOTHING;
-    DWORD cbValue = 0;
-    if (!ReadTable(&list, &outcome, &cbValue) || !MayReplace(outcome, cbValue))
+    if (!ReadTableToChange(&list, &outcome))
         return CLI_FAILED;
     BOOL bChanged = FALSE;
     for (const CRemapPair& pair : changes.GetPairs())
@@ -171,8 +170,7 @@ int CVelloricCli::Remove()
 
     CRemapList list;
     CScancodeMapStore::EReadOutcome outcome = CScancodeMapStore::READ_NOTHING;
-    DWORD cbValue = 0;
-    if (!ReadTable(&list, &outcome, &cbValue) || !MayReplace(outcome, cbValue))
+    if (!ReadTableToChange(&list, &outcome))
         return CLI_FAILED;
     BOOL bRemoved = FALSE;
     for (WORD wPhysical : keys)
@@ -273,11 +271,14 @@ BOOL CVelloricCli::ReadTable(CRemapList* pList, CScancodeMapStore::EReadOutcome*
     return TRUE;
 }
 
-BOOL CVelloricCli::MayReplace(CScancodeMapStore::EReadOutcome outcome, DWORD cbValue)
+BOOL CVelloricCli::ReadTableToChange(CRemapList* pList, CScancodeMapStore::EReadOutcome* pOutcome)
 {
-    if (outcome == CScancodeMapStore::READ_NOTHING || outcome == CScancodeMapStore::READ_WHOLE)
+    DWORD cbValue = 0;
+    if (!ReadTable(pList, pOutcome, &cbValue))
+        return FALSE;
+    if (*pOutcome == CScancodeMapStore::READ_NOTHING || *pOutcome == CScancodeMapStore::READ_WHOLE)
         return TRUE;
-    WarnNotWhole(outcome, cbValue);
+    WarnNotWhole(*pOutcome, cbValue);
     if (m_args.m_bForce)
         return TRUE;
     m_console.Err(std::string("velloric-cli: refused: writing would replace the ") + s_szValue +

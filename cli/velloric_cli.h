@@ -47,9 +47,10 @@ private:
     // its length; FALSE (said on standard error) when the registry cannot be
     // read at all.
     BOOL ReadTable(CRemapList* pList, CScancodeMapStore::EReadOutcome* pOutcome, DWORD* pcbValue);
-    // For set and remove: FALSE (said why) when the table was not read whole
-    // and --force is not given, since writing would replace what was not read.
-    BOOL MayReplace(CScancodeMapStore::EReadOutcome outcome, DWORD cbValue);
+    // For set and remove: ReadTable, but FALSE (said why) also when the
+    // table was not read whole and --force is not given, since writing would
+    // replace what was not read.
+    BOOL ReadTableToChange(CRemapList* pList, CScancodeMapStore::EReadOutcome* pOutcome);
     void WarnNotWhole(CScancodeMapStore::EReadOutcome outcome, DWORD cbValue);
     void SayCannotRead(LONG lResult);
     // The operand as a key; FALSE with the usage error said.
