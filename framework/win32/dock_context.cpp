@@ -130,31 +130,35 @@ void CDockContext::ToggleDocking()
         Dock(m_lastDocked);
 }
 
+RECT CDockContext::ClientOnScreen() const
+{
+    RECT rc;
+    ::GetClientRect(m_frame.m_hWnd, &rc);
+    ::MapWindowPoints(m_frame.m_hWnd, NULL, (POINT*)&rc, 2);
+    return rc;
+}
+
 EDockSide CDockContext::TargetAt(POINT ptScreen) const
 {
-    RECT rcClient;
-    ::GetClientRect(m_frame.m_hWnd, &rcClient);
-    ::MapWindowPoints(m_frame.m_hWnd, NULL, (POINT*)&rcClient, 2);
-    EDockSide side = CDockLayout::SideAt(ToDockRect(rcClient), ptScreen.x, ptScreen.y, DOCK_REACH);
+    EDockSide side =
+        CDockLayout::SideAt(ToDockRect(ClientOnScreen()), ptScreen.x, ptScreen.y, DOCK_REACH);
     return side != DOCK_FLOAT && IsAllowed(side) ? side : DOCK_FLOAT;
 }
 
 RECT CDockContext::OutlineFor(EDockSide target, POINT ptScreen) const
 {
-    RECT rcClient;
-    ::GetClientRect(m_frame.m_hWnd, &rcClient);
-    ::MapWindowPoints(m_frame.m_hWnd, NULL, (POINT*)&rcClient, 2);
-    CDockSize strip = StripSize(CDockLayout::IsVertical(target));
-    switch (target)
-    {
-    case DOCK_TOP: return RECT{rcClient.left, rcClient.top, rcClient.right, rcClient.top + strip.cy};
-    case DOCK_BOTTOM: return RECT{rcClient.left, rcClient.bottom - strip.cy, rcClient.right, rcClient.bottom};
-    case DOCK_LEFT: return RECT{rcClient.left, rcClient.top, rcClient.left + strip.cx, rcClient.bottom};
-    case DOCK_RIGHT: return RECT{rcClient.right - strip.cx, rcClient.top, rcClient.right, rcClient.bottom};
-    default:
+    if (target == DOCK_FLOAT)
         return m_miniFrame.WindowRectFor(m_layouts[m_nFloatRows - 1],
                                          POINT{ptScreen.x - m_ptGrab.x, ptScreen.y - m_ptGrab.y});
-    }
+    // Where the strip will lie: the frame's own layout, status bar included.
+    RECT rcClient = ClientOnScreen();
+    CDockSize sizeClient = {rcClient.right - rcClient.left, rcClient.bottom - rcClient.top};
+    CDockRect rcBar;
+    CDockLayout::Arrange(target, sizeClient, StripSize(CDockLayout::IsVertical(target)),
+                         m_frame.m_wndStatusBar.GetHeight(), &rcBar, nullptr);
+    RECT rc = {rcBar.left, rcBar.top, rcBar.right, rcBar.bottom};
+    ::OffsetRect(&rc, rcClient.left, rcClient.top);
+    return rc;
 }
 
 void CDockContext::BeginDrag(HWND hHost, POINT ptScreen)

@@ -58,6 +58,7 @@ public:
 
 private:
     BOOL IsAllowed(EDockSide side) const;
+    RECT ClientOnScreen() const; // the frame's client area, screen coordinates
     EDockSide TargetAt(POINT ptScreen) const;
     CDockSize StripSize(BOOL bVertical) const;
     RECT OutlineFor(EDockSide target, POINT ptScreen) const;
