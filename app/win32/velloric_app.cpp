@@ -100,11 +100,8 @@ BOOL CVelloricApp::InitInstance()
             return new CVelloricView(platform.keyboard, platform.fontChooser, g_preference);
         }));
 
+    // Left unparsed: the program has no documents, so no argument is a path to open.
     CCommandLineInfo cmdInfo;
-    ParseCommandLine(cmdInfo);
-    // The program has no documents: an argument that is no option is not a
-    // path to open, and the program starts as it does without one.
-    cmdInfo.m_nShellCommand = CCommandLineInfo::FileNew;
     if (!ProcessShellCommand(cmdInfo))
         return FALSE;
     if (CVelloricDoc* pDoc = dynamic_cast<CVelloricDoc*>(GetDocTemplate()->GetDocument()))
