@@ -44,12 +44,13 @@ LRESULT CDockBar::OnPaint()
     RECT rc;
     ::GetClientRect(m_hWnd, &rc);
     ::DrawEdge(hDC, &rc, BDR_RAISEDINNER, BF_RECT);
+    BOOL bVertical = CDockLayout::IsVertical(m_context.GetSide());
     // Two raised ridges across the leading edge: the handle to drag.
     for (int i = 0; i < 2; ++i)
     {
         RECT rcGrip = rc;
         int nAt = BORDER + 1 + i * 3;
-        if (m_bVertical)
+        if (bVertical)
         {
             rcGrip = {rc.left + BORDER + 1, nAt, rc.right - BORDER - 1, nAt + 3};
         }

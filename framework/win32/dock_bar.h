@@ -18,7 +18,6 @@ public:
     BOOL Create(HWND hFrame, UINT nID);
     // Where the control goes in a strip of this orientation.
     static POINT ControlOrigin(BOOL bVertical);
-    void SetVertical(BOOL bVertical) { m_bVertical = bVertical; }
 
 protected:
     LRESULT WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam) override;
@@ -27,6 +26,4 @@ private:
     LRESULT OnPaint();
     LRESULT OnLButtonDown(POINT pt);
     LRESULT OnLButtonDblClk(POINT pt);
-
-    BOOL m_bVertical = FALSE;
 };

@@ -23,6 +23,14 @@ CDockRect ToDockRect(const RECT& rc)
 {
     return CDockRect{rc.left, rc.top, rc.right, rc.bottom};
 }
+
+// Drawn twice, an inverting rectangle leaves the screen as it was.
+void InvertOutline(const RECT& rc)
+{
+    HDC hDC = ::GetDC(NULL);
+    ::DrawFocusRect(hDC, &rc);
+    ::ReleaseDC(NULL, hDC);
+}
 } // namespace
 
 CDockContext::CDockContext(CFrameWnd& frame) : m_frame(frame), m_dockBar(*this), m_miniFrame(*this)
@@ -86,7 +94,6 @@ void CDockContext::Dock(EDockSide side)
     POINT ptOrigin = CDockBar::ControlOrigin(bVertical);
     ::SetWindowPos(m_pBar->m_hWnd, NULL, ptOrigin.x, ptOrigin.y, 0, 0,
                    SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
-    m_dockBar.SetVertical(bVertical);
     ::ShowWindow(m_miniFrame.m_hWnd, SW_HIDE);
     ::ShowWindow(m_dockBar.m_hWnd, SW_SHOWNA);
     ::InvalidateRect(m_dockBar.m_hWnd, NULL, TRUE);
@@ -98,7 +105,6 @@ void CDockContext::Float(POINT ptTopLeft)
     if (m_pBar == nullptr)
         return;
     m_side = DOCK_FLOAT;
-    m_ptFloat = ptTopLeft;
     m_bFloatedOnce = TRUE;
     SIZE size = m_pBar->CalcLayout(m_nFloatRows);
     ::SetParent(m_pBar->m_hWnd, m_miniFrame.m_hWnd);
@@ -116,10 +122,15 @@ void CDockContext::ToggleDocking()
     if (m_side != DOCK_FLOAT)
     {
         // The first time below the frame's top-left corner, later where it floated last.
-        POINT pt = m_ptFloat;
-        if (!m_bFloatedOnce)
+        POINT pt = {0, 0};
+        if (m_bFloatedOnce)
         {
-            pt = POINT{0, 0};
+            RECT rcFloat;
+            ::GetWindowRect(m_miniFrame.m_hWnd, &rcFloat);
+            pt = POINT{rcFloat.left, rcFloat.top};
+        }
+        else
+        {
             ::ClientToScreen(m_frame.m_hWnd, &pt);
             pt.x += DOCK_REACH * 2;
             pt.y += DOCK_REACH * 2;
@@ -176,7 +187,6 @@ void CDockContext::BeginDrag(HWND hHost, POINT ptScreen)
         m_ptGrab.y = rcFloat.bottom - 8;
     m_ptStart = ptScreen;
     m_hCapture = hHost;
-    m_bDragging = TRUE;
     ::SetCapture(hHost);
     TrackDrag(ptScreen);
 }
@@ -184,10 +194,11 @@ void CDockContext::BeginDrag(HWND hHost, POINT ptScreen)
 void CDockContext::TrackDrag(POINT ptScreen)
 {
     RECT rc = OutlineFor(TargetAt(ptScreen), ptScreen);
-    if (m_bOutline && ::EqualRect(&rc, &m_rcOutline))
+    if (::EqualRect(&rc, &m_rcOutline))
         return;
     EraseOutline();
-    DrawOutline(rc);
+    InvertOutline(rc);
+    m_rcOutline = rc;
 }
 
 void CDockContext::EndDrag(POINT ptScreen)
@@ -206,31 +217,20 @@ void CDockContext::EndDrag(POINT ptScreen)
 
 void CDockContext::CancelDrag()
 {
-    m_bDragging = FALSE;
-    EraseOutline();
-    if (::GetCapture() == m_hCapture)
-        ::ReleaseCapture();
+    // Over before the capture goes, so the host's WM_CAPTURECHANGED finds no drag.
+    HWND hCapture = m_hCapture;
     m_hCapture = NULL;
-}
-
-void CDockContext::DrawOutline(const RECT& rc)
-{
-    // Drawn twice, an inverting rectangle leaves the screen as it was.
-    HDC hDC = ::GetDC(NULL);
-    ::DrawFocusRect(hDC, &rc);
-    ::ReleaseDC(NULL, hDC);
-    m_rcOutline = rc;
-    m_bOutline = TRUE;
+    EraseOutline();
+    if (::GetCapture() == hCapture)
+        ::ReleaseCapture();
 }
 
 void CDockContext::EraseOutline()
 {
-    if (!m_bOutline)
+    if (::IsRectEmpty(&m_rcOutline))
         return;
-    m_bOutline = FALSE;
-    HDC hDC = ::GetDC(NULL);
-    ::DrawFocusRect(hDC, &m_rcOutline);
-    ::ReleaseDC(NULL, hDC);
+    InvertOutline(m_rcOutline);
+    ::SetRectEmpty(&m_rcOutline);
 }
 
 void CDockContext::SnapFloatRect(UINT nEdge, RECT* prcWindow)
@@ -273,7 +273,4 @@ void CDockContext::OnFloatSize()
     if (m_pBar == nullptr || m_side != DOCK_FLOAT)
         return;
     m_pBar->CalcLayout(m_nFloatRows);
-    RECT rcWindow;
-    ::GetWindowRect(m_miniFrame.m_hWnd, &rcWindow);
-    m_ptFloat = POINT{rcWindow.left, rcWindow.top};
 }

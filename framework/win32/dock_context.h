@@ -50,7 +50,7 @@ public:
     void TrackDrag(POINT ptScreen);
     void EndDrag(POINT ptScreen);
     void CancelDrag();
-    BOOL IsDragging() const { return m_bDragging; }
+    BOOL IsDragging() const { return m_hCapture != NULL; }
 
     // The floating window's sizing border: whole rows of buttons only.
     void SnapFloatRect(UINT nEdge, RECT* prcWindow);
@@ -62,7 +62,6 @@ private:
     EDockSide TargetAt(POINT ptScreen) const;
     CDockSize StripSize(BOOL bVertical) const;
     RECT OutlineFor(EDockSide target, POINT ptScreen) const;
-    void DrawOutline(const RECT& rc);
     void EraseOutline();
 
     CFrameWnd& m_frame;
@@ -72,15 +71,12 @@ private:
     DWORD m_dwDockStyle = 0;
     EDockSide m_side = DOCK_FLOAT;
     EDockSide m_lastDocked = DOCK_TOP;
-    POINT m_ptFloat = {0, 0};   // where the floating window stood last
-    BOOL m_bFloatedOnce = FALSE;
+    BOOL m_bFloatedOnce = FALSE; // the hidden floating window then stands where it floated last
     int m_nFloatRows = 1;
     std::vector<SIZE> m_layouts; // the control's size with 1, 2, ... rows
 
-    BOOL m_bDragging = FALSE;
-    HWND m_hCapture = NULL;
+    HWND m_hCapture = NULL; // the host holding the mouse while a drag goes on
     POINT m_ptStart = {0, 0};
     POINT m_ptGrab = {0, 0}; // the pointer within the bar's window
-    BOOL m_bOutline = FALSE;
-    RECT m_rcOutline = {0, 0, 0, 0};
+    RECT m_rcOutline = {0, 0, 0, 0}; // empty while none is drawn
 };
