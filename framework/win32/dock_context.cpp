@@ -81,9 +81,16 @@ void CDockContext::Dock(EDockSide side)
 {
     if (m_pBar == nullptr)
         return;
-    for (EDockSide other : {DOCK_TOP, DOCK_BOTTOM, DOCK_LEFT, DOCK_RIGHT})
-        if (side == DOCK_FLOAT || !IsAllowed(side))
-            side = IsAllowed(other) ? other : side;
+    if (!IsAllowed(side))
+    {
+        side = DOCK_FLOAT;
+        for (EDockSide other : {DOCK_TOP, DOCK_BOTTOM, DOCK_LEFT, DOCK_RIGHT})
+            if (IsAllowed(other))
+            {
+                side = other;
+                break;
+            }
+    }
     if (side == DOCK_FLOAT)
         return; // no side takes it
     BOOL bVertical = CDockLayout::IsVertical(side);

@@ -32,7 +32,8 @@ public:
     // both allow (CBRS_ALIGN_...).
     BOOL Create(CToolBar& bar, DWORD dwFrameDockStyle);
     BOOL IsCreated() const { return m_pBar != nullptr; }
-    // Docks on side: the first side allowed when that one is not.
+    // Docks on side: the first side allowed when that one is not; nowhere
+    // when none is.
     void Dock(EDockSide side);
     // Floats the bar with its window's top-left corner at ptTopLeft (screen).
     void Float(POINT ptTopLeft);
