@@ -260,7 +260,6 @@ void CDockContext::SnapFloatRect(UINT nEdge, RECT* prcWindow)
             break;
         }
     }
-    m_nFloatRows = nRows;
     RECT rc = m_miniFrame.WindowRectFor(m_layouts[nRows - 1], POINT{0, 0});
     BOOL bFromLeft = nEdge == WMSZ_LEFT || nEdge == WMSZ_TOPLEFT || nEdge == WMSZ_BOTTOMLEFT;
     BOOL bFromTop = nEdge == WMSZ_TOP || nEdge == WMSZ_TOPLEFT || nEdge == WMSZ_TOPRIGHT;
@@ -279,5 +278,14 @@ void CDockContext::OnFloatSize()
 {
     if (m_pBar == nullptr || m_side != DOCK_FLOAT)
         return;
+    // From the size the window has, not the one last asked for: a sizing
+    // cancelled with Esc puts the old size back without WM_SIZING.
+    RECT rcClient;
+    ::GetClientRect(m_miniFrame.m_hWnd, &rcClient);
+    int cyFree = rcClient.bottom - 2 * CMiniDockFrameWnd::BORDER;
+    m_nFloatRows = 1;
+    for (int i = 0; i < (int)m_layouts.size(); ++i)
+        if (m_layouts[i].cy <= cyFree)
+            m_nFloatRows = i + 1;
     m_pBar->CalcLayout(m_nFloatRows);
 }

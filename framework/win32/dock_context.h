@@ -55,6 +55,7 @@ public:
 
     // The floating window's sizing border: whole rows of buttons only.
     void SnapFloatRect(UINT nEdge, RECT* prcWindow);
+    // The floating window's new size: as many rows as its height holds.
     void OnFloatSize();
 
 private:
