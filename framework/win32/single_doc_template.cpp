@@ -14,13 +14,18 @@ CSingleDocTemplate::CSingleDocTemplate(UINT nIDResource, DocFactory docFactory,
 CSingleDocTemplate::~CSingleDocTemplate()
 {
     // The view leaves the document when it goes, so the frame goes first.
+    DestroyFrame();
+    m_pDocument.reset();
+}
+
+void CSingleDocTemplate::DestroyFrame()
+{
     if (m_pFrame && m_pFrame->m_hWnd != NULL)
         ::DestroyWindow(m_pFrame->m_hWnd);
     CWinApp* pApp = AfxGetApp();
     if (pApp != nullptr && pApp->m_pMainWnd == m_pFrame.get())
         pApp->m_pMainWnd = nullptr;
     m_pFrame.reset();
-    m_pDocument.reset();
 }
 
 CDocument* CSingleDocTemplate::OpenDocumentFile(const char* pszPathName)
@@ -53,8 +58,7 @@ CDocument* CSingleDocTemplate::OpenDocumentFile(const char* pszPathName)
     {
         if (bCreated)
         {
-            ::DestroyWindow(m_pFrame->m_hWnd);
-            m_pFrame.reset();
+            DestroyFrame();
             m_pDocument.reset();
         }
         return nullptr;

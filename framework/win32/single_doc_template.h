@@ -23,6 +23,10 @@ public:
     CDocument* GetDocument() const { return m_pDocument.get(); }
 
 private:
+    // The window, the frame and the application's pointer to it go
+    // together: nothing may point at a frame that is gone.
+    void DestroyFrame();
+
     UINT m_nIDResource;
     DocFactory m_docFactory;
     FrameFactory m_frameFactory;
