@@ -25,6 +25,12 @@ POINT CDockBar::ControlOrigin(BOOL bVertical)
     return pt;
 }
 
+SIZE CDockBar::SizeFor(SIZE sizeControl, BOOL bVertical)
+{
+    POINT ptOrigin = ControlOrigin(bVertical);
+    return SIZE{ptOrigin.x + sizeControl.cx + BORDER, ptOrigin.y + sizeControl.cy + BORDER};
+}
+
 LRESULT CDockBar::WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam)
 {
     POINT pt = {(short)LOWORD(lParam), (short)HIWORD(lParam)};

@@ -16,8 +16,10 @@ public:
 
     explicit CDockBar(CDockContext& context) : CDockHostWnd(context) {}
     BOOL Create(HWND hFrame, UINT nID);
-    // Where the control goes in a strip of this orientation.
+    // Where the control goes in a strip of this orientation, and the strip's
+    // size around a control of sizeControl.
     static POINT ControlOrigin(BOOL bVertical);
+    static SIZE SizeFor(SIZE sizeControl, BOOL bVertical);
 
 protected:
     LRESULT WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam) override;

@@ -60,14 +60,14 @@ BOOL CDockContext::IsAllowed(EDockSide side) const
 
 CDockSize CDockContext::StripSize(BOOL bVertical) const
 {
-    SIZE size = bVertical ? m_layouts.back() : m_layouts.front();
-    int cx = size.cx + 2 * CDockBar::BORDER;
-    int cy = size.cy + 2 * CDockBar::BORDER;
-    if (bVertical)
-        cy += CDockBar::GRIPPER;
-    else
-        cx += CDockBar::GRIPPER;
-    return CDockSize{cx, cy};
+    // Docked, the buttons stand in one row, or in one column on a side.
+    SIZE size = CDockBar::SizeFor(bVertical ? m_layouts.back() : m_layouts.front(), bVertical);
+    return CDockSize{size.cx, size.cy};
+}
+
+RECT CDockContext::FloatRectAt(POINT ptTopLeft) const
+{
+    return m_miniFrame.WindowRectFor(m_layouts[m_nFloatRows - 1], ptTopLeft);
 }
 
 CDockSize CDockContext::GetDockedSize() const
@@ -166,8 +166,7 @@ EDockSide CDockContext::TargetAt(POINT ptScreen) const
 RECT CDockContext::OutlineFor(EDockSide target, POINT ptScreen) const
 {
     if (target == DOCK_FLOAT)
-        return m_miniFrame.WindowRectFor(m_layouts[m_nFloatRows - 1],
-                                         POINT{ptScreen.x - m_ptGrab.x, ptScreen.y - m_ptGrab.y});
+        return FloatRectAt(POINT{ptScreen.x - m_ptGrab.x, ptScreen.y - m_ptGrab.y});
     // Where the strip will lie: the frame's own layout, status bar included.
     RECT rcClient = ClientOnScreen();
     CDockSize sizeClient = {rcClient.right - rcClient.left, rcClient.bottom - rcClient.top};
@@ -186,7 +185,7 @@ void CDockContext::BeginDrag(HWND hHost, POINT ptScreen)
     RECT rcHost;
     ::GetWindowRect(hHost, &rcHost);
     // Grabbed far along a long strip, the floating window still comes under the pointer.
-    RECT rcFloat = m_miniFrame.WindowRectFor(m_layouts[m_nFloatRows - 1], POINT{0, 0});
+    RECT rcFloat = FloatRectAt(POINT{0, 0});
     m_ptGrab = POINT{ptScreen.x - rcHost.left, ptScreen.y - rcHost.top};
     if (m_ptGrab.x > rcFloat.right - 8)
         m_ptGrab.x = rcFloat.right - 8;

@@ -63,6 +63,7 @@ private:
     RECT ClientOnScreen() const; // the frame's client area, screen coordinates
     EDockSide TargetAt(POINT ptScreen) const;
     CDockSize StripSize(BOOL bVertical) const;
+    RECT FloatRectAt(POINT ptTopLeft) const; // the floating window with its rows
     RECT OutlineFor(EDockSide target, POINT ptScreen) const;
     void EraseOutline();
 
