@@ -5,7 +5,6 @@
 BOOL CDocument::OnNewDocument()
 {
     m_strPathName.clear();
-    m_bModified = FALSE;
     return TRUE;
 }
 
@@ -14,13 +13,7 @@ BOOL CDocument::OnOpenDocument(const char* pszPathName)
     // Documents have no file form; opening only takes the path.
     m_strPathName = pszPathName ? pszPathName : "";
     Serialize();
-    m_bModified = FALSE;
     return TRUE;
-}
-
-BOOL CDocument::CanCloseFrame()
-{
-    return SaveModified();
 }
 
 void CDocument::AddView(IDocumentView* pView)

@@ -22,27 +22,22 @@ public:
     virtual void Serialize() {}
     virtual BOOL OnNewDocument();
     virtual BOOL OnOpenDocument(const char* pszPathName);
-    virtual BOOL CanCloseFrame();
-    virtual BOOL SaveModified() { return !m_bModified || OnSaveModifiedQuery(); }
+    // Nothing to save first: the documents are never marked modified.
+    virtual BOOL CanCloseFrame() { return TRUE; }
 
     void SetTitle(const std::string& strTitle) { m_strTitle = strTitle; }
     const std::string& GetTitle() const { return m_strTitle; }
     void SetPathName(const std::string& strPath) { m_strPathName = strPath; }
     const std::string& GetPathName() const { return m_strPathName; }
-    BOOL IsModified() const { return m_bModified; }
+    BOOL IsModified() const { return FALSE; } // the program keeps its own edited flag
 
     void AddView(IDocumentView* pView);
     void RemoveView(IDocumentView* pView);
     IDocumentView* GetFirstView() const { return m_views.empty() ? nullptr : m_views.front(); }
     void UpdateAllViews(IDocumentView* pSender, long lHint = 0);
 
-protected:
-    // The program never sets the modified flag, so this is never asked.
-    virtual BOOL OnSaveModifiedQuery() { return TRUE; }
-
 private:
     std::string m_strTitle;
     std::string m_strPathName;
-    BOOL m_bModified = FALSE;
     std::vector<IDocumentView*> m_views;
 };
