@@ -2,22 +2,10 @@
 
 #include "framework/win32/win_app.h"
 
-namespace
-{
-// The main window, or the modal popup it is busy with, so that a dialog run
-// from inside another one is owned by it; without a main window, the active one.
-HWND DefaultOwner()
-{
-    CWinApp* pApp = AfxGetApp();
-    HWND hMain = pApp != nullptr ? pApp->GetMainWindowHandle() : NULL;
-    return hMain != NULL ? ::GetLastActivePopup(hMain) : ::GetActiveWindow();
-}
-} // namespace
-
 INT_PTR CDialog::DoModal(HWND hOwner)
 {
     if (hOwner == NULL)
-        hOwner = DefaultOwner();
+        hOwner = AfxGetModalOwner();
     return ::DialogBoxParamA(::GetModuleHandleA(NULL), MAKEINTRESOURCEA(m_nIDTemplate), hOwner,
                              &CDialog::StartProc, (LPARAM)this);
 }

@@ -4,12 +4,7 @@
 
 int CWin32MessageBoxSink::Show(const char* pszText, const char* pszCaption, UINT nType)
 {
-    HWND hOwner = NULL;
-    if (CWinApp* pApp = AfxGetApp())
-        hOwner = pApp->GetMainWindowHandle();
-    if (hOwner != NULL && !::IsWindowEnabled(hOwner))
-        hOwner = ::GetActiveWindow();
-    return ::MessageBoxA(hOwner, pszText, pszCaption, nType);
+    return ::MessageBoxA(AfxGetModalOwner(), pszText, pszCaption, nType);
 }
 
 BOOL CWin32StringSource::Load(UINT nID, std::string* pstr)

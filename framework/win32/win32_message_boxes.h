@@ -7,7 +7,7 @@
 class CWin32MessageBoxSink : public IMessageBoxSink
 {
 public:
-    // The owner is the application's main window when there is one.
+    // Owned as a modal dialog is (AfxGetModalOwner).
     int Show(const char* pszText, const char* pszCaption, UINT nType) override;
 };
 

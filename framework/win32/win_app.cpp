@@ -16,6 +16,14 @@ CWinApp* AfxGetApp()
     return s_pApp;
 }
 
+HWND AfxGetModalOwner()
+{
+    HWND hMain = s_pApp != nullptr ? s_pApp->GetMainWindowHandle() : NULL;
+    if (hMain == NULL)
+        return ::GetActiveWindow();
+    return ::IsWindowEnabled(hMain) ? hMain : ::GetLastActivePopup(hMain);
+}
+
 CWinApp::CWinApp(IRegistry& registry) : m_profile(registry)
 {
     s_pApp = this;

@@ -67,3 +67,7 @@ private:
 };
 
 CWinApp* AfxGetApp();
+// The owner of a modal dialog or message box: the main window, or the modal
+// popup that has disabled it, so the new one is modal to what the user works
+// with; without a main window, the active window.
+HWND AfxGetModalOwner();
