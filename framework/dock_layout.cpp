@@ -45,7 +45,7 @@ CDockSize CDockLayout::ClientSize(EDockSide side, CDockSize sizeView, CDockSize 
     {
     case DOCK_TOP:
     case DOCK_BOTTOM:
-        return CDockSize{sizeView.cx, sizeView.cy + sizeBar.cy + cyStatus};
+        return CDockSize{Larger(sizeView.cx, sizeBar.cx), sizeView.cy + sizeBar.cy + cyStatus};
     case DOCK_LEFT:
     case DOCK_RIGHT:
         return CDockSize{sizeView.cx + sizeBar.cx, Larger(sizeView.cy, sizeBar.cy) + cyStatus};
