@@ -215,8 +215,13 @@ void CDockContext::EndDrag(POINT ptScreen)
     if (!bMoved)
         return; // a click is no move
     EDockSide target = TargetAt(ptScreen);
-    if (target == DOCK_FLOAT)
-        Float(POINT{ptScreen.x - m_ptGrab.x, ptScreen.y - m_ptGrab.y});
+    POINT ptTopLeft = {ptScreen.x - m_ptGrab.x, ptScreen.y - m_ptGrab.y};
+    if (target == DOCK_FLOAT && m_side == DOCK_FLOAT)
+        // Only moved: its rows, its parent and the frame stay as they are.
+        ::SetWindowPos(m_miniFrame.m_hWnd, HWND_TOP, ptTopLeft.x, ptTopLeft.y, 0, 0,
+                       SWP_NOSIZE | SWP_NOACTIVATE);
+    else if (target == DOCK_FLOAT)
+        Float(ptTopLeft);
     else if (target != m_side)
         Dock(target);
 }
