@@ -191,11 +191,12 @@ TEST_F(LostKeyCheckTest, LinesFollowBucketOrder_ThenTheOrderHandedIn)
 
 TEST_F(LostKeyCheckTest, TiesKeepTheOrderHandedIn_ForAWholeKeyboardOfLostKeys)
 {
-    // Every key sends F1 and F1 sends F2: all but those two are lost, up to
-    // sixteen of them in one bucket. Only a stable order keeps the ties.
+    // Every key sends F1 and F1 sends F2: all but those two are lost, 23 of them
+    // in each of buckets 1 and 2. Handed in by falling scancode, the ties keep
+    // that order only when the order is stable; a sort by scancode would not.
     std::vector<CRemappedKey> keys;
     const CKeyTableEntry* pEntries = CKeyTable::GetEntries();
-    for (int i = 0; i < CKeyTable::COUNT_101; ++i)
+    for (int i = CKeyTable::COUNT_101 - 1; i >= 0; --i)
         keys.push_back(Key(pEntries[i].wTableCode, pEntries[i].wTableCode == 0x03B ? 0x3C : 0x3B));
     std::string strExpected;
     for (int nBucket = 0; nBucket < 17; ++nBucket)
