@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
-#include <set>
+#include <map>
 #include <string>
 
 #include "model/key_table.h"
@@ -20,13 +20,13 @@ std::string Folded(const std::string& str)
 
 TEST(StableKeyName, EveryKeyOfTheTable_HasOneName_ThatReadsBackToItsScancode)
 {
-    std::set<std::string> names;
+    std::map<std::string, int> rows; // folded name -> the row that has it
     for (int i = 0; i < CKeyTable::COUNT_106; ++i)
     {
         WORD wScancode = ScancodeFromTableCode(CKeyTable::GetEntries()[i].wTableCode);
         const char* pszName = CStableKeyName::NameOf(wScancode);
         ASSERT_NE(nullptr, pszName) << "row " << i + 1;
-        EXPECT_EQ(true, names.insert(Folded(pszName)).second) << pszName << " twice";
+        EXPECT_EQ(i, rows.emplace(Folded(pszName), i).first->second) << pszName << " twice";
         WORD wRead = 0;
         EXPECT_EQ(CStableKeyName::PARSE_OK, CStableKeyName::Parse(pszName, &wRead)) << pszName;
         EXPECT_EQ(wScancode, wRead) << pszName;
