@@ -1,7 +1,18 @@
 // Where a dragged bar lands and how the frame makes room for it.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "framework/dock_layout.h"
+
+namespace
+{
+// A rectangle's edges as a tuple: compared whole, printed with their values.
+std::tuple<int, int, int, int> Edges(const CDockRect& rc)
+{
+    return std::make_tuple(rc.left, rc.top, rc.right, rc.bottom);
+}
+} // namespace
 
 TEST(DockLayout, SideAt_DocksNearAnEdge_InsideOrJustOutside_ElseFloats)
 {
@@ -45,11 +56,7 @@ TEST(DockLayout, TheViewKeepsItsSize_WhereverTheBarGoes)
         EXPECT_EQ(c.client.cy, client.cy) << c.side;
         CDockRect rcBar, rcView;
         CDockLayout::Arrange(c.side, client, c.bar, cyStatus, &rcBar, &rcView);
-        const int got[8] = {rcBar.left, rcBar.top, rcBar.right, rcBar.bottom,
-                            rcView.left, rcView.top, rcView.right, rcView.bottom};
-        const int want[8] = {c.rcBar.left, c.rcBar.top, c.rcBar.right, c.rcBar.bottom,
-                             c.rcView.left, c.rcView.top, c.rcView.right, c.rcView.bottom};
-        for (int i = 0; i < 8; ++i)
-            EXPECT_EQ(want[i], got[i]) << c.side << " value " << i;
+        EXPECT_EQ(Edges(c.rcBar), Edges(rcBar)) << c.side;
+        EXPECT_EQ(Edges(c.rcView), Edges(rcView)) << c.side;
     }
 }
