@@ -16,13 +16,12 @@
 #include "model/remap_list.h"
 #include "model/scancode_map_codec.h"
 #include "tests/fuzz/fuzz_check.h"
+#include "tests/support/reg_file_text.h"
 
 
 namespace
 {
-const char kHead[] = "Windows Registry Editor Version 5.00\r\n\r\n"
-                     "[HKEY_LOCAL_MACHINE\\SYSTEM\\CurrentControlSet\\Control\\Keyboard Layout]\r\n"
-                     "\"Scancode Map\"=hex:";
+const std::string kHead = kRegHead + "\"Scancode Map\"=hex:";
 
 class CPairSink : public IRemapPairSink
 {
@@ -46,7 +45,7 @@ std::vector<BYTE> MakeFile(const uint8_t* pData, size_t nSize)
     BYTE bMode = nSize > 0 ? pData[0] : 0;
     std::vector<BYTE> text;
     if ((bMode & 1) == 0)
-        text.assign(kHead, kHead + sizeof kHead - 1);
+        text.assign(kHead.begin(), kHead.end());
     if (nSize > 1)
         text.insert(text.end(), pData + 1, pData + nSize);
     if ((bMode & 2) == 0)

@@ -4,26 +4,12 @@
 #include <vector>
 
 #include "model/reg_file_writer.h"
+#include "tests/support/reg_file_text.h"
 #include "tests/support/scancode_map_bytes.h"
 
 namespace
 {
 typedef std::vector<BYTE> Bytes;
-
-const char kHead[] = "Windows Registry Editor Version 5.00\r\n"
-                     "\r\n"
-                     "[HKEY_LOCAL_MACHINE\\SYSTEM\\CurrentControlSet\\Control\\Keyboard Layout]\r\n";
-
-Bytes Utf16WithBom(const std::string& strAscii)
-{
-    Bytes bytes = {0xFF, 0xFE};
-    for (char c : strAscii)
-    {
-        bytes.push_back((BYTE)c);
-        bytes.push_back(0);
-    }
-    return bytes;
-}
 
 // A value of n bytes that shows where each byte went: 00, 07, 0e, 15...
 Bytes Sevens(size_t n)
@@ -39,7 +25,7 @@ std::vector<size_t> ValueLineLengths(const Bytes& value)
 {
     std::string strText = CRegFileWriter::MakeText(value.data(), (DWORD)value.size());
     std::vector<size_t> lengths;
-    size_t nStart = std::string(kHead).size();
+    size_t nStart = kRegHead.size();
     for (;;)
     {
         size_t nEnd = strText.find("\r\n", nStart);
@@ -60,7 +46,7 @@ TEST(RegFileWriter, CapsLockToLeftCtrl_IsTheRegistryEditorsFile_InUtf16WithBom)
 
     ASSERT_LE(6u, file.size());
     EXPECT_EQ((Bytes{0xFF, 0xFE, 'W', 0, 'i', 0}), Bytes(file.begin(), file.begin() + 6));
-    EXPECT_EQ(Utf16WithBom(std::string(kHead) +
+    EXPECT_EQ(Utf16WithBom(kRegHead +
                            "\"Scancode Map\"=hex:00,00,00,00,00,00,00,00,02,00,00,00,1d,00,3a,00,"
                            "00,00,00,00\r\n"
                            "\r\n"),
@@ -71,7 +57,7 @@ TEST(RegFileWriter, LongValue_WrapsAsTheRegistryEditorDoes)
 {
     // Exported by Wine's regedit from the same 46 bytes.
     Bytes value = Sevens(46);
-    EXPECT_EQ(std::string(kHead) +
+    EXPECT_EQ(kRegHead +
                   "\"Scancode Map\"=hex:00,07,0e,15,1c,23,2a,31,38,3f,46,4d,54,5b,62,69,70,77,7e,"
                   "85,\\\r\n"
                   "  8c,93,9a,a1,a8,af,b6,bd,c4,cb,d2,d9,e0,e7,ee,f5,fc,03,0a,11,18,1f,26,2d,34,\\\r\n"

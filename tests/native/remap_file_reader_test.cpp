@@ -5,15 +5,13 @@
 
 #include "model/reg_file_writer.h"
 #include "model/remap_file_reader.h"
+#include "tests/support/reg_file_text.h"
 #include "tests/support/scancode_map_bytes.h"
 
 namespace
 {
 typedef std::vector<BYTE> Bytes;
 
-const char kReg5[] = "Windows Registry Editor Version 5.00\r\n\r\n";
-const char kLayoutKey[] =
-    "[HKEY_LOCAL_MACHINE\\SYSTEM\\CurrentControlSet\\Control\\Keyboard Layout]\r\n";
 // CapsLock -> LeftCtrl, LeftCtrl -> CapsLock, as one hex line.
 const char kSwapValue[] = "\"Scancode Map\"=hex:00,00,00,00,00,00,00,00,03,00,00,00,1d,00,3a,"
                           "00,3a,00,1d,00,00,00,00,00\r\n";
@@ -21,17 +19,6 @@ const char kSwapValue[] = "\"Scancode Map\"=hex:00,00,00,00,00,00,00,00,03,00,00
 Bytes Ansi(const std::string& str)
 {
     return Bytes(str.begin(), str.end());
-}
-
-Bytes Utf16WithBom(const std::string& strAscii)
-{
-    Bytes bytes = {0xFF, 0xFE};
-    for (char c : strAscii)
-    {
-        bytes.push_back((BYTE)c);
-        bytes.push_back(0);
-    }
-    return bytes;
 }
 
 // "003A:001D 001D:003A" for pairs read, "error: ..." for a refusal.
@@ -82,7 +69,7 @@ TEST(RemapFileReader, ExportedRegFile_GivesThePairsInTheValuesOrder)
 TEST(RemapFileReader, RegFile_TakesEveryFormTheRegistryEditorReads)
 {
     ExpectEachAnsi({
-        {"UTF-8, REGEDIT4", std::string("REGEDIT4\r\n\r\n") + kLayoutKey + kSwapValue,
+        {"UTF-8, REGEDIT4", std::string("REGEDIT4\r\n\r\n") + kRegLayoutKey + kSwapValue,
          "003A:001D 001D:003A"},
         {"UTF-8 with a byte-order mark, LF line ends",
          "\xEF\xBB\xBFWindows Registry Editor Version 5.00\n\n"
@@ -90,7 +77,7 @@ TEST(RemapFileReader, RegFile_TakesEveryFormTheRegistryEditorReads)
          "\"scancode map\"=hex(3):00,00,00,00,00,00,00,00,02,00,00,00,1D,00,3A,00,00,00,00,00\n",
          "003A:001D"},
         {"continued over lines, with blank lines, comments and white space",
-         std::string(kReg5) + "; exported before the change\r\n" + kLayoutKey +
+         std::string(kRegVersion5) + "; exported before the change\r\n" + kRegLayoutKey +
              "  \"Scancode Map\" = hex:00,00,00,00,00,00,00,00,\\\r\n"
              "\r\n"
              "; the count\r\n"
@@ -104,68 +91,65 @@ TEST(RemapFileReader, RegFile_TakesEveryFormTheRegistryEditorReads)
          "\"Scancode Map\"=hex:00,00,00,00,00,00,00,00,02,00,00,00,00,00,5b,e0,00,00,00,00\r"
          "[-HKEY_LOCAL_MACHINE\\SYSTEM\\Gone]\r",
          "E05B:0000"},
-        {"the empty table", std::string(kReg5) + kLayoutKey +
-                                "\"Scancode Map\"=hex:00,00,00,00,00,00,00,00,01,00,00,00,00,00,00,00\r\n",
-         ""},
+        {"the empty table",
+         kRegHead + "\"Scancode Map\"=hex:00,00,00,00,00,00,00,00,01,00,00,00,00,00,00,00\r\n", ""},
         {"a null entry is left out, as the codec leaves it out",
-         std::string(kReg5) + kLayoutKey +
-             "\"Scancode Map\"=hex:00,00,00,00,00,00,00,00,03,00,00,00,00,00,00,00,1d,00,3a,00\r\n",
+         kRegHead + "\"Scancode Map\"=hex:00,00,00,00,00,00,00,00,03,00,00,00,00,00,00,00,1d,00,3a,00\r\n",
          "003A:001D"},
     });
 }
 
 TEST(RemapFileReader, RegFile_Refusals_SayTheLineAndWhat)
 {
-    const std::string strHead = std::string(kReg5) + kLayoutKey; // the value goes on line 4
     ExpectEachAnsi({
-        {"no value", std::string(kReg5) + kLayoutKey + "\"Other\"=hex:00\r\n",
+        {"no value", kRegHead + "\"Other\"=hex:00\r\n",
          "error: the file sets no \"Scancode Map\" under "
          "[HKEY_LOCAL_MACHINE\\SYSTEM\\CurrentControlSet\\Control\\Keyboard Layout]"},
         {"the value under another key",
-         std::string(kReg5) + "[HKEY_LOCAL_MACHINE\\SYSTEM\\CurrentControlSet\\Control\\Keyboard Layouts]\r\n" +
+         std::string(kRegVersion5) + "[HKEY_LOCAL_MACHINE\\SYSTEM\\CurrentControlSet\\Control\\Keyboard Layouts]\r\n" +
              kSwapValue,
          "error: the file sets no \"Scancode Map\" under "
          "[HKEY_LOCAL_MACHINE\\SYSTEM\\CurrentControlSet\\Control\\Keyboard Layout]"},
-        {"a bad byte", strHead + "\"Scancode Map\"=hex:00,00,\\\r\n  00,0g\r\n",
+        {"a bad byte", kRegHead + "\"Scancode Map\"=hex:00,00,\\\r\n  00,0g\r\n",
          "error: line 5: expected ',' between hex bytes"},
-        {"three digits", strHead + "\"Scancode Map\"=hex:000,00\r\n",
+        {"three digits", kRegHead + "\"Scancode Map\"=hex:000,00\r\n",
          "error: line 4: expected hex bytes such as 1d,00,3a,00"},
-        {"text after the continuing backslash", strHead + "\"Scancode Map\"=hex:00,\\ 00\r\n",
+        {"text after the continuing backslash", kRegHead + "\"Scancode Map\"=hex:00,\\ 00\r\n",
          "error: line 4: text after the '\\' that continues the line"},
-        {"a continuation that is none", strHead + "\"Scancode Map\"=hex:00,\\\r\n\"Next\"=hex:00\r\n",
+        {"a continuation that is none", kRegHead + "\"Scancode Map\"=hex:00,\\\r\n\"Next\"=hex:00\r\n",
          "error: line 5: expected hex bytes such as 1d,00,3a,00"},
-        {"a number", strHead + "\"Scancode Map\"=dword:00000000\r\n",
+        {"a number", kRegHead + "\"Scancode Map\"=dword:00000000\r\n",
          "error: line 4: \"Scancode Map\" is not binary data (hex: or hex(3):)"},
-        {"a string list", strHead + "\"Scancode Map\"=hex(7):00,00\r\n",
+        {"a string list", kRegHead + "\"Scancode Map\"=hex(7):00,00\r\n",
          "error: line 4: \"Scancode Map\" is not binary data (hex: or hex(3):)"},
-        {"a deletion", strHead + "\"Scancode Map\"=-\r\n",
+        {"a deletion", kRegHead + "\"Scancode Map\"=-\r\n",
          "error: line 4: the file deletes \"Scancode Map\" instead of setting it"},
-        {"set twice", strHead + kSwapValue + "\r\n" + kSwapValue,
+        {"set twice", kRegHead + kSwapValue + "\r\n" + kSwapValue,
          "error: line 6: a second \"Scancode Map\" (the first is on line 4)"},
         {"count beyond the bytes",
-         strHead + "\"Scancode Map\"=hex:00,00,00,00,00,00,00,00,09,00,00,00,1d,00,3a,00,00,00,00,00\r\n",
+         kRegHead + "\"Scancode Map\"=hex:00,00,00,00,00,00,00,00,09,00,00,00,1d,00,3a,00,00,00,00,00\r\n",
          "error: line 4: \"Scancode Map\" is not a whole table (20 bytes, its count of 9 needs more)"},
-        {"shorter than a header", strHead + "\"Scancode Map\"=hex:00,00,00,00\r\n",
+        {"shorter than a header", kRegHead + "\"Scancode Map\"=hex:00,00,00,00\r\n",
          "error: line 4: \"Scancode Map\" is not a whole table (4 bytes, shorter than its 12-byte header)"},
         {"a key mapped twice",
-         strHead + "\"Scancode Map\"=hex:00,00,00,00,00,00,00,00,03,00,00,00,1d,00,3a,00,\\\r\n"
+         kRegHead + "\"Scancode Map\"=hex:00,00,00,00,00,00,00,00,03,00,00,00,1d,00,3a,00,\\\r\n"
                    "  ; the second entry maps Caps Lock again\r\n"
                    "  00,00,3a,00,00,00,00,00\r\n",
          "error: line 6: key CapsLock (0x003A) is mapped twice (first on line 4)"},
-        {"a stray line", strHead + "Scancode Map=hex:00\r\n",
+        {"a stray line", kRegHead + "Scancode Map=hex:00\r\n",
          "error: line 4: expected a [key] line, a \"value\"= line or a ; comment"},
-        {"a key line left open", std::string(kReg5) + "[HKEY_LOCAL_MACHINE\\SYSTEM\r\n",
+        {"a key line left open", std::string(kRegVersion5) + "[HKEY_LOCAL_MACHINE\\SYSTEM\r\n",
          "error: line 3: key line without a closing ']'"},
-        {"a value name left open", strHead + "\"Scancode Map=hex:00\r\n",
+        {"a value name left open", kRegHead + "\"Scancode Map=hex:00\r\n",
          "error: line 4: value name without a closing '\"'"},
-        {"no equals sign", strHead + "\"Scancode Map\" hex:00\r\n",
+        {"no equals sign", kRegHead + "\"Scancode Map\" hex:00\r\n",
          "error: line 4: expected '=' after the value name"},
     });
 }
 
 TEST(RemapFileReader, RegFile_LongerThanOneTable_IsRefusedAtTheLineThatGoesPast)
 {
-    std::string strFile = std::string(kReg5) + kLayoutKey + "\"Scancode Map\"=hex:00,\\\r\n";
+    std::string strFile = kRegHead + "\"Scancode Map\"=hex:00,\\\r\n";
     for (int nLine = 0; nLine < 205; ++nLine) // 20 bytes a line: past 4096 on line 209
         strFile += "  00,00,00,00,00,00,00,00,00,00,00,00,00,00,00,00,00,00,00,00,\\\r\n";
     EXPECT_EQ("error: line 209: \"Scancode Map\" is longer than 4096 bytes", Read(Ansi(strFile)));
