@@ -171,12 +171,6 @@ TEST(RemapFileReader, TextFile_TakesNamesAndScancodes_InFileOrder)
     EXPECT_EQ(CRemapFileReader::FORMAT_TEXT, format);
 }
 
-TEST(RemapFileReader, TextFile_InUtf16OrWithOnlyComments_Reads)
-{
-    EXPECT_EQ("003A:001D", Read(Utf16WithBom("CapsLock = LeftCtrl\r\n")));
-    EXPECT_EQ("", Read(Ansi("# nothing remapped\n\n")));
-}
-
 TEST(RemapFileReader, TextFile_Refusals_SayTheLineAndWhat)
 {
     const std::string strSix = "# mappings\nA=B\n\nB=A\n# more\n\n"; // line 7 comes next
@@ -213,16 +207,24 @@ TEST(RemapFileReader, MoreMappingsThanOneValueHolds_AreRefused)
 
 // ---- Any file ------------------------------------------------------------------
 
-TEST(RemapFileReader, BytesThatAreNoTextItReads_AreRefusedAsAWhole)
+TEST(RemapFileReader, FilesInEachEncoding_ReadOrAreRefused_AsTheirRowSays)
 {
-    EXPECT_EQ("error: the file is empty", Read(Bytes()));
-    EXPECT_EQ("error: the file ends in the middle of a UTF-16 character",
-              Read(Bytes{0xFF, 0xFE, 'A', 0, '='}));
-    EXPECT_EQ("error: the file is UTF-16 big-endian; save it as UTF-16LE, UTF-8 or ANSI",
-              Read(Bytes{0xFE, 0xFF, 0, 'A'}));
-}
-
-TEST(RemapFileReader, NonAsciiText_StandsAsQuestionMarks_InMessages)
-{
-    EXPECT_EQ("error: line 1: unknown key name 'Caps?'", Read(Utf16WithBom("Caps\xff=A")));
+    const struct
+    {
+        const char* pszWhat;
+        Bytes file;
+        std::string strExpected;
+    } cases[] = {
+        {"UTF-16", Utf16WithBom("CapsLock = LeftCtrl\r\n"), "003A:001D"},
+        {"only comments", Ansi("# nothing remapped\n\n"), ""},
+        {"non-ASCII text stands as question marks in messages", Utf16WithBom("Caps\xff=A"),
+         "error: line 1: unknown key name 'Caps?'"},
+        {"empty", Bytes(), "error: the file is empty"},
+        {"half a UTF-16 character", Bytes{0xFF, 0xFE, 'A', 0, '='},
+         "error: the file ends in the middle of a UTF-16 character"},
+        {"UTF-16 big-endian", Bytes{0xFE, 0xFF, 0, 'A'},
+         "error: the file is UTF-16 big-endian; save it as UTF-16LE, UTF-8 or ANSI"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.strExpected, Read(c.file)) << c.pszWhat;
 }
