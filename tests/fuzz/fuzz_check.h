@@ -5,8 +5,11 @@
 #include <cstdlib>
 #include <set>
 #include <string>
+#include <vector>
 
+#include "model/reg_file_writer.h"
 #include "model/remap_file_reader.h"
+#include "model/remap_list.h"
 #include "model/scancode_map_codec.h"
 
 // An assert that stays in the fuzzing build and names the line that failed.
@@ -40,4 +43,22 @@ inline bool CheckReaderRules(const CRemapFileReader& reader, bool bRead)
         FUZZ_CHECK(physical.insert(pair.wPhysical).second);
     }
     return true;
+}
+
+// Accepted pairs, written as the program writes its list to a .reg file,
+// read back from that file the same and in the same order.
+inline void CheckRegFileRoundTrip(const std::vector<CRemapPair>& pairs)
+{
+    CRemapList list;
+    for (const CRemapPair& pair : pairs)
+        list.SetAt(pair.wPhysical, pair.wProduced);
+    std::vector<BYTE> value;
+    FUZZ_CHECK(list.Encode(&value));
+    FUZZ_CHECK(value.size() == 16 + 4 * pairs.size());
+    std::vector<BYTE> file;
+    CRegFileWriter::Write(value.data(), (DWORD)value.size(), &file);
+    CRemapFileReader again;
+    FUZZ_CHECK(again.Read(file.data(), file.size()));
+    FUZZ_CHECK(again.GetFormat() == CRemapFileReader::FORMAT_REG);
+    FUZZ_CHECK(again.GetPairs() == pairs);
 }
