@@ -33,14 +33,6 @@ std::string TempPath(const std::string& strName)
     return std::string(szDir, cch) + "velloric-cli-test-" + strName;
 }
 
-std::string ExeBesideThis(const char* pszName)
-{
-    char szPath[MAX_PATH];
-    DWORD cch = ::GetModuleFileNameA(NULL, szPath, MAX_PATH);
-    std::string strExe(szPath, cch);
-    return strExe.substr(0, strExe.find_last_of("\\/") + 1) + pszName;
-}
-
 Bytes ReadWholeFile(const std::string& strPath)
 {
     Bytes bytes;
@@ -121,7 +113,7 @@ CCliResult RunProcess(const std::string& strApplication, const std::string& strC
 
 CCliResult RunCli(const std::string& strArgs)
 {
-    std::string strExe = ExeBesideThis("velloric-cli.exe");
+    std::string strExe = wintest::BesideTestExe("velloric-cli.exe");
     return RunProcess(strExe, "\"" + strExe + "\" " + strArgs);
 }
 

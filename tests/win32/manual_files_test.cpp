@@ -8,16 +8,10 @@
 #include <string>
 #include <vector>
 
+#include "tests/win32/win32_test_support.h"
+
 namespace
 {
-std::string ProgramFolder()
-{
-    char szPath[MAX_PATH] = "";
-    DWORD cch = ::GetModuleFileNameA(NULL, szPath, MAX_PATH);
-    std::string strPath(szPath, cch);
-    return strPath.substr(0, strPath.find_last_of("\\/") + 1);
-}
-
 BOOL ReadWholeFile(const std::string& strPath, std::string* pstrText)
 {
     std::FILE* pFile = std::fopen(strPath.c_str(), "rb");
@@ -64,11 +58,10 @@ BOOL EndsWith(const std::string& strText, const char* pszEnding)
 
 TEST(ManualFiles, EveryFileAManualRefersTo_IsBesideTheProgram)
 {
-    const std::string strFolder = ProgramFolder();
     for (const char* pszManual : {"velloricman.html", "velloricman-e.html"})
     {
         std::string strHtml;
-        ASSERT_EQ(TRUE, ReadWholeFile(strFolder + pszManual, &strHtml)) << pszManual;
+        ASSERT_EQ(TRUE, ReadWholeFile(wintest::BesideTestExe(pszManual), &strHtml)) << pszManual;
         int nPictures = 0;
         int nStylesheets = 0;
         for (std::string strRef : LocalReferences(strHtml))
@@ -78,7 +71,7 @@ TEST(ManualFiles, EveryFileAManualRefersTo_IsBesideTheProgram)
             for (char& c : strRef)
                 if (c == '/')
                     c = '\\';
-            EXPECT_NE(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesA((strFolder + strRef).c_str()))
+            EXPECT_NE(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesA(wintest::BesideTestExe(strRef).c_str()))
                 << pszManual << " refers to " << strRef << ", which is not beside the program";
         }
         // A manual whose references were not found at all would pass unseen.

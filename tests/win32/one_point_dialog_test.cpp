@@ -283,11 +283,7 @@ TEST_F(OnePointDialog, NegativeStoredPosition_Reports110_AndShowsAnEmptyTip)
 
 TEST_F(OnePointDialog, TipsPath_IsTipsTxtBesideTheProgram)
 {
-    char szModule[MAX_PATH];
-    DWORD cch = ::GetModuleFileNameA(NULL, szModule, MAX_PATH);
-    std::string strModule(szModule, cch);
-    EXPECT_EQ(strModule.substr(0, strModule.find_last_of('\\') + 1) + "tips.txt",
-              COnePointDialog::TipsFilePath());
+    EXPECT_EQ(wintest::BesideTestExe("tips.txt"), COnePointDialog::TipsFilePath());
 }
 
 TEST_F(OnePointDialog, NeutralTemplate_IsTaggedSystemDefault_WithEnglishCaptions)

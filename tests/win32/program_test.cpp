@@ -84,11 +84,8 @@ class ProgramManifest : public StartupFixture
 protected:
     static std::string Manifest()
     {
-        char szPath[MAX_PATH];
-        DWORD cch = ::GetModuleFileNameA(NULL, szPath, MAX_PATH);
-        std::string strExe(szPath, cch);
-        strExe = strExe.substr(0, strExe.find_last_of('\\') + 1) + "velloric.exe";
-        HMODULE hExe = ::LoadLibraryExA(strExe.c_str(), NULL, LOAD_LIBRARY_AS_DATAFILE);
+        HMODULE hExe = ::LoadLibraryExA(wintest::BesideTestExe("velloric.exe").c_str(), NULL,
+                                        LOAD_LIBRARY_AS_DATAFILE);
         HRSRC hManifest = ::FindResourceA(hExe, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24));
         std::string strManifest;
         if (hManifest != NULL)

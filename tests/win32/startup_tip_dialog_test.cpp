@@ -16,19 +16,11 @@ namespace
 {
 const char kTipKey[] = "HKCU\\Software\\Ostrelwick\\Velloric\\Tip";
 
-std::string ShippedTipsPath()
-{
-    char szModule[MAX_PATH];
-    DWORD cch = ::GetModuleFileNameA(NULL, szModule, MAX_PATH);
-    std::string strModule(szModule, cch);
-    return strModule.substr(0, strModule.find_last_of('\\') + 1) + "tips.txt";
-}
-
 // The shipped file's tips in order, as a reader of its format sees them
 // (its tips are short and hold no backslash-n before the second one).
 std::vector<std::string> ShippedTips()
 {
-    std::ifstream file(ShippedTipsPath().c_str(), std::ios::binary);
+    std::ifstream file(wintest::BesideTestExe("tips.txt").c_str(), std::ios::binary);
     std::stringstream bytes;
     bytes << file.rdbuf();
     std::vector<std::string> tips;

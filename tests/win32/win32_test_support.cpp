@@ -63,12 +63,17 @@ void DrainMessages()
             ::DispatchMessageA(&msg);
 }
 
-BOOL CProgram::Start(const std::string& strArgs)
+std::string BesideTestExe(const std::string& strName)
 {
     char szPath[MAX_PATH];
     DWORD cch = ::GetModuleFileNameA(NULL, szPath, MAX_PATH);
     std::string strExe(szPath, cch);
-    strExe = strExe.substr(0, strExe.find_last_of("\\/") + 1) + "velloric.exe";
+    return strExe.substr(0, strExe.find_last_of("\\/") + 1) + strName;
+}
+
+BOOL CProgram::Start(const std::string& strArgs)
+{
+    std::string strExe = BesideTestExe("velloric.exe");
     std::string strCommand = "\"" + strExe + "\"" + (strArgs.empty() ? "" : " " + strArgs);
     std::vector<char> command(strCommand.begin(), strCommand.end());
     command.push_back('\0');

@@ -21,6 +21,9 @@ void WriteScancodeMap(const std::vector<BYTE>& bytes);
 void DeleteScancodeMap();
 // Removes what a test left in this thread's queue (a posted WM_QUIT above all).
 void DrainMessages();
+// The path of a file in this test exe's folder, where the build puts the
+// program, its tools, the tips file and the manuals.
+std::string BesideTestExe(const std::string& strName);
 
 // velloric.exe beside this test exe, started with arguments.
 struct CProgram
