@@ -9,6 +9,7 @@
 
 #include "model/lost_key_check.h"
 #include "model/reg_file_writer.h"
+#include "platform/stdio_byte_files.h"
 #include "tests/support/scancode_map_bytes.h"
 #include "tests/win32/win32_test_support.h"
 
@@ -33,6 +34,7 @@ std::string TempPath(const std::string& strName)
     return std::string(szDir, cch) + "velloric-cli-test-" + strName;
 }
 
+// Shares every access: a capture file may still be open in the process that wrote it.
 Bytes ReadWholeFile(const std::string& strPath)
 {
     Bytes bytes;
@@ -47,14 +49,6 @@ Bytes ReadWholeFile(const std::string& strPath)
         bytes.insert(bytes.end(), buffer, buffer + cbRead);
     ::CloseHandle(hFile);
     return bytes;
-}
-
-void WriteWholeFile(const std::string& strPath, const std::string& strText)
-{
-    HANDLE hFile = ::CreateFileA(strPath.c_str(), GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, 0, NULL);
-    DWORD cbWritten = 0;
-    ::WriteFile(hFile, strText.data(), (DWORD)strText.size(), &cbWritten, NULL);
-    ::CloseHandle(hFile);
 }
 
 std::string WithoutCr(const Bytes& bytes)
@@ -239,7 +233,10 @@ TEST_F(CliTest, ImportOfAFileWithABadLine_SaysTheLine_AndWritesNothing)
 {
     wintest::WriteScancodeMap(kCapsToCtrl);
     std::string strFile = File("keys.txt");
-    WriteWholeFile(strFile, "# swap Ctrl and Caps Lock\r\nLeftCtrl = CapsLock\r\nCapsLok = LeftCtrl\r\n");
+    const std::string strText = "# swap Ctrl and Caps Lock\r\nLeftCtrl = CapsLock\r\nCapsLok = LeftCtrl\r\n";
+    std::string strError;
+    ASSERT_EQ(TRUE, CStdioByteFiles().WriteFile(strFile, Bytes(strText.begin(), strText.end()), &strError))
+        << strError;
     CCliResult import = RunCli("import \"" + strFile + "\"");
     EXPECT_EQ(1u, import.dwExit);
     EXPECT_EQ("velloric-cli: " + strFile + ": line 3: unknown key name 'CapsLok'\n", import.strErr);

@@ -4,27 +4,14 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <cstdio>
 #include <string>
 #include <vector>
 
+#include "platform/stdio_byte_files.h"
 #include "tests/win32/win32_test_support.h"
 
 namespace
 {
-BOOL ReadWholeFile(const std::string& strPath, std::string* pstrText)
-{
-    std::FILE* pFile = std::fopen(strPath.c_str(), "rb");
-    if (pFile == nullptr)
-        return FALSE;
-    char buffer[4096];
-    size_t cb = 0;
-    while ((cb = std::fread(buffer, 1, sizeof buffer, pFile)) > 0)
-        pstrText->append(buffer, cb);
-    std::fclose(pFile);
-    return TRUE;
-}
-
 // The values of every src="..." and href="..." that name a file of our own:
 // no web address, no mail link, no place in the same page.
 std::vector<std::string> LocalReferences(const std::string& strHtml)
@@ -60,8 +47,11 @@ TEST(ManualFiles, EveryFileAManualRefersTo_IsBesideTheProgram)
 {
     for (const char* pszManual : {"velloricman.html", "velloricman-e.html"})
     {
-        std::string strHtml;
-        ASSERT_EQ(TRUE, ReadWholeFile(wintest::BesideTestExe(pszManual), &strHtml)) << pszManual;
+        std::vector<BYTE> bytes;
+        std::string strError;
+        ASSERT_EQ(TRUE, CStdioByteFiles().ReadFile(wintest::BesideTestExe(pszManual), &bytes, &strError))
+            << pszManual << ": " << strError;
+        const std::string strHtml(bytes.begin(), bytes.end());
         int nPictures = 0;
         int nStylesheets = 0;
         for (std::string strRef : LocalReferences(strHtml))
