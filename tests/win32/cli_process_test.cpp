@@ -17,8 +17,8 @@ namespace
 {
 typedef std::vector<BYTE> Bytes;
 
-const char kKeyName[] = "HKEY_LOCAL_MACHINE\\SYSTEM\\CurrentControlSet\\Control\\Keyboard Layout";
 const DWORD kWaitMs = 30000;
+const Bytes kAbsent = {'n', 'o', 'n', 'e'}; // what Value() gives when there is no value
 
 struct CCliResult
 {
@@ -154,11 +154,10 @@ struct CliTest : ::testing::Test
     {
         BOOL bPresent = FALSE;
         Bytes bytes = wintest::ReadScancodeMap(&bPresent);
-        return bPresent ? bytes : Bytes{'n', 'o', 'n', 'e'};
+        return bPresent ? bytes : kAbsent;
     }
 };
 
-const Bytes kAbsent = {'n', 'o', 'n', 'e'};
 const Bytes kCapsToCtrl = ScancodeMapBytes({{0x003A, 0x001D}});
 // Not in the program's hash order, and long enough to wrap in a .reg file.
 const Bytes kMixed = ScancodeMapBytes({{0xE05B, 0x0000}, {0x003A, 0x001D}, {0x001D, 0x003A},
@@ -220,7 +219,7 @@ TEST_F(CliTest, ExportedFile_IsWhatRegeditExports_AndRegeditImportsIt)
     std::string strOurs = File("ours.reg");
     std::string strRegedit = File("regedit.reg");
     ASSERT_EQ(0u, RunCli("export \"" + strOurs + "\"").dwExit);
-    ASSERT_EQ(0u, RunRegedit("/e \"" + strRegedit + "\" \"" + kKeyName + "\""));
+    ASSERT_EQ(0u, RunRegedit("/e \"" + strRegedit + "\" \"" + CRegFileWriter::s_pszKeyName + "\""));
     EXPECT_EQ(ReadWholeFile(strRegedit), ReadWholeFile(strOurs));
 
     wintest::DeleteScancodeMap();
@@ -280,13 +279,9 @@ TEST_F(CliTest, ListJsonJapanese_GivesTheReportOfCodePage932InUtf8)
     wintest::WriteScancodeMap(kCapsToCtrl);
     CCliResult list = RunCli("list --json");
     EXPECT_EQ(0u, list.dwExit);
-    std::string strAnsi = FormatLostKeyLine(wintest::LoadResourceString(1015), KeyNameOf(0x03A), 0x3A);
-    int cchWide = ::MultiByteToWideChar(CP_ACP, 0, strAnsi.c_str(), -1, NULL, 0);
-    std::wstring strWide((size_t)cchWide, L'\0');
-    ::MultiByteToWideChar(CP_ACP, 0, strAnsi.c_str(), -1, &strWide[0], cchWide);
-    strWide.resize((size_t)cchWide - 1);
     std::string strJson;
-    for (char c : wintest::Utf8FromWide(strWide))
+    for (char c : wintest::Utf8FromAnsi(
+             FormatLostKeyLine(wintest::LoadResourceString(1015), KeyNameOf(0x03A), 0x3A)))
         strJson += c == '"' ? std::string("\\\"") : c == '\n' ? std::string("\\n") : std::string(1, c);
     EXPECT_NE(std::string::npos,
               list.strOut.find("\"lostKeys\": {\"level\": \"warning\", \"report\": \"" + strJson + "\"}"))

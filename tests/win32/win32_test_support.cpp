@@ -2,6 +2,30 @@
 
 namespace wintest
 {
+namespace
+{
+// Text of code page nCodePage as UTF-16, or a marker when dwFlags refuse it.
+std::wstring WideFrom(UINT nCodePage, DWORD dwFlags, const char* psz)
+{
+    int cch = ::MultiByteToWideChar(nCodePage, dwFlags, psz, -1, NULL, 0);
+    if (cch <= 0)
+        return L"<invalid UTF-8>";
+    std::wstring strWide((size_t)cch, L'\0');
+    ::MultiByteToWideChar(nCodePage, dwFlags, psz, -1, &strWide[0], cch);
+    strWide.resize((size_t)cch - 1);
+    return strWide;
+}
+
+std::string BytesFrom(UINT nCodePage, const std::wstring& strWide)
+{
+    int cb = ::WideCharToMultiByte(nCodePage, 0, strWide.c_str(), -1, NULL, 0, NULL, NULL);
+    std::string str((size_t)cb, '\0');
+    ::WideCharToMultiByte(nCodePage, 0, strWide.c_str(), -1, &str[0], cb, NULL, NULL);
+    str.resize((size_t)cb - 1);
+    return str;
+}
+} // namespace
+
 const char* const kKeyboardLayoutKey = "SYSTEM\\CurrentControlSet\\Control\\Keyboard Layout";
 
 std::string LoadResourceString(UINT nID)
@@ -163,10 +187,11 @@ std::string ControlText(HWND hDlg, int nID)
 
 std::string Utf8FromWide(const std::wstring& strWide)
 {
-    int nBytes = ::WideCharToMultiByte(CP_UTF8, 0, strWide.c_str(), -1, nullptr, 0, nullptr, nullptr);
-    std::string str(nBytes, '\0');
-    ::WideCharToMultiByte(CP_UTF8, 0, strWide.c_str(), -1, &str[0], nBytes, nullptr, nullptr);
-    str.resize(nBytes - 1);
-    return str;
+    return BytesFrom(CP_UTF8, strWide);
+}
+
+std::string Utf8FromAnsi(const std::string& strAnsi)
+{
+    return Utf8FromWide(WideFrom(CP_ACP, 0, strAnsi.c_str()));
 }
 } // namespace wintest

@@ -41,4 +41,6 @@ HWND WaitForWindow(DWORD dwProcessId, const char* pszClass, const char* pszTitle
 std::string ControlText(HWND hDlg, int nID);
 // A UTF-16 text as UTF-8, to compare with the texts written in the tests.
 std::string Utf8FromWide(const std::wstring& strWide);
+// A text in the ANSI code page as UTF-8.
+std::string Utf8FromAnsi(const std::string& strAnsi);
 } // namespace wintest
