@@ -19,10 +19,7 @@
 
 namespace
 {
-HINSTANCE Module()
-{
-    return GetModuleHandleA(nullptr);
-}
+using wintest::Module;
 
 const DWORD KEY_STYLE = WS_CHILD | WS_DISABLED | BS_OWNERDRAW;
 const int REMAP = CKeyTable::REMAP_ID_OFFSET;

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "res/resource.h"
+#include "tests/win32/dialog_resources.h"
 #include "tests/win32/win32_test_support.h"
 
 namespace
@@ -112,40 +113,11 @@ const CExpectedString s_strings[] = {
     {61700, "空のﾄﾞｷｭﾒﾝﾄを作成できません。", nullptr, "Velloric could not create its window and will close."},
 };
 
-std::wstring WideFromUtf8(const char* pszUtf8)
-{
-    int nChars = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, pszUtf8, -1, nullptr, 0);
-    if (nChars <= 0)
-        return std::wstring(L"<invalid UTF-8>");
-    std::wstring str(nChars, L'\0');
-    MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, pszUtf8, -1, &str[0], nChars);
-    str.resize(nChars - 1);
-    return str;
-}
-
-std::string AnsiFromUtf8(const char* pszUtf8)
-{
-    std::wstring strWide = WideFromUtf8(pszUtf8);
-    int nBytes = WideCharToMultiByte(CP_ACP, 0, strWide.c_str(), -1, nullptr, 0, nullptr, nullptr);
-    std::string str(nBytes, '\0');
-    WideCharToMultiByte(CP_ACP, 0, strWide.c_str(), -1, &str[0], nBytes, nullptr, nullptr);
-    str.resize(nBytes - 1);
-    return str;
-}
-
+using wintest::Ansi;
+using wintest::LoadResourceString;
+using wintest::Module;
 using wintest::Utf8FromWide;
-
-HINSTANCE Module()
-{
-    return GetModuleHandleA(nullptr);
-}
-
-std::string LoadAnsi(UINT nId)
-{
-    char sz[1024] = "";
-    int nLength = LoadStringA(Module(), nId, sz, sizeof sz);
-    return std::string(sz, nLength);
-}
+using wintest::WideFromUtf8;
 
 std::wstring LoadWide(UINT nId)
 {
@@ -175,7 +147,7 @@ const char* Expected(const CExpectedString& expected, ESet set)
 void ExpectEveryStringAsAnsi(ESet set)
 {
     for (const CExpectedString& expected : s_strings)
-        EXPECT_EQ(AnsiFromUtf8(Expected(expected, set)), LoadAnsi(expected.nId)) << "string " << expected.nId;
+        EXPECT_EQ(Ansi(Expected(expected, set)), LoadResourceString(expected.nId)) << "string " << expected.nId;
 }
 
 void ExpectEveryStringAsUtf16(ESet set)
@@ -320,7 +292,7 @@ template <size_t N> std::vector<std::string> ExpectedMenuLines(const CMenuLine (
 {
     std::vector<std::string> result;
     for (const CMenuLine& line : lines)
-        result.push_back(MenuLineText(line.nDepth, bAnsi ? AnsiFromUtf8(line.pszText) : line.pszText, line.nCommand));
+        result.push_back(MenuLineText(line.nDepth, bAnsi ? Ansi(line.pszText) : line.pszText, line.nCommand));
     return result;
 }
 
@@ -391,22 +363,11 @@ std::vector<std::string> ExpectedAccelerators()
         line(FVIRTKEY | FCONTROL | FNOINVERT, 'Z', 32775)};
 }
 
-struct CLanguageCollector
+// The languages of a resource as a set, to ask whether one is among them.
+std::set<WORD> LanguagesOf(LPCSTR pszType, UINT nId)
 {
-    std::set<WORD> languages;
-};
-
-BOOL CALLBACK CollectLanguage(HMODULE, LPCSTR, LPCSTR, WORD wLanguage, LONG_PTR lParam)
-{
-    reinterpret_cast<CLanguageCollector*>(lParam)->languages.insert(wLanguage);
-    return TRUE;
-}
-
-std::set<WORD> LanguagesOf(LPCSTR pszType, LPCSTR pszName)
-{
-    CLanguageCollector collector;
-    EnumResourceLanguagesA(Module(), pszType, pszName, CollectLanguage, reinterpret_cast<LONG_PTR>(&collector));
-    return collector.languages;
+    std::vector<WORD> languages = ResourceLanguages(pszType, nId);
+    return std::set<WORD>(languages.begin(), languages.end());
 }
 
 BOOL CALLBACK CollectName(HMODULE, LPCSTR, LPSTR pszName, LONG_PTR lParam)
@@ -535,7 +496,7 @@ TEST(StringsJapanese, LoadStringW_GivesJapaneseTextExactly_ForEveryId)
 
 TEST(StringsJapanese, LostKeyFormat_HasStraightQuotesAroundName)
 {
-    std::string str = LoadAnsi(IDS_LOST_KEY_FORMAT);
+    std::string str = LoadResourceString(IDS_LOST_KEY_FORMAT);
     ASSERT_LE(5u, str.size());
     EXPECT_EQ("\x22%s\x22 ", str.substr(0, 5));
     EXPECT_EQ('\n', str.back());
@@ -545,7 +506,7 @@ TEST(StringsJapanese, LostKeyFormat_HasStraightQuotesAroundName)
 TEST(StringsJapanese, HalfWidthKatakana_ComeOutAsSingleBytes)
 {
     // "ﾚﾃﾞｨ": four half-width katakana, one byte each in code page 932.
-    EXPECT_EQ(std::string("\xDA\xC3\xDE\xA8"), LoadAnsi(IDS_IDLE_MESSAGE));
+    EXPECT_EQ(std::string("\xDA\xC3\xDE\xA8"), LoadResourceString(IDS_IDLE_MESSAGE));
 }
 
 TEST(StringsJapanese, SetLanguageMarker_IsJapanese_WhenLookedUpByDefault)
@@ -592,7 +553,7 @@ TEST(ResourceSets, EveryStringBlockOfTheJapaneseSet_IsInTheOtherSetsToo)
     ASSERT_FALSE(blocks.empty());
     for (WORD wBlock : blocks)
     {
-        std::set<WORD> languages = LanguagesOf(MAKEINTRESOURCEA(6), MAKEINTRESOURCEA(wBlock));
+        std::set<WORD> languages = LanguagesOf(MAKEINTRESOURCEA(6), wBlock);
         UINT nFirstId = (wBlock - 1u) * 16u;
         if (languages.count(LANGID_JAPANESE) == 0)
             continue;
@@ -612,21 +573,21 @@ TEST(ResourceSets, NoLanguageDependentResource_IsTaggedZero)
         RT_RESOURCE_SET_LANGUAGE};
     for (WORD wType : types)
         for (WORD wName : NumericNamesOf(MAKEINTRESOURCEA(wType)))
-            EXPECT_EQ(0u, LanguagesOf(MAKEINTRESOURCEA(wType), MAKEINTRESOURCEA(wName)).count(0))
+            EXPECT_EQ(0u, LanguagesOf(MAKEINTRESOURCEA(wType), wName).count(0))
                 << "type " << wType << " id " << wName;
 }
 
 TEST(ResourceSets, Menu_IsInEverySet_Accelerators_OnlyInTheJapaneseOne)
 {
     EXPECT_EQ((std::set<WORD>{LANGID_CHINESE, LANGID_NEUTRAL_SET, LANGID_ENGLISH, LANGID_JAPANESE}),
-        LanguagesOf(MAKEINTRESOURCEA(4), MAKEINTRESOURCEA(IDR_MAINFRAME)));
-    EXPECT_EQ((std::set<WORD>{LANGID_JAPANESE}), LanguagesOf(MAKEINTRESOURCEA(9), MAKEINTRESOURCEA(IDR_MAINFRAME)));
+        LanguagesOf(MAKEINTRESOURCEA(4), IDR_MAINFRAME));
+    EXPECT_EQ((std::set<WORD>{LANGID_JAPANESE}), LanguagesOf(MAKEINTRESOURCEA(9), IDR_MAINFRAME));
 }
 
 TEST(ResourceSets, IconAndVersionRecord_AreLanguageIndependent)
 {
-    EXPECT_EQ((std::set<WORD>{0}), LanguagesOf(MAKEINTRESOURCEA(14), MAKEINTRESOURCEA(IDR_MAINFRAME)));
-    EXPECT_EQ((std::set<WORD>{0}), LanguagesOf(MAKEINTRESOURCEA(16), MAKEINTRESOURCEA(1)));
+    EXPECT_EQ((std::set<WORD>{0}), LanguagesOf(MAKEINTRESOURCEA(14), IDR_MAINFRAME));
+    EXPECT_EQ((std::set<WORD>{0}), LanguagesOf(MAKEINTRESOURCEA(16), 1));
 }
 
 TEST(ResourceSets, Icon_Is32By32With16Colours)

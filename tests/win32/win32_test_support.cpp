@@ -28,22 +28,26 @@ std::string BytesFrom(UINT nCodePage, const std::wstring& strWide)
 
 const char* const kKeyboardLayoutKey = "SYSTEM\\CurrentControlSet\\Control\\Keyboard Layout";
 
+HINSTANCE Module()
+{
+    return ::GetModuleHandleA(NULL);
+}
+
 std::string LoadResourceString(UINT nID)
 {
     char sz[8192];
-    int cch = ::LoadStringA(::GetModuleHandleA(NULL), nID, sz, sizeof sz);
+    int cch = ::LoadStringA(Module(), nID, sz, sizeof sz);
     return cch > 0 ? std::string(sz, (size_t)cch) : std::string();
 }
 
 std::string Ansi(const char* pszUtf8)
 {
-    int cw = ::MultiByteToWideChar(CP_UTF8, 0, pszUtf8, -1, NULL, 0);
-    std::vector<wchar_t> wide((size_t)cw);
-    ::MultiByteToWideChar(CP_UTF8, 0, pszUtf8, -1, wide.data(), cw);
-    int cb = ::WideCharToMultiByte(CP_ACP, 0, wide.data(), -1, NULL, 0, NULL, NULL);
-    std::vector<char> ansi((size_t)cb);
-    ::WideCharToMultiByte(CP_ACP, 0, wide.data(), -1, ansi.data(), cb, NULL, NULL);
-    return std::string(ansi.data());
+    return BytesFrom(CP_ACP, WideFromUtf8(pszUtf8));
+}
+
+std::wstring WideFromUtf8(const char* pszUtf8)
+{
+    return WideFrom(CP_UTF8, MB_ERR_INVALID_CHARS, pszUtf8);
 }
 
 std::vector<BYTE> ReadScancodeMap(BOOL* pbPresent)

@@ -12,9 +12,15 @@ namespace wintest
 {
 extern const char* const kKeyboardLayoutKey; // under HKEY_LOCAL_MACHINE
 
+// This test exe, which holds the program's resources.
+HINSTANCE Module();
 std::string LoadResourceString(UINT nID);
 // A UTF-8 text in the ANSI code page, as LoadStringA would give it.
 std::string Ansi(const char* pszUtf8);
+// A UTF-8 text as UTF-16; "<invalid UTF-8>" when it is not UTF-8, so that a
+// mistyped expected text fails its test instead of turning into replacement
+// characters on both sides.
+std::wstring WideFromUtf8(const char* pszUtf8);
 // The "Scancode Map" bytes, or an empty vector (and *pbPresent FALSE) when absent.
 std::vector<BYTE> ReadScancodeMap(BOOL* pbPresent = nullptr);
 void WriteScancodeMap(const std::vector<BYTE>& bytes);
