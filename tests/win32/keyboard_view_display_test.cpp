@@ -190,11 +190,7 @@ TEST_F(KeyboardViewDisplay, ToolTip_ComesUpWithTheKeysLabel_WhenTheMouseRestsOnA
     MSG msg = {ViewWindow(), WM_MOUSEMOVE, 0, MAKELPARAM(pt.x, pt.y), ::GetTickCount(), ptScreen};
     if (!m_pApp->m_pMainWnd->PreTranslateMessage(&msg))
         ::DispatchMessageA(&msg);
-    for (int i = 0; i < 40 && !::IsWindowVisible(hTip); ++i)
-    {
-        ::MsgWaitForMultipleObjects(0, NULL, FALSE, 50, QS_ALLINPUT);
-        wintest::DrainMessages();
-    }
+    wintest::WaitUntil([hTip] { return ::IsWindowVisible(hTip); });
     EXPECT_EQ(TRUE, ::IsWindowVisible(hTip));
     char szText[256] = "";
     TOOLINFOA ti = {};

@@ -91,6 +91,19 @@ void DrainMessages()
             ::DispatchMessageA(&msg);
 }
 
+BOOL WaitUntil(const std::function<BOOL()>& predicate, DWORD dwTimeoutMs)
+{
+    DWORD dwStart = ::GetTickCount();
+    while (!predicate())
+    {
+        if (::GetTickCount() - dwStart > dwTimeoutMs)
+            return FALSE;
+        ::MsgWaitForMultipleObjects(0, NULL, FALSE, 50, QS_ALLINPUT);
+        DrainMessages();
+    }
+    return TRUE;
+}
+
 std::string BesideTestExe(const std::string& strName)
 {
     char szPath[MAX_PATH];
@@ -169,17 +182,15 @@ BOOL CALLBACK MatchWindow(HWND hWnd, LPARAM lParam)
 HWND WaitForWindow(DWORD dwProcessId, const char* pszClass, const char* pszTitle,
                    DWORD dwMilliseconds)
 {
-    DWORD dwStart = ::GetTickCount();
-    for (;;)
-    {
-        CWindowSearch search = {dwProcessId, pszClass, pszTitle, NULL};
-        ::EnumWindows(&MatchWindow, (LPARAM)&search);
-        if (search.hFound != NULL)
-            return search.hFound;
-        if (::GetTickCount() - dwStart > dwMilliseconds)
-            return NULL;
-        ::Sleep(50);
-    }
+    CWindowSearch search = {dwProcessId, pszClass, pszTitle, NULL};
+    WaitUntil(
+        [&search]
+        {
+            ::EnumWindows(&MatchWindow, (LPARAM)&search);
+            return search.hFound != NULL;
+        },
+        dwMilliseconds);
+    return search.hFound;
 }
 
 std::string ControlText(HWND hDlg, int nID)

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,10 @@ void WriteScancodeMap(const std::vector<BYTE>& bytes);
 void DeleteScancodeMap();
 // Removes what a test left in this thread's queue (a posted WM_QUIT above all).
 void DrainMessages();
+// Asks predicate again every 50 ms, handling this thread's messages in
+// between, until it holds (TRUE) or dwTimeoutMs have passed (FALSE). The
+// deadline only ends a test that fails: a busy machine must not fail one.
+BOOL WaitUntil(const std::function<BOOL()>& predicate, DWORD dwTimeoutMs = 10000);
 // The path of a file in this test exe's folder, where the build puts the
 // program, its tools, the tips file and the manuals.
 std::string BesideTestExe(const std::string& strName);
