@@ -1,5 +1,7 @@
 #include "tests/win32/startup_fixture.h"
 
+#include <functional>
+
 #include "framework/win32/frame_wnd.h"
 #include "framework/win32/single_doc_template.h"
 #include "framework/win32/view.h"
@@ -30,6 +32,25 @@ void ExpectClearWritesEmptyTableAndReports1005(CVelloricApp* pApp,
     EXPECT_EQ((UINT)MB_ICONINFORMATION, boxes.m_shown[0].nType);
     EXPECT_EQ((CFrameWnd*)nullptr, pApp->m_pMainWnd);
 }
+
+// Scripted boxes that note, as each box comes up, whether the main window is on screen.
+class CBoxesOverTheWindow : public CScriptedMessageBoxes
+{
+public:
+    CBoxesOverTheWindow(IStringSource* pStrings, std::function<HWND()> mainWindow)
+        : CScriptedMessageBoxes(pStrings), m_mainWindow(mainWindow)
+    {
+    }
+    int Show(const char* pszText, const char* pszCaption, UINT nType) override
+    {
+        m_windowVisible.push_back(::IsWindowVisible(m_mainWindow()));
+        return CScriptedMessageBoxes::Show(pszText, pszCaption, nType);
+    }
+    std::vector<BOOL> m_windowVisible;
+
+private:
+    std::function<HWND()> m_mainWindow;
+};
 } // namespace
 
 class Startup : public StartupFixture
@@ -143,13 +164,15 @@ TEST_F(Startup, ValueNotReadInFull_IsReportedOverTheShownWindow)
     std::vector<BYTE> tooLong(5000, 0);
     tooLong[8] = 2;
     m_registry.Put(kKeyboardLayoutPath, "Scancode Map", REG_BINARY, tooLong);
+    CBoxesOverTheWindow boxes(&m_strings, [this] { return MainWindow(); });
     EXPECT_EQ(TRUE, Start({}));
-    ASSERT_EQ(1u, m_boxes.m_shown.size());
+    ASSERT_EQ(1u, boxes.m_shown.size());
     std::string strExpected;
     AfxFormatString1(strExpected, IDS_UNREADABLE_SCANCODE_MAP, "5000");
-    EXPECT_EQ(strExpected, m_boxes.m_shown[0].strText);
+    EXPECT_EQ(strExpected, boxes.m_shown[0].strText);
     EXPECT_NE(std::string::npos, strExpected.find("5000"));
-    EXPECT_EQ((UINT)(MB_OK | MB_ICONEXCLAMATION), m_boxes.m_shown[0].nType);
+    EXPECT_EQ((UINT)(MB_OK | MB_ICONEXCLAMATION), boxes.m_shown[0].nType);
+    EXPECT_EQ(std::vector<BOOL>{TRUE}, boxes.m_windowVisible); // when the box came up
     EXPECT_EQ(TRUE, ::IsWindowVisible(MainWindow()));
 }
 
