@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "model/key_table.h"
+#include "tests/support/process_flags.h"
 
 CFakeRemapView::CFakeRemapView(CVelloricDoc& doc) : m_doc(doc)
 {
@@ -53,8 +54,7 @@ void CFakeHost::SetSaveOnExit(BOOL bSaveOnExit)
 
 CDocFixture::CDocFixture()
 {
-    g_bEdited = FALSE;
-    g_bFirstLoad = TRUE;
+    ResetProcessFlags();
     FillJapaneseStrings(&strings);
     host.m_pDoc = &doc;
 }

@@ -118,9 +118,7 @@ TEST_F(ExitCommands, QuitWithoutSaving_Edited_Asks1020_ThenLeavesWithoutWriting)
 TEST_F(ExitCommands, RemoveAll_ThenSaveAndExit_DeletesTheValue)
 {
     m_registry.Put(kLayoutPath, "Scancode Map", REG_BINARY, kCapsToCtrl);
-    m_pApp.reset();
-    wintest::DrainMessages();
-    g_bFirstLoad = TRUE;
+    Stop();
     ASSERT_EQ(TRUE, Start({}));
     ASSERT_EQ(1, Doc()->GetMappingCount());
     HWND hMain = MainWindow();

@@ -9,6 +9,7 @@
 #include "platform/win32/win32_registry.h"
 #include "model/velloric_doc.h"
 #include "tests/support/doc_fixture.h"
+#include "tests/support/process_flags.h"
 #include "tests/win32/win32_test_support.h"
 #include "res/resource.h"
 
@@ -43,16 +44,14 @@ struct ExitFlowRegistryTest : ::testing::Test
 
     void SetUp() override
     {
-        g_bEdited = FALSE;
-        g_bFirstLoad = TRUE;
+        ResetProcessFlags();
         FillNeutralStrings(&strings);
         wintest::DeleteScancodeMap();
     }
     void TearDown() override
     {
         wintest::DeleteScancodeMap();
-        g_bEdited = FALSE;
-        g_bFirstLoad = TRUE;
+        ResetProcessFlags();
     }
 };
 } // namespace
@@ -104,8 +103,7 @@ TEST_F(ExitFlowRegistryTest, RemoveAllThenSaveAndExit_DeletesTheValue)
     ASSERT_EQ(24u, QueryScancodeMap(&lResult, &dwType).size());
 
     // The next run starts with that list, clears it and saves.
-    g_bEdited = FALSE;
-    g_bFirstLoad = TRUE;
+    ResetProcessFlags();
     {
         CVelloricDoc doc(registry, keyboard, restart, host);
         host.m_pDoc = &doc;

@@ -270,12 +270,10 @@ TEST_F(KeyboardViewDisplay, CheckIntegrity_SeesTheDraggedMapping)
 TEST_F(KeyboardViewDisplay, SecondStartInTheSameProcess_GetsFreshCapsOnItsOwnForm)
 {
     StartWithList({{SC_B, SC_A}});
-    m_pApp.reset();
-    wintest::DrainMessages();
+    Stop();
     EXPECT_EQ(nullptr, g_pKeyboardView);
     EXPECT_EQ(0, g_baseCapMap.GetCount());
     EXPECT_EQ(HFONT(NULL), g_keyFont);
-    g_bFirstLoad = TRUE;
     ASSERT_EQ(TRUE, Start({}));
     EXPECT_EQ(View(), g_pKeyboardView);
     EXPECT_EQ(101, g_remapCapMap.GetCount());

@@ -108,8 +108,7 @@ TEST_F(ProgramManifest, AsksForAdministratorRights_AndStartsWithTheWindowOfThePr
     ASSERT_EQ(TRUE, Start({}));
     RECT rcInProcess;
     ::GetClientRect(MainWindow(), &rcInProcess);
-    m_pApp.reset();
-    wintest::DrainMessages();
+    Stop();
 
     wintest::DeleteScancodeMap();
     wintest::CProgram program;

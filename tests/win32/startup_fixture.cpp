@@ -2,20 +2,8 @@
 
 #include "framework/win32/frame_wnd.h"
 #include "app/preference.h"
-#include "model/command_line_flags.h"
-#include "model/velloric_doc.h"
+#include "tests/support/process_flags.h"
 #include "tests/win32/win32_test_support.h"
-
-namespace
-{
-void ResetProcessFlags()
-{
-    g_bDebug = FALSE;
-    g_bForce106 = FALSE;
-    g_bEdited = FALSE;
-    g_bFirstLoad = TRUE;
-}
-} // namespace
 
 StartupFixture::StartupFixture()
 {
@@ -23,6 +11,11 @@ StartupFixture::StartupFixture()
 }
 
 StartupFixture::~StartupFixture()
+{
+    Stop();
+}
+
+void StartupFixture::Stop()
 {
     m_pApp.reset();
     wintest::DrainMessages();

@@ -30,6 +30,9 @@ protected:
     ~StartupFixture() override;
 
     BOOL Start(const std::vector<std::string>& args, IRegistry* pRegistry = nullptr);
+    // Ends the application: its windows go, the queue is drained and the
+    // process-wide flags are as a fresh run finds them.
+    void Stop();
     HWND MainWindow() const;
     // Sends WM_COMMAND as a menu (0) or an accelerator (1) would.
     void Command(UINT nID, WORD wSource = 0);

@@ -152,10 +152,7 @@ TEST_F(Startup, OptionVariantsAndStrayArguments_StartWithTheRegistryList_Nothing
         Command(ID_APP_EXIT);
         EXPECT_EQ(kCapsToCtrl, m_registry.Get(kKeyboardLayoutPath, "Scancode Map").bytes);
         EXPECT_EQ(0u, m_boxes.m_shown.size());
-        m_pApp.reset();
-        wintest::DrainMessages();
-        g_bDebug = FALSE;
-        g_bFirstLoad = TRUE;
+        Stop();
     }
 }
 
@@ -254,8 +251,7 @@ TEST_F(Startup, OperatingSystemWarning_ShownOnce_ForNonNtOrOldVersions)
             EXPECT_EQ((UINT)(MB_OK | MB_ICONEXCLAMATION), m_boxes.m_shown[0].nType);
             EXPECT_NE((HWND)NULL, MainWindow()); // the program runs on
         }
-        m_pApp.reset();
-        wintest::DrainMessages();
+        Stop();
     }
 }
 

@@ -92,8 +92,7 @@ TEST_F(StartupTipJapanese, ClearedBoxAndClose_KeepsTheTipAwayNextTime_ButThePosi
         EXPECT_EQ(1u, Stored("StartUp"));
     }
     DWORD dwFirstPos = Stored("FilePos");
-    m_pApp.reset();
-    wintest::DrainMessages();
+    Stop();
     CDialogDriver guard; // answers a dialog that should not come
     CloseWith(guard, IDCANCEL);
     ASSERT_EQ(TRUE, Start({}));
@@ -121,8 +120,7 @@ TEST_F(StartupTip, EmbeddingOrAutomationFlag_ShowsNoTip_AndLeavesThePositionAlon
         SCOPED_TRACE(pszFlag);
         ASSERT_EQ(TRUE, Start({pszFlag}));
         EXPECT_EQ(FALSE, m_registry.HasValue(kTipKey, "FilePos"));
-        m_pApp.reset();
-        wintest::DrainMessages();
+        Stop();
     }
     EXPECT_EQ(0, m_nShown);
 }
