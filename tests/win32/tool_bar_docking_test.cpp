@@ -59,6 +59,14 @@ protected:
         ::SendMessageA(Strip(), WM_MOUSEMOVE, MK_LBUTTON, At(ToClient(Strip(), ptTo)));
         ::SendMessageA(Strip(), WM_LBUTTONUP, 0, At(ToClient(Strip(), ptTo)));
     }
+    // Drags the strip to well below the frame, away from every edge; the side
+    // the bar ends on.
+    EDockSide FloatAway()
+    {
+        RECT rcFrame = ScreenRect(MainWindow());
+        DragStripTo(POINT{rcFrame.left + 40, rcFrame.bottom + 150});
+        return Context().GetSide();
+    }
     // Presses on the floating window's caption and lets go at ptTo (screen).
     void DragCaptionTo(POINT ptTo)
     {
@@ -149,8 +157,7 @@ TEST_F(ToolBarDocking, GripperDraggedToEachEdge_DocksThere_AndTheFrameFitsAround
 TEST_F(ToolBarDocking, DraggedAwayFromTheFrame_FloatsInAToolWindow_AndTheFrameShrinks)
 {
     RECT rcFrame = ScreenRect(MainWindow());
-    DragStripTo(POINT{rcFrame.left + 40, rcFrame.bottom + 150});
-    ASSERT_EQ(DOCK_FLOAT, Context().GetSide());
+    ASSERT_EQ(DOCK_FLOAT, FloatAway());
     EXPECT_EQ(Float(), ::GetParent(Bar()));
     EXPECT_EQ(TRUE, ::IsWindowVisible(Float()));
     EXPECT_EQ(FALSE, ::IsWindowVisible(Strip()));
@@ -166,9 +173,7 @@ TEST_F(ToolBarDocking, DraggedAwayFromTheFrame_FloatsInAToolWindow_AndTheFrameSh
 
 TEST_F(ToolBarDocking, FloatingWindow_ResizesInWholeRows_AndItsCaptionDocksItAgain)
 {
-    RECT rcFrame = ScreenRect(MainWindow());
-    DragStripTo(POINT{rcFrame.left + 40, rcFrame.bottom + 150});
-    ASSERT_EQ(DOCK_FLOAT, Context().GetSide());
+    ASSERT_EQ(DOCK_FLOAT, FloatAway());
     EXPECT_EQ(1, Frame()->m_wndToolBar.GetRows());
 
     // Its bottom border pulled down: the buttons take as many rows as fit.
@@ -200,9 +205,7 @@ TEST_F(ToolBarDocking, FloatingWindow_ResizesInWholeRows_AndItsCaptionDocksItAga
 
 TEST_F(ToolBarDocking, FloatingButton_StillRunsItsCommandThroughTheFrame)
 {
-    RECT rcFrame = ScreenRect(MainWindow());
-    DragStripTo(POINT{rcFrame.left + 40, rcFrame.bottom + 150});
-    ASSERT_EQ(DOCK_FLOAT, Context().GetSide());
+    ASSERT_EQ(DOCK_FLOAT, FloatAway());
     HWND hMain = MainWindow();
     RECT rcButton = ButtonRect(2); // quit without saving: nothing edited, so it closes
     POINT pt = {(rcButton.left + rcButton.right) / 2, (rcButton.top + rcButton.bottom) / 2};
