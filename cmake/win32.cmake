@@ -65,14 +65,16 @@ target_link_libraries(velloric-cli PRIVATE velloric_win32)
 add_dependencies(win32_tests velloric-cli)
 
 # The release a user downloads: cmake --build --preset mingw --target release
-# makes build/mingw/release/velloric-<version>-win64.zip and its .sha256.
+# makes build/mingw/release/velloric-<version>-win64.zip and .msi, each with
+# its .sha256, and the winget manifests of the MSI in release/winget/.
 set(VELLORIC_RELEASE_NAME velloric-${VELLORIC_VERSION_TEXT}-win64)
 add_custom_target(release
     COMMAND ${CMAKE_COMMAND} -DSOURCE_DIR=${CMAKE_SOURCE_DIR} -DBIN_DIR=$<TARGET_FILE_DIR:velloric>
         -DOUT_DIR=${CMAKE_BINARY_DIR}/release -DNAME=${VELLORIC_RELEASE_NAME}
-        -DVERSION=${VELLORIC_VERSION_TEXT} -P ${CMAKE_SOURCE_DIR}/cmake/release.cmake
+        -DVERSION=${VELLORIC_VERSION_TEXT} -DMSI_VERSION=${PROJECT_VERSION}
+        -DDOWNLOAD_URL=${VELLORIC_DOWNLOAD_URL} -P ${CMAKE_SOURCE_DIR}/cmake/release.cmake
     DEPENDS velloric velloric-cli
-    COMMENT "Making ${VELLORIC_RELEASE_NAME}.zip"
+    COMMENT "Making ${VELLORIC_RELEASE_NAME}.zip, .msi and the winget manifests"
     VERBATIM)
 
 if(NOT CMAKE_CROSSCOMPILING)

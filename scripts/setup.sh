@@ -4,7 +4,7 @@
 # Packages named as arguments are installed too.
 set -e
 packages="cmake ninja-build g++ clang lld googletest g++-mingw-w64-x86-64-posix wine64 fonts-wine
-fonts-vlgothic locales xvfb xauth imagemagick python3 $*"
+fonts-vlgothic locales xvfb xauth imagemagick python3 python3-yaml python3-jsonschema wixl msitools $*"
 # The fuzzer runtime is a package of its own on newer releases only.
 optional="libclang-rt-14-dev"
 missing=""

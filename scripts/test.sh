@@ -2,7 +2,9 @@
 # Runs every test: the house rules (includes point down the layers, generated
 # resources are what their scripts make), the portable core natively (ASan +
 # UBSan), a short fuzzing run of each parser of outside data, the Win32 suite
-# under Wine, the release's contents, and the Windows build once more with clang.
+# under Wine, the release's contents (zip, MSI, winget manifests), the MSI's
+# install, upgrade and uninstall under Wine, and the Windows build once more
+# with clang.
 set -e
 cd "$(dirname "$0")/.."
 sh scripts/setup.sh
@@ -31,6 +33,9 @@ cmake --build --preset mingw -j "$jobs"
 ctest --preset mingw
 cmake --build --preset mingw --target release
 python3 scripts/check_release.py build/mingw/release
+# The Debian python, which has the schema validator that setup.sh installs.
+/usr/bin/python3 scripts/check_winget.py build/mingw/release
+python3 scripts/test_msi.py build/mingw
 
 cmake --preset mingw-clang >/dev/null
 cmake --build --preset mingw-clang -j "$jobs"
