@@ -57,6 +57,48 @@ public:
     int MessageBoxA(const char* pszText) override { return IDOK; }
 };
 
+// The keyboard a Japanese user has: the platform's keyboard services, except
+// that the keyboard reports the Japanese subtype (2), so the view takes the
+// 106-key layout as it does on such a machine, and the five keys of that
+// layout, which Wine's null driver leaves unnamed or names after US keys
+// ("F14"), get the names the manual gives them (Kana shortened to fit).
+class CJapaneseKeyboard : public IKeyboardServices
+{
+public:
+    explicit CJapaneseKeyboard(IKeyboardServices& keyboard) : m_keyboard(keyboard) {}
+    int GetKeyNameText(LONG lParam, char* pszName, int cchName) override
+    {
+        // Shift-JIS, as GetKeyNameTextA answers under code page 932.
+        static const struct
+        {
+            int nScancode;
+            const char* pszName;
+        } s_names[] = {
+            {0x7B, "\x96\xb3\x95\xcf\x8a\xb7"}, // 無変換
+            {0x79, "\x95\xcf\x8a\xb7"},         // 変換
+            {0x70, "\x82\xa9\x82\xc8"},         // かな
+            {0x7D, "\x81\x8f"},                 // ￥
+            {0x73, "\x82\xeb"},                 // ろ
+        };
+        int nScancode = (int)((lParam >> 16) & 0x1FF);
+        for (const auto& entry : s_names)
+        {
+            if (entry.nScancode != nScancode || cchName <= 0)
+                continue;
+            lstrcpynA(pszName, entry.pszName, cchName);
+            return lstrlenA(pszName);
+        }
+        return m_keyboard.GetKeyNameText(lParam, pszName, cchName);
+    }
+    int GetKeyboardType(int nTypeFlag) override
+    {
+        return nTypeFlag == 1 ? 2 : m_keyboard.GetKeyboardType(nTypeFlag);
+    }
+
+private:
+    IKeyboardServices& m_keyboard;
+};
+
 BOOL IsRunningUnderWine()
 {
     HMODULE hNtdll = ::GetModuleHandleA("ntdll.dll");
@@ -490,9 +532,17 @@ int main(int argc, char* argv[])
         return 1;
     }
 
-    // The layout Wine reports (101 keys): under Wine the 106-key layout's own
-    // five keys have no names, where Windows names them.
-    CVelloricApp app(services.Platform(&restart));
+    // The English pictures show the layout Wine reports (101 keys), the
+    // Japanese ones the 106-key layout a Japanese keyboard gets.
+    CVelloricPlatform platform = services.Platform(&restart);
+    CJapaneseKeyboard japaneseKeyboard(platform.keyboard);
+    CVelloricPlatform japanesePlatform{platform.registry,    japaneseKeyboard,
+                                       platform.restart,     platform.system,
+                                       platform.shell,       platform.fontChooser,
+                                       platform.soundPlayer, platform.userName,
+                                       platform.tipsFiles,   platform.fileDialogs,
+                                       platform.files};
+    CVelloricApp app(bJapanese ? japanesePlatform : platform);
     if (!app.InitInstance())
     {
         std::fprintf(stderr, "velloric_screenshots: the program did not start\n");
