@@ -49,7 +49,7 @@ TEST(ProgramJapanese, ClearOption_ShowsClearedInRealBox_AndWritesEmptyTable)
     ExpectClearShowsClearedBox();
 }
 
-TEST(Program, SecondCopy_BringsFirstToFront_AndEndsWithoutTouchingRegistry)
+TEST(Program, SecondCopyWithClear_SaysCloseVelloricFirst_BringsFirstToFront_AndEndsWithOne)
 {
     wintest::WriteScancodeMap(kCapsToCtrl);
     wintest::CProgram first;
@@ -67,7 +67,10 @@ TEST(Program, SecondCopy_BringsFirstToFront_AndEndsWithoutTouchingRegistry)
 
     wintest::CProgram second;
     ASSERT_EQ(TRUE, second.Start("-c"));
-    EXPECT_EQ(0u, second.Wait(15000));
+    BOOL bOnlyOk = FALSE;
+    EXPECT_EQ(wintest::LoadResourceString(1040), AnswerBoxWithOk(second.pi.dwProcessId, &bOnlyOk));
+    EXPECT_EQ(TRUE, bOnlyOk);
+    EXPECT_EQ(1u, second.Wait(15000));
     EXPECT_EQ(hFirst, ::GetForegroundWindow());
     EXPECT_EQ(kCapsToCtrl, wintest::ReadScancodeMap());
 
