@@ -2,9 +2,9 @@
 // entry and the tools that run the program in-process build their record here.
 #pragma once
 
-#include "platform/stdio_byte_files.h"
 #include "platform/stdio_tips_file.h"
 #include "platform/velloric_platform.h"
+#include "platform/win32/win32_byte_files.h"
 #include "platform/win32/win32_file_dialogs.h"
 #include "platform/win32/win32_font_chooser.h"
 #include "platform/win32/win32_keyboard_services.h"
@@ -39,5 +39,5 @@ private:
     CWin32UserNameSource m_userName;
     CStdioTipsFileSystem m_tipsFiles;
     CWin32FileDialogs m_fileDialogs;
-    CStdioByteFiles m_files;
+    CWin32ByteFiles m_files;
 };
