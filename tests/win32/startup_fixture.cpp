@@ -28,7 +28,7 @@ BOOL StartupFixture::Start(const std::vector<std::string>& args, IRegistry* pReg
     m_pApp.reset(new CVelloricApp(CVelloricPlatform{registry, m_keyboard, m_restart, m_system,
                                                     m_shell, m_fontChooser, m_soundPlayer,
                                                     m_userName, m_tipsFiles, m_fileDialogs,
-                                                    m_files}));
+                                                    m_files, m_secrets}));
     m_pApp->SetArguments(args);
     return m_pApp->InitInstance();
 }
