@@ -57,6 +57,10 @@ TEST(Program, SecondCopyWithClear_SaysCloseVelloricFirst_BringsFirstToFront_AndE
     HWND hFirst = wintest::WaitForWindow(first.pi.dwProcessId, "quendalo.velloric", "Velloric",
                                          15000);
     ASSERT_NE((HWND)NULL, hFirst);
+    // The window is found as soon as it is made; the first copy shows and
+    // activates it later. Wait until it reads its messages, or that late
+    // activation takes the front from the window below.
+    ASSERT_EQ(0u, ::WaitForInputIdle(first.pi.hProcess, 15000));
 
     // Something else in front, so that bringing the first copy back shows.
     HWND hOther = ::CreateWindowExA(0, "STATIC", "other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
