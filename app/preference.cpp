@@ -3,6 +3,9 @@
 #include <cstring>
 #include <vector>
 
+#include "platform/draw_types.h"
+#include "platform/font_chooser.h"
+
 namespace
 {
 const char SECTION[] = "Preference";
@@ -67,6 +70,14 @@ BOOL CPreference::GetFont(BYTE record[FONT_RECORD_BYTES])
         return FALSE;
     // A record of another length is no LOGFONTA of ours: keep the default font.
     if (bytes.size() != FONT_RECORD_BYTES)
+        return FALSE;
+    // A size the font dialog never offers (a character height of 32000 pixels
+    // took minutes to fit every key) is no font of ours either.
+    CFontRecord font;
+    std::memcpy(&font, bytes.data(), sizeof font);
+    if (font.lfHeight < -(LONG)IFontChooser::HEIGHT_MAX_PIXELS ||
+        font.lfHeight > -(LONG)IFontChooser::HEIGHT_MIN_PIXELS || font.lfWidth < 0 ||
+        font.lfWidth > (LONG)IFontChooser::HEIGHT_MAX_PIXELS)
         return FALSE;
     std::memcpy(record, bytes.data(), FONT_RECORD_BYTES);
     // The record ends with the 32-byte face name, which the font code reads

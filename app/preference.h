@@ -29,8 +29,10 @@ public:
     BOOL SetButtonTextType(int nValue) override;
 
     // Copies a stored 60-byte "FontA" record into record; FALSE, record
-    // untouched, when there is none or it has another length. The face name
-    // (the last 32 bytes) always comes back terminated.
+    // untouched, when there is none, it has another length, or its size is
+    // not one the font dialog offers (a character height outside 8 to 160
+    // pixels, a width beyond 160). The face name (the last 32 bytes) always
+    // comes back terminated.
     BOOL GetFont(BYTE record[FONT_RECORD_BYTES]) override;
     BOOL SetFont(const BYTE record[FONT_RECORD_BYTES]) override;
 

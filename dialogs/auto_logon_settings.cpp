@@ -12,6 +12,8 @@ const char kWinlogonKey[] = "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Wi
 namespace
 {
 const DWORD USER_NAME_BUFFER = 1024;
+// The LSA secret Winlogon reads the password from, and the registry value of the same name.
+const char PASSWORD[] = "DefaultPassword";
 
 BOOL IsCSpace(char c)
 {
@@ -19,8 +21,9 @@ BOOL IsCSpace(char c)
 }
 } // namespace
 
-CAutoLogonSettings::CAutoLogonSettings(IRegistry& registry, IUserNameSource& userName)
-    : m_bAutoLogon(0), m_registry(registry), m_userName(userName)
+CAutoLogonSettings::CAutoLogonSettings(IRegistry& registry, IUserNameSource& userName,
+                                       ISecretStore& secrets)
+    : m_bAutoLogon(0), m_registry(registry), m_userName(userName), m_secrets(secrets)
 {
 }
 
@@ -61,7 +64,8 @@ void CAutoLogonSettings::Load()
         m_strUserName = strText;
     else
         m_strUserName = DefaultUserName();
-    if (ReadString(hKey, "DefaultPassword", &strText))
+    if (!m_secrets.RetrieveSecret(PASSWORD, &m_strPassword) &&
+        ReadString(hKey, PASSWORD, &strText))
         m_strPassword = strText;
     if (ReadString(hKey, "DefaultDomainName", &strText))
         m_strDomainName = strText; // reading it wiped the password's copy
@@ -108,21 +112,51 @@ BOOL CAutoLogonSettings::Save()
 {
     HKEY hKey = nullptr;
     BOOL bWritten = FALSE;
+    BOOL bReadable = FALSE;
     if (m_registry.CreateKey(HKEY_LOCAL_MACHINE, kWinlogonKey, REG_OPTION_NON_VOLATILE,
                              KEY_ALL_ACCESS, &hKey) == ERROR_SUCCESS)
     {
-        bWritten = WriteString(hKey, "AutoAdminLogon", std::to_string(m_bAutoLogon)) &&
-                   WriteString(hKey, "DefaultUserName", m_strUserName) &&
-                   WriteString(hKey, "DefaultPassword", m_strPassword) &&
-                   WriteString(hKey, "DefaultDomainName", m_strDomainName);
+        bWritten = m_bAutoLogon ? SaveOn(hKey, &bReadable) : SaveOff(hKey);
+        m_registry.CloseKey(hKey);
     }
-    else
-        hKey = nullptr;
     if (!bWritten)
         AfxMessageBox(IDS_AUTOLOGON_FAILED, MB_OK);
-    if (hKey != nullptr)
-        m_registry.CloseKey(hKey);
+    else if (bReadable)
+        AfxMessageBox(IDS_PASSWORD_STORED_READABLE, MB_OK);
     return bWritten;
+}
+
+BOOL CAutoLogonSettings::SaveOn(HKEY hKey, BOOL* pbReadable)
+{
+    if (!WriteString(hKey, "DefaultUserName", m_strUserName) ||
+        !WriteString(hKey, "DefaultDomainName", m_strDomainName))
+        return FALSE;
+    if (m_secrets.StoreSecret(PASSWORD, m_strPassword))
+    {
+        // The plain copy of an earlier version goes: the secret is read first.
+        if (!DeleteValue(hKey, PASSWORD))
+            return FALSE;
+    }
+    else
+    {
+        // A secret left from before would win over the value written here.
+        m_secrets.DeleteSecret(PASSWORD);
+        if (!WriteString(hKey, PASSWORD, m_strPassword))
+            return FALSE;
+        *pbReadable = TRUE;
+    }
+    return WriteString(hKey, "AutoAdminLogon", std::to_string(m_bAutoLogon));
+}
+
+BOOL CAutoLogonSettings::SaveOff(HKEY hKey)
+{
+    if (!WriteString(hKey, "AutoAdminLogon", std::to_string(m_bAutoLogon)) ||
+        !WriteString(hKey, "DefaultUserName", m_strUserName) ||
+        !WriteString(hKey, "DefaultDomainName", m_strDomainName))
+        return FALSE;
+    // No secret is no failure: an earlier version never stored one.
+    m_secrets.DeleteSecret(PASSWORD);
+    return DeleteValue(hKey, PASSWORD);
 }
 
 BOOL CAutoLogonSettings::WriteString(HKEY hKey, const char* pszName, const std::string& strText)
@@ -130,6 +164,12 @@ BOOL CAutoLogonSettings::WriteString(HKEY hKey, const char* pszName, const std::
     // The text and its terminator; the count includes the terminator.
     return m_registry.SetValue(hKey, pszName, REG_SZ, (const BYTE*)strText.c_str(),
                                (DWORD)strText.size() + 1) == ERROR_SUCCESS;
+}
+
+BOOL CAutoLogonSettings::DeleteValue(HKEY hKey, const char* pszName)
+{
+    LONG lResult = m_registry.DeleteValue(hKey, pszName);
+    return lResult == ERROR_SUCCESS || lResult == ERROR_FILE_NOT_FOUND;
 }
 
 BOOL CAutoLogonSettings::ConfirmationMatches(const std::string& strConfirm) const

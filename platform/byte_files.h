@@ -20,7 +20,10 @@ public:
     // be read whole or is longer than MAX_FILE_SIZE.
     virtual BOOL ReadFile(const std::string& strPath, std::vector<BYTE>* pBytes,
                           std::string* pstrError) = 0;
-    // Creates or replaces the file; FALSE with the reason in *pstrError.
+    // Creates or replaces the file in one step: the bytes go to a new file in
+    // the same folder, which then takes the target's place. FALSE, with the
+    // reason given by the call that failed in *pstrError, leaves the target
+    // as it was and no new file behind.
     virtual BOOL WriteFile(const std::string& strPath, const std::vector<BYTE>& bytes,
                            std::string* pstrError) = 0;
 };

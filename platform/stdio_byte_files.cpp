@@ -3,12 +3,20 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 namespace
 {
 std::string ReasonOf(int nError)
 {
     return nError != 0 ? std::strerror(nError) : "input/output error";
+}
+
+// The error of the call just made: errno is cleared before each one, so a
+// value left by an earlier call is never reported.
+int ErrnoOr(int nDefault)
+{
+    return errno != 0 ? errno : nDefault;
 }
 } // namespace
 
@@ -54,22 +62,51 @@ BOOL CStdioByteFiles::ReadFile(const std::string& strPath, std::vector<BYTE>* pB
 BOOL CStdioByteFiles::WriteFile(const std::string& strPath, const std::vector<BYTE>& bytes,
                                 std::string* pstrError)
 {
-    errno = 0;
-    std::FILE* pFile = std::fopen(strPath.c_str(), "wb");
+    // The target is replaced only by a complete copy: until then a full disk
+    // or a failed write leaves it as it was.
+    std::string strTemp;
+    std::FILE* pFile = OpenTemporary(strPath, &strTemp, pstrError);
     if (pFile == nullptr)
-    {
-        *pstrError = ReasonOf(errno);
         return FALSE;
-    }
-    BOOL bOk = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), pFile) == bytes.size();
-    int nError = errno;
+    int nError = 0;
+    errno = 0;
+    if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), pFile) != bytes.size())
+        nError = ErrnoOr(EIO);
     // A full disk may only show when the buffer goes out.
-    if (std::fclose(pFile) != 0 && bOk)
+    errno = 0;
+    if (nError == 0 && std::fflush(pFile) != 0)
+        nError = ErrnoOr(EIO);
+    errno = 0;
+    if (std::fclose(pFile) != 0 && nError == 0)
+        nError = ErrnoOr(EIO);
+    errno = 0;
+    if (nError == 0 && std::rename(strTemp.c_str(), strPath.c_str()) != 0)
+        nError = ErrnoOr(EIO);
+    if (nError == 0)
+        return TRUE;
+    std::remove(strTemp.c_str());
+    *pstrError = ReasonOf(nError);
+    return FALSE;
+}
+
+std::FILE* CStdioByteFiles::OpenTemporary(const std::string& strPath, std::string* pstrTemp,
+                                          std::string* pstrError)
+{
+    // Beside the target, so that the rename stays within one file system.
+    for (int n = 0; n < 100; ++n)
     {
-        bOk = FALSE;
-        nError = errno;
+        *pstrTemp = strPath + ".velloric-" + std::to_string(n) + ".tmp";
+        if (std::FILE* pExisting = std::fopen(pstrTemp->c_str(), "rb"))
+        {
+            std::fclose(pExisting);
+            continue;
+        }
+        errno = 0;
+        std::FILE* pFile = std::fopen(pstrTemp->c_str(), "wb");
+        if (pFile == nullptr)
+            *pstrError = ReasonOf(ErrnoOr(EIO));
+        return pFile;
     }
-    if (!bOk)
-        *pstrError = ReasonOf(nError);
-    return bOk;
+    *pstrError = ReasonOf(EEXIST);
+    return nullptr;
 }

@@ -8,6 +8,7 @@
 #include "platform/keyboard_services.h"
 #include "platform/registry.h"
 #include "platform/restart_service.h"
+#include "platform/secret_store.h"
 #include "platform/shell_services.h"
 #include "platform/sound_player.h"
 #include "platform/system_info.h"
@@ -27,4 +28,5 @@ struct CVelloricPlatform
     ITipsFileSystem& tipsFiles;
     IFileDialogs& fileDialogs;
     IByteFiles& files;
+    ISecretStore& secrets;
 };

@@ -67,7 +67,12 @@ BOOL CKeyFit::Shrink(const std::string& strLabel, const CFontRecord& keyFont,
     const int cyText = CapRectHeight(result.rectText);
     int cyLines = 0;
     BOOL bFits = FALSE;
-    for (record.lfHeight += 1; record.lfHeight <= SMALLEST_HEIGHT; record.lfHeight += 1)
+    // A character taller than the text rectangle never fits: start no higher,
+    // so the work stays bounded by the cap whatever font the user stored.
+    record.lfHeight += 1;
+    if (record.lfHeight < -cyText)
+        record.lfHeight = -cyText;
+    for (; record.lfHeight <= SMALLEST_HEIGHT; record.lfHeight += 1)
     {
         CTextExtent extent = m_measure.GetWrappedExtent(record, strLabel, cxText);
         cyLines = extent.cy;

@@ -91,7 +91,7 @@ void CMainFrame::OnShowManual(UINT nID)
 void CMainFrame::OnSetupAutologon(UINT nID)
 {
     // Owned by the main window; its result changes nothing here.
-    CAutoLogonDialog dlg(m_platform.registry, m_platform.userName);
+    CAutoLogonDialog dlg(m_platform.registry, m_platform.userName, m_platform.secrets);
     dlg.DoModal();
 }
 

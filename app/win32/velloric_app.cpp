@@ -62,6 +62,14 @@ BOOL CVelloricApp::InitInstance()
 {
     if (!m_instanceLock.Lock(0))
     {
+        const std::vector<std::string>& args = GetArguments();
+        if (!args.empty() && args[0] == "-c")
+        {
+            // The running copy would write its own table back at save and
+            // exit: clear nothing, and tell the user and the script so.
+            AfxMessageBox(IDS_CLEAR_NEEDS_ONE_COPY, MB_OK);
+            m_nExitCode = 1;
+        }
         ActivatePreviousInstance();
         return FALSE;
     }

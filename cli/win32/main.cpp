@@ -9,7 +9,7 @@
 #include "cli/win32/win32_text_converter.h"
 #include "framework/afx_message_box.h"
 #include "framework/win32/win32_message_boxes.h"
-#include "platform/stdio_byte_files.h"
+#include "platform/win32/win32_byte_files.h"
 #include "platform/win32/win32_keyboard_services.h"
 #include "platform/win32/win32_registry.h"
 
@@ -17,7 +17,7 @@ int main(int argc, char** argv)
 {
     CWin32Registry registry;
     CWin32KeyboardServices keyboard;
-    CStdioByteFiles files;
+    CWin32ByteFiles files;
     CStdioConsole console;
     CWin32TextConverter converter;
 

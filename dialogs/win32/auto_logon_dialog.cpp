@@ -3,8 +3,9 @@
 #include "dialogs/win32/password_confirm_dialog.h"
 #include "res/resource.h"
 
-CAutoLogonDialog::CAutoLogonDialog(IRegistry& registry, IUserNameSource& userName)
-    : CDialog(IDD_AUTOLOGON), CAutoLogonSettings(registry, userName)
+CAutoLogonDialog::CAutoLogonDialog(IRegistry& registry, IUserNameSource& userName,
+                                   ISecretStore& secrets)
+    : CDialog(IDD_AUTOLOGON), CAutoLogonSettings(registry, userName, secrets)
 {
     Load();
 }
@@ -61,7 +62,9 @@ void CAutoLogonDialog::OnOK()
         if (!ConfirmationMatches(dlgConfirm.m_strConfirm))
             return;
     }
-    // A failure is reported inside; the dialog closes either way.
-    Save();
+    // A failure is reported inside; the dialog stays open, so the user can
+    // try again or cancel knowing that the settings were not all written.
+    if (!Save())
+        return;
     CDialog::OnOK();
 }

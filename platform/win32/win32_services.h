@@ -2,14 +2,15 @@
 // entry and the tools that run the program in-process build their record here.
 #pragma once
 
-#include "platform/stdio_byte_files.h"
 #include "platform/stdio_tips_file.h"
 #include "platform/velloric_platform.h"
+#include "platform/win32/win32_byte_files.h"
 #include "platform/win32/win32_file_dialogs.h"
 #include "platform/win32/win32_font_chooser.h"
 #include "platform/win32/win32_keyboard_services.h"
 #include "platform/win32/win32_registry.h"
 #include "platform/win32/win32_restart_service.h"
+#include "platform/win32/win32_secret_store.h"
 #include "platform/win32/win32_shell_services.h"
 #include "platform/win32/win32_sound_player.h"
 #include "platform/win32/win32_system_info.h"
@@ -25,7 +26,7 @@ public:
         return CVelloricPlatform{m_registry,    m_keyboard,    pRestart ? *pRestart : m_restart,
                                  m_system,      m_shell,       m_fontChooser,
                                  m_soundPlayer, m_userName,    m_tipsFiles,
-                                 m_fileDialogs, m_files};
+                                 m_fileDialogs, m_files,       m_secrets};
     }
 
 private:
@@ -39,5 +40,6 @@ private:
     CWin32UserNameSource m_userName;
     CStdioTipsFileSystem m_tipsFiles;
     CWin32FileDialogs m_fileDialogs;
-    CStdioByteFiles m_files;
+    CWin32ByteFiles m_files;
+    CWin32SecretStore m_secrets;
 };

@@ -17,10 +17,30 @@ namespace
 {
 const char kTipKey[] = "HKCU\\Software\\Ostrelwick\\Velloric\\Tip";
 
+// The real stream, noting whether the last line read found one and how
+// often the search went back to the top.
+struct CWatchedFile : CStdioTipsFile
+{
+    explicit CWatchedFile(std::FILE* pFile) : CStdioTipsFile(pFile) {}
+    BOOL ReadLine(char* pBuffer, int nSize) override
+    {
+        m_bLastRead = CStdioTipsFile::ReadLine(pBuffer, nSize);
+        return m_bLastRead;
+    }
+    BOOL Seek(long lOffset) override
+    {
+        ++m_nSeeks;
+        return CStdioTipsFile::Seek(lOffset);
+    }
+    BOOL m_bLastRead = FALSE;
+    int m_nSeeks = 0;
+};
+
 // Opens the fuzzer's bytes as a read-only stream in memory.
 struct CMemoryStreams : ITipsFileSystem
 {
     std::vector<char> m_bytes;
+    CWatchedFile* m_pFile = nullptr;
     std::unique_ptr<ITipsFile> Open(const std::string& strPath) override
     {
         if (m_bytes.empty())
@@ -28,7 +48,8 @@ struct CMemoryStreams : ITipsFileSystem
         std::FILE* pFile = fmemopen(m_bytes.data(), m_bytes.size(), "r");
         if (pFile == nullptr)
             return nullptr;
-        return std::unique_ptr<ITipsFile>(new CStdioTipsFile(pFile));
+        m_pFile = new CWatchedFile(pFile);
+        return std::unique_ptr<ITipsFile>(m_pFile);
     }
 };
 
@@ -69,8 +90,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t cbData)
         std::string strTip;
         for (int i = 0; i < nNextTips; ++i)
         {
+            long lBefore = tips.m_pTipsFile ? tips.m_pTipsFile->Tell() : -1;
+            int nSeeks = streams.m_pFile != nullptr ? streams.m_pFile->m_nSeeks : 0;
             tips.ReadNextTip(strTip);
             CheckTip(strTip);
+            if (!tips.m_pTipsFile || !streams.m_pFile->m_bLastRead || lBefore < 0)
+                continue;
+            // A tip found lies past the last one, or the search went round
+            // to the top, once.
+            long lAfter = tips.m_pTipsFile->Tell();
+            Check(lAfter > 0 && (size_t)lAfter <= strBytes.size());
+            if (streams.m_pFile->m_nSeeks == nSeeks)
+                Check(lAfter > lBefore);
+            else
+                Check(streams.m_pFile->m_nSeeks == nSeeks + 1);
         }
     }
 

@@ -9,6 +9,7 @@
 
 #include "dialogs/auto_logon_settings.h"
 #include "tests/support/fake_registry.h"
+#include "tests/support/fake_secret_store.h"
 #include "tests/support/fake_user_name.h"
 #include "tests/support/scripted_message_boxes.h"
 
@@ -53,6 +54,7 @@ protected:
         m_strings.m_strings[57344] = "Velloric";
         m_strings.m_strings[1021] = "cannot set automatic logon";
         m_strings.m_strings[1022] = "passwords differ";
+        m_strings.m_strings[1041] = "readable by every user";
     }
 
     void PutAll(const std::string& strAuto, const std::string& strUser,
@@ -65,7 +67,7 @@ protected:
     }
     CAutoLogonSettings Loaded(IRegistry& registry)
     {
-        CAutoLogonSettings settings(registry, m_userName);
+        CAutoLogonSettings settings(registry, m_userName, m_secrets);
         settings.Load();
         return settings;
     }
@@ -79,6 +81,7 @@ protected:
 
     CFakeRegistry m_registry;
     CFixedUserName m_userName;
+    CFakeSecretStore m_secrets;
     CFakeStrings m_strings;
     CScriptedMessageBoxes m_boxes{&m_strings};
 };
@@ -214,51 +217,76 @@ TEST_F(AutoLogonSettings, ValuesOfAnotherType_AreAbsent)
     EXPECT_EQ("", settings.m_strDomainName);
 }
 
-TEST_F(AutoLogonSettings, Save_CreatesTheKey_AndWritesAllFourInOrder)
+TEST_F(AutoLogonSettings, SaveWithLogonOn_StoresTheSecret_DropsThePlainValue_AndTurnsOnLast)
 {
-    CAutoLogonSettings settings(m_registry, m_userName);
+    PutAll("0", "old", "old secret", "OLD");
+    CAutoLogonSettings settings(m_registry, m_userName, m_secrets);
     settings.m_bAutoLogon = 1;
     settings.m_strUserName = "suzuki";
     settings.m_strPassword = "Secret";
     settings.m_strDomainName = "";
+    m_registry.m_log.clear();
     EXPECT_EQ(TRUE, settings.Save());
     std::vector<std::string> expected = {
         std::string("CreateKey ") + kWinlogonPath + " options=0 access=0xf003f",
-        "SetValue AutoAdminLogon type=1 size=2",
         "SetValue DefaultUserName type=1 size=7",
-        "SetValue DefaultPassword type=1 size=7",
         "SetValue DefaultDomainName type=1 size=1",
+        "DeleteValue DefaultPassword",
+        "SetValue AutoAdminLogon type=1 size=2",
         "CloseKey",
     };
     EXPECT_EQ(expected, m_registry.m_log);
+    EXPECT_EQ("Secret", m_secrets.m_secrets["DefaultPassword"]);
+    EXPECT_EQ(FALSE, m_registry.HasValue(kWinlogonPath, "DefaultPassword"));
     EXPECT_EQ(Sz("1"), m_registry.Get(kWinlogonPath, "AutoAdminLogon").bytes);
     EXPECT_EQ(Sz("suzuki"), m_registry.Get(kWinlogonPath, "DefaultUserName").bytes);
-    EXPECT_EQ(Sz("Secret"), m_registry.Get(kWinlogonPath, "DefaultPassword").bytes);
     EXPECT_EQ(Sz(""), m_registry.Get(kWinlogonPath, "DefaultDomainName").bytes);
     EXPECT_EQ(0u, m_boxes.m_shown.size());
 }
 
-TEST_F(AutoLogonSettings, SaveWithLogonOff_WritesTheDigitZero_AndTheOtherTexts)
+TEST_F(AutoLogonSettings, SaveWithLogonOn_SecretRefused_KeepsThePasswordInTheRegistry_AndSaysSo)
+{
+    m_secrets.m_bRefuse = TRUE;
+    CAutoLogonSettings settings(m_registry, m_userName, m_secrets);
+    settings.m_bAutoLogon = 1;
+    settings.m_strUserName = "suzuki";
+    settings.m_strPassword = "Secret";
+    EXPECT_EQ(TRUE, settings.Save());
+    EXPECT_EQ("SetValue DefaultPassword type=1 size=7", m_registry.m_log[3]);
+    EXPECT_EQ("SetValue AutoAdminLogon type=1 size=2", m_registry.m_log[4]);
+    EXPECT_EQ(Sz("Secret"), m_registry.Get(kWinlogonPath, "DefaultPassword").bytes);
+    ExpectOneBox("readable by every user");
+}
+
+TEST_F(AutoLogonSettings, SaveWithLogonOff_WritesTheDigitZeroFirst_AndLeavesNoPassword)
 {
     PutAll("1", "suzuki", "secret", "OFFICE");
+    m_secrets.m_secrets["DefaultPassword"] = "secret";
     CAutoLogonSettings settings = Loaded(m_registry);
     settings.m_bAutoLogon = 0;
+    m_registry.m_log.clear();
     EXPECT_EQ(TRUE, settings.Save());
+    EXPECT_EQ("SetValue AutoAdminLogon type=1 size=2", m_registry.m_log[1]);
     EXPECT_EQ(Sz("0"), m_registry.Get(kWinlogonPath, "AutoAdminLogon").bytes);
     EXPECT_EQ(Sz("suzuki"), m_registry.Get(kWinlogonPath, "DefaultUserName").bytes);
-    EXPECT_EQ(Sz("secret"), m_registry.Get(kWinlogonPath, "DefaultPassword").bytes);
+    EXPECT_EQ(FALSE, m_registry.HasValue(kWinlogonPath, "DefaultPassword"));
+    EXPECT_EQ(0u, m_secrets.m_secrets.size());
     EXPECT_EQ(Sz("OFFICE"), m_registry.Get(kWinlogonPath, "DefaultDomainName").bytes);
+    EXPECT_EQ(0u, m_boxes.m_shown.size());
 }
 
 TEST_F(AutoLogonSettings, Reload_ShowsExactlyWhatWasSaved)
 {
-    CAutoLogonSettings settings(m_registry, m_userName);
+    CAutoLogonSettings settings(m_registry, m_userName, m_secrets);
     settings.m_bAutoLogon = 1;
     settings.m_strUserName = "\x8e\x52\x93\x63"; // double-byte text
     settings.m_strPassword = " p a s s ";
     settings.m_strDomainName = "DOMAIN";
     ASSERT_EQ(TRUE, settings.Save());
     CAutoLogonSettings reloaded = Loaded(m_registry);
+    // A plain value of an earlier version comes second to the secret.
+    m_registry.PutString(kWinlogonPath, "DefaultPassword", "older");
+    EXPECT_EQ(settings.m_strPassword, Loaded(m_registry).m_strPassword);
     EXPECT_EQ(1, reloaded.m_bAutoLogon);
     EXPECT_EQ(settings.m_strUserName, reloaded.m_strUserName);
     EXPECT_EQ(settings.m_strPassword, reloaded.m_strPassword);
@@ -268,7 +296,7 @@ TEST_F(AutoLogonSettings, Reload_ShowsExactlyWhatWasSaved)
 TEST_F(AutoLogonSettings, Save_Reports1021_AndWritesNothing_WhenTheKeyCannotBeCreated)
 {
     m_registry.m_lCreateError = ERROR_ACCESS_DENIED;
-    CAutoLogonSettings settings(m_registry, m_userName);
+    CAutoLogonSettings settings(m_registry, m_userName, m_secrets);
     EXPECT_EQ(FALSE, settings.Save());
     ExpectOneBox("cannot set automatic logon");
     EXPECT_EQ(1u, m_registry.m_log.size()); // no write, nothing to close
@@ -277,7 +305,8 @@ TEST_F(AutoLogonSettings, Save_Reports1021_AndWritesNothing_WhenTheKeyCannotBeCr
 TEST_F(AutoLogonSettings, Save_StopsAtTheFirstFailedWrite_KeepsEarlierOnes_AndReports1021)
 {
     CFailingNthWrite registry(3);
-    CAutoLogonSettings settings(registry, m_userName);
+    m_secrets.m_bRefuse = TRUE;
+    CAutoLogonSettings settings(registry, m_userName, m_secrets);
     settings.m_bAutoLogon = 1;
     settings.m_strUserName = "suzuki";
     settings.m_strPassword = "secret";
@@ -286,19 +315,20 @@ TEST_F(AutoLogonSettings, Save_StopsAtTheFirstFailedWrite_KeepsEarlierOnes_AndRe
     ExpectOneBox("cannot set automatic logon");
     std::vector<std::string> expected = {
         std::string("CreateKey ") + kWinlogonPath + " options=0 access=0xf003f",
-        "SetValue AutoAdminLogon type=1 size=2",
         "SetValue DefaultUserName type=1 size=7",
+        "SetValue DefaultDomainName type=1 size=7",
         "SetValue DefaultPassword failed",
         "CloseKey",
     };
     EXPECT_EQ(expected, registry.m_log);
-    EXPECT_EQ(TRUE, registry.HasValue(kWinlogonPath, "DefaultUserName"));
-    EXPECT_EQ(FALSE, registry.HasValue(kWinlogonPath, "DefaultDomainName"));
+    EXPECT_EQ(TRUE, registry.HasValue(kWinlogonPath, "DefaultDomainName"));
+    // Automatic logon never goes on with a password that was not written.
+    EXPECT_EQ(FALSE, registry.HasValue(kWinlogonPath, "AutoAdminLogon"));
 }
 
 TEST_F(AutoLogonSettings, Confirmation_MustMatchByteForByte_Else1022)
 {
-    CAutoLogonSettings settings(m_registry, m_userName);
+    CAutoLogonSettings settings(m_registry, m_userName, m_secrets);
     settings.m_strPassword = "Secret";
     EXPECT_EQ(TRUE, settings.ConfirmationMatches("Secret"));
     EXPECT_EQ(0u, m_boxes.m_shown.size());

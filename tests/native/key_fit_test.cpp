@@ -138,6 +138,14 @@ TEST_F(KeyFit, ShrinkLoop_TriesMinus10DownToMinus5_ForAMinus11KeyFont)
     ExpectRect(Rect(2, 2, 28, 18), result.rectText);
 }
 
+TEST_F(KeyFit, ShrinkLoop_StartsAtTheTextRectangleHeight_WhateverTheKeyFont)
+{
+    // A stored font of -32000 once meant 31995 fonts made and measured per key.
+    Fit(Rect(0, 0, 30, 20), "Extraordinarily", -32000);
+    EXPECT_EQ((std::vector<int>{-16, -15, -14, -13, -12, -11, -10, -9, -8, -7, -6, -5}),
+              m_measure.m_heights);
+}
+
 TEST_F(KeyFit, PositiveKeyFontHeight_NeverFits)
 {
     CKeyFitResult result = Fit(Rect(0, 0, 30, 20), "Scroll Lock", 12);

@@ -42,10 +42,13 @@ Bytes Dword(DWORD dw)
     return Bytes{(BYTE)dw, (BYTE)(dw >> 8), (BYTE)(dw >> 16), (BYTE)(dw >> 24)};
 }
 
-Bytes FontRecord(BYTE fill)
+// A record of fill bytes with a size the font dialog offers: 12 pixels high, width 0.
+Bytes FontRecord(BYTE fill, BYTE last = 0)
 {
     Bytes record(CPreference::FONT_RECORD_BYTES, fill);
-    record.back() = 0;
+    const BYTE size[8] = {0xF4, 0xFF, 0xFF, 0xFF, 0, 0, 0, 0};
+    std::copy(size, size + 8, record.begin());
+    record.back() = last;
     return record;
 }
 } // namespace
@@ -196,12 +199,31 @@ TEST_F(PreferenceTest, GetFont_CopiesStoredRecord_EveryTime)
 
 TEST_F(PreferenceTest, GetFont_TerminatesFaceName)
 {
-    registry.Put(SECTION_KEY, "FontA", REG_BINARY, Bytes(60, 'A'));
+    registry.Put(SECTION_KEY, "FontA", REG_BINARY, FontRecord('A', 'A'));
     BYTE record[CPreference::FONT_RECORD_BYTES] = {};
     EXPECT_EQ(TRUE, preference.GetFont(record));
-    Bytes expected(60, 'A');
-    expected[59] = 0;
-    EXPECT_EQ(expected, Bytes(record, record + sizeof record));
+    EXPECT_EQ(FontRecord('A'), Bytes(record, record + sizeof record));
+}
+
+TEST_F(PreferenceTest, GetFont_RefusesSizesTheFontDialogDoesNotOffer)
+{
+    struct
+    {
+        LONG lfHeight;
+        LONG lfWidth;
+        BOOL bRead;
+    } cases[] = {{-8, 0, TRUE},        {-160, 160, TRUE},  {-7, 0, FALSE},    {-161, 0, FALSE},
+                 {-1332, 0, FALSE},     {-32000, 0, FALSE}, {0, 0, FALSE},     {12, 0, FALSE},
+                 {INT32_MIN, 0, FALSE}, {-12, -1, FALSE},   {-12, 161, FALSE}};
+    for (auto& c : cases)
+    {
+        Bytes stored = FontRecord(0x41);
+        std::memcpy(stored.data(), &c.lfHeight, 4);
+        std::memcpy(stored.data() + 4, &c.lfWidth, 4);
+        registry.Put(SECTION_KEY, "FontA", REG_BINARY, stored);
+        BYTE record[CPreference::FONT_RECORD_BYTES] = {};
+        EXPECT_EQ(c.bRead, preference.GetFont(record)) << c.lfHeight << " " << c.lfWidth;
+    }
 }
 
 TEST_F(PreferenceTest, GetFont_RefusesRecordOfOtherLength)

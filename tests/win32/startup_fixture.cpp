@@ -24,11 +24,14 @@ void StartupFixture::Stop()
 
 BOOL StartupFixture::Start(const std::vector<std::string>& args, IRegistry* pRegistry)
 {
+    // One application at a time: a second one made while the first still
+    // lives would share the first's instance lock and framework globals.
+    m_pApp.reset();
     IRegistry& registry = pRegistry != nullptr ? *pRegistry : m_registry;
     m_pApp.reset(new CVelloricApp(CVelloricPlatform{registry, m_keyboard, m_restart, m_system,
                                                     m_shell, m_fontChooser, m_soundPlayer,
                                                     m_userName, m_tipsFiles, m_fileDialogs,
-                                                    m_files}));
+                                                    m_files, m_secrets}));
     m_pApp->SetArguments(args);
     return m_pApp->InitInstance();
 }

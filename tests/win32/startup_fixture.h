@@ -17,6 +17,7 @@
 #include "tests/support/fake_keyboard.h"
 #include "tests/support/fake_registry.h"
 #include "tests/support/fake_restart_service.h"
+#include "tests/support/fake_secret_store.h"
 #include "tests/support/fake_shell_services.h"
 #include "tests/support/fake_sound_player.h"
 #include "tests/support/fake_system_info.h"
@@ -49,6 +50,7 @@ protected:
     CStdioTipsFileSystem m_tipsFiles; // the tips file shipped beside the test exe
     CFakeFileDialogs m_fileDialogs;
     CFakeByteFiles m_files;
+    CFakeSecretStore m_secrets;
     CWin32StringSource m_strings;
     CScriptedMessageBoxes m_boxes{&m_strings};
     std::unique_ptr<CVelloricApp> m_pApp;
