@@ -26,6 +26,7 @@
 #define IDS_EXPORT_FILTER 1027
 #define IDS_IMPORT_FAILED 1028 // "%1": the file's path, "%2": what was wrong
 #define IDS_EXPORT_FAILED 1029
+#define IDS_SCANCODE_MAP_CHANGED 1030 // at save: another program wrote the value since it was read
 
 // Strings: frame and framework
 #define IDS_APP_TITLE 57344 // message-box caption and profile key name
