@@ -3,6 +3,7 @@
 // must make one line per mapping, JSON that parses, and bytes that read back.
 // The first byte is the number of pairs; then the pairs, 4 bytes each; then
 // the system's key names and the report, split at NUL bytes.
+#include <cctype>
 #include <cstddef>
 #include <cstdint>
 #include <string>
