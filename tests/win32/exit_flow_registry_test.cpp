@@ -131,26 +131,3 @@ TEST_F(ExitFlowRegistryTest, EmptyListWithValueAbsent_ClosesSilently)
     EXPECT_EQ(TRUE, doc.CanCloseFrame());
     EXPECT_EQ(1u, boxes.m_shown.size());
 }
-
-// Another program writes the value while the list is edited: the save asks
-// first, and "No" shows the other program's list and leaves its bytes alone.
-TEST_F(ExitFlowRegistryTest, AnotherWriterMeanwhile_SaveAsks_AndNoReloadsTheirList)
-{
-    const std::vector<BYTE> theirs = ScancodeMapBytes({{0x3B, 0x3C}, {0x3C, 0x3B}});
-    strings.m_strings[IDS_SCANCODE_MAP_CHANGED] = "changed";
-    CVelloricDoc doc(registry, keyboard, restart, host);
-    host.m_pDoc = &doc;
-    doc.OnNewDocument();
-    doc.AddMapping(0x3A, 0x3A);
-    wintest::WriteScancodeMap(theirs);
-    boxes.Answer({IDNO, IDNO});
-    EXPECT_EQ(FALSE, doc.CanCloseFrame());
-    ASSERT_EQ(2u, boxes.m_shown.size());
-    EXPECT_EQ("changed", boxes.m_shown[1].strText);
-    EXPECT_EQ((UINT)(MB_YESNOCANCEL | MB_ICONEXCLAMATION), boxes.m_shown[1].nType);
-    EXPECT_EQ(2, doc.GetMappingCount());
-    EXPECT_EQ(FALSE, g_bEdited);
-    LONG lResult = 0;
-    DWORD dwType = REG_NONE;
-    EXPECT_EQ(theirs, QueryScancodeMap(&lResult, &dwType));
-}
