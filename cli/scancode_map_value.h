@@ -52,7 +52,7 @@ private:
 
     IRegistry& m_registry;
     BOOL m_bCheckWrites;
-    BOOL m_bRead; // what the last Read found:
+    BOOL m_bRead; // whether Read ran since Reset, and what it found:
     LONG m_lReadResult;
     DWORD m_cbRead;
     std::vector<BYTE> m_readBytes;
