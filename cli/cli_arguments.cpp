@@ -81,8 +81,11 @@ BOOL CCliArguments::Parse(const std::vector<std::string>& args)
                     m_operands[pEntry->nMaxOperands] + "'");
     if (m_bJson && m_command != CMD_LIST && m_command != CMD_KEYS)
         return Fail("--json goes with list and keys only");
-    if ((m_bForce || m_bDryRun) && !IsWriting())
-        return Fail(std::string(m_bForce ? "--force" : "--dry-run") + " goes with the commands that write only");
+    // export takes --force too: it replaces an existing file.
+    if (m_bForce && !IsWriting() && m_command != CMD_EXPORT)
+        return Fail("--force goes with the commands that write only");
+    if (m_bDryRun && !IsWriting())
+        return Fail("--dry-run goes with the commands that write only");
     return TRUE;
 }
 

@@ -4,7 +4,33 @@
 
 #include "model/scancode_map_store.h"
 
+void CScancodeMapValue::Reset(BOOL bCheckWrites)
+{
+    m_bCheckWrites = bCheckWrites;
+    m_bRead = FALSE;
+    m_readBytes.clear();
+}
+
 LONG CScancodeMapValue::Read(std::vector<BYTE>* pBytes, DWORD* pcbValue)
+{
+    m_lReadResult = ReadNow(pBytes, pcbValue);
+    m_cbRead = *pcbValue;
+    m_readBytes = *pBytes;
+    m_bRead = TRUE;
+    return m_lReadResult;
+}
+
+BOOL CScancodeMapValue::ChangedSinceRead()
+{
+    if (!m_bCheckWrites || !m_bRead)
+        return FALSE;
+    std::vector<BYTE> bytes;
+    DWORD cbValue = 0;
+    LONG lResult = ReadNow(&bytes, &cbValue);
+    return lResult != m_lReadResult || cbValue != m_cbRead || bytes != m_readBytes;
+}
+
+LONG CScancodeMapValue::ReadNow(std::vector<BYTE>* pBytes, DWORD* pcbValue)
 {
     pBytes->clear();
     *pcbValue = 0;
@@ -13,34 +39,16 @@ LONG CScancodeMapValue::Read(std::vector<BYTE>* pBytes, DWORD* pcbValue)
         m_registry.OpenKey(HKEY_LOCAL_MACHINE, CScancodeMapStore::s_pszKeyPath, KEY_READ, &hKey);
     if (lResult != ERROR_SUCCESS)
         return lResult;
-    // The length first, then the bytes: a value of any length is read whole.
-    DWORD dwType = REG_NONE;
-    DWORD cbValue = 0;
-    lResult = m_registry.QueryValue(hKey, CScancodeMapStore::s_pszValueName, &dwType, NULL, &cbValue);
-    if (lResult == ERROR_SUCCESS)
-        *pcbValue = cbValue;
-    if (lResult == ERROR_SUCCESS && cbValue > (DWORD)MAX_READ)
-        lResult = ERROR_MORE_DATA;
-    if (lResult == ERROR_SUCCESS && cbValue > 0)
-    {
-        pBytes->resize(cbValue);
-        lResult = m_registry.QueryValue(hKey, CScancodeMapStore::s_pszValueName, &dwType,
-                                        pBytes->data(), &cbValue);
-        // Shortened between the two calls: what came back is all there is.
-        if (lResult == ERROR_SUCCESS)
-        {
-            pBytes->resize(cbValue);
-            *pcbValue = cbValue;
-        }
-        else
-            pBytes->clear();
-    }
+    lResult = CRegistryKey::QueryWholeValue(m_registry, hKey, CScancodeMapStore::s_pszValueName,
+                                            MAX_READ, pBytes, pcbValue);
     m_registry.CloseKey(hKey);
     return lResult;
 }
 
 LONG CScancodeMapValue::Write(const std::vector<BYTE>& bytes)
 {
+    if (ChangedSinceRead())
+        return CHANGED_SINCE_READ;
     HKEY hKey = NULL;
     LONG lResult = m_registry.CreateKey(HKEY_LOCAL_MACHINE, CScancodeMapStore::s_pszKeyPath, REG_OPTION_NON_VOLATILE,
                                         KEY_READ | KEY_WRITE, &hKey);
@@ -54,6 +62,8 @@ LONG CScancodeMapValue::Write(const std::vector<BYTE>& bytes)
 
 LONG CScancodeMapValue::Delete()
 {
+    if (ChangedSinceRead())
+        return CHANGED_SINCE_READ;
     HKEY hKey = NULL;
     LONG lResult = m_registry.OpenKey(HKEY_LOCAL_MACHINE, CScancodeMapStore::s_pszKeyPath, KEY_READ | KEY_WRITE, &hKey);
     if (lResult != ERROR_SUCCESS)
@@ -70,5 +80,10 @@ std::string CScancodeMapValue::DescribeResult(LONG lResult)
         str += ", access denied: run it as an administrator";
     else if (lResult == ERROR_FILE_NOT_FOUND)
         str += ", not found";
+    else if (lResult == ERROR_MORE_DATA)
+        str += ", the value is too long or kept changing while it was read";
+    else if (lResult == CHANGED_SINCE_READ)
+        str = "another program changed it since velloric-cli read it: run the command again, "
+              "or give --force to write anyway";
     return str;
 }

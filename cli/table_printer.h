@@ -24,7 +24,7 @@ public:
     }
 
     std::string FormatTable(const CRemapList& list);
-    // pszValue: "absent", "whole", "cutShort" or "tooLong"; nCheck the lost-key
+    // pszValue: "absent", "whole", "cutShort", "tooLong" or "extraBytes"; nCheck the lost-key
     // check's answer and strReport its text.
     std::string FormatTableJson(const char* pszValue, size_t cbValue, const CRemapList& list,
                                 UINT nCheck, const std::string& strReport);

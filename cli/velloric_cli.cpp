@@ -45,7 +45,8 @@ const char* CVelloricCli::Usage()
            "  --json            list and keys: JSON for scripts\n"
            "  --dry-run         writing commands: show the bytes, write nothing\n"
            "  --force           writing commands: write even when Ctrl, Alt or Del\n"
-           "                    would be lost\n"
+           "                    would be lost, or another program changed the table\n"
+           "                    since it was read; export: replace an existing file\n"
            "  --help, --version\n"
            "\n"
            "A key is a name that 'keys' lists (any letter case) or a scancode in hex:\n"
@@ -61,6 +62,9 @@ int CVelloricCli::Run(const std::vector<std::string>& args)
     m_args = CCliArguments();
     if (!m_args.Parse(args))
         return UsageError(m_args.m_strError);
+    // Without --force a write refuses to replace a change another program
+    // made since this run read the value.
+    m_value.Reset(!m_args.m_bForce);
     switch (m_args.m_command)
     {
     case CCliArguments::CMD_HELP:
@@ -103,11 +107,18 @@ int CVelloricCli::List()
     UINT nCheck = CListKeyboard(list, m_keyboard).RunLostKeyCheck(&strReport);
     if (m_args.m_bJson)
     {
-        static const char* const s_states[] = {"absent", "whole", "tooLong", "cutShort"}; // by EReadOutcome
+        static const char* const s_states[] = {"absent", "whole", "tooLong", "cutShort",
+                                                   "extraBytes"}; // by EReadOutcome
         m_console.Out(m_printer.FormatTableJson(s_states[outcome], cbValue, list, nCheck, strReport));
         return CLI_DONE;
     }
     m_console.Out(m_printer.FormatTable(list));
+    if (list.GetCount() == 0)
+        m_console.Out(outcome == CScancodeMapStore::READ_NOTHING
+                          ? std::string("There is no ") + s_szValue + " value: the table is empty.\n"
+                      : outcome == CScancodeMapStore::READ_WHOLE
+                          ? std::string("The ") + s_szValue + " table is empty.\n"
+                          : std::string("No mapping could be read.\n"));
     if (nCheck != 0)
     {
         if (strReport.empty() || strReport[strReport.size() - 1] != '\n')
@@ -194,6 +205,15 @@ int CVelloricCli::Remove()
 int CVelloricCli::Export()
 {
     const std::string& strPath = m_args.m_operands[0];
+    // As the program's own export asks first: a file already there is kept
+    // unless --force. One that cannot be read is taken as not there.
+    std::vector<BYTE> existing;
+    std::string strProbe;
+    if (!m_args.m_bForce && m_files.ReadFile(strPath, &existing, &strProbe))
+    {
+        m_console.Err("velloric-cli: " + strPath + " exists already (--force replaces it)\n");
+        return CLI_FAILED;
+    }
     std::vector<BYTE> bytes;
     DWORD cbValue = 0;
     LONG lResult = m_value.Read(&bytes, &cbValue);
@@ -259,7 +279,10 @@ BOOL CVelloricCli::ReadTable(CRemapList* pList, CScancodeMapStore::EReadOutcome*
     LONG lResult = m_value.Read(&bytes, pcbValue);
     if (lResult == ERROR_FILE_NOT_FOUND)
         return TRUE;
-    if (lResult != ERROR_SUCCESS && lResult != ERROR_MORE_DATA)
+    // Too long to read is a state of the value; a value that kept changing
+    // while it was read gave no bytes to decode.
+    BOOL bTooLong = lResult == ERROR_MORE_DATA && *pcbValue > (DWORD)CScancodeMapValue::MAX_READ;
+    if (lResult != ERROR_SUCCESS && !bTooLong)
     {
         SayCannotRead(lResult);
         return FALSE;
@@ -293,6 +316,9 @@ void CVelloricCli::WarnNotWhole(CScancodeMapStore::EReadOutcome outcome, DWORD c
         m_console.Err(std::string("velloric-cli: warning: the registry's ") + s_szValue + " (" +
                       strBytes + ") is not a whole table: its header or count does not fit "
                       "its bytes, and only what fits was read\n");
+    else if (outcome == CScancodeMapStore::READ_EXTRA_BYTES)
+        m_console.Err(std::string("velloric-cli: warning: the registry's ") + s_szValue + " (" +
+                      strBytes + ") holds bytes past the end of its table, which were not read\n");
     else if (outcome == CScancodeMapStore::READ_TOO_LONG)
         m_console.Err(std::string("velloric-cli: warning: the registry's ") + s_szValue + " (" +
                       strBytes + ") is longer than a table can be (4096 bytes): nothing was read\n");

@@ -29,20 +29,23 @@ target_link_libraries(velloric_win32 PUBLIC velloric_core
 
 add_executable(velloric WIN32 app/win32/main.cpp $<TARGET_OBJECTS:velloric_res>)
 target_link_libraries(velloric PRIVATE velloric_win32)
-# The program's manifest: elevation, supported systems, DPI awareness,
-# common controls 6. MSVC's linker embeds the file itself.
-function(velloric_add_manifest target)
+# The program's manifest (res/velloric.manifest): elevation, supported
+# systems, DPI awareness, common controls 6; the console program's
+# (res/velloric_cli.manifest): no elevation. MSVC's linker embeds the file itself.
+function(velloric_add_manifest target name)
     if(MSVC)
-        target_sources(${target} PRIVATE ${CMAKE_SOURCE_DIR}/res/velloric.manifest)
+        target_sources(${target} PRIVATE ${CMAKE_SOURCE_DIR}/res/${name}.manifest)
         target_link_options(${target} PRIVATE /MANIFESTUAC:NO)
     else()
-        target_sources(${target} PRIVATE ${CMAKE_SOURCE_DIR}/res/velloric_manifest.rc)
+        target_sources(${target} PRIVATE ${CMAKE_SOURCE_DIR}/res/${name}_manifest.rc)
         target_include_directories(${target} PRIVATE ${CMAKE_SOURCE_DIR})
     endif()
 endfunction()
 set_source_files_properties(res/velloric_manifest.rc PROPERTIES
     OBJECT_DEPENDS ${CMAKE_SOURCE_DIR}/res/velloric.manifest)
-velloric_add_manifest(velloric)
+set_source_files_properties(res/velloric_cli_manifest.rc PROPERTIES
+    OBJECT_DEPENDS ${CMAKE_SOURCE_DIR}/res/velloric_cli.manifest)
+velloric_add_manifest(velloric velloric)
 # The tip of the day reads tips.txt beside the program.
 configure_file(res/tips.txt ${CMAKE_CURRENT_BINARY_DIR}/tips.txt COPYONLY)
 # The manuals go beside the program, where F1 looks for them first, with
@@ -57,10 +60,14 @@ add_dependencies(win32_tests velloric)
 
 # velloric-cli.exe, the console program beside velloric.exe: its entry
 # (cli/win32/) on its portable half in the core, linked like the program,
-# with the string resources for the lost-key lines.
+# with resources of its own: the version record and the lost-key strings.
+add_library(velloric_cli_res OBJECT res/velloric_cli.rc)
+set_source_files_properties(res/velloric_cli.rc PROPERTIES OBJECT_DEPENDS "${VELLORIC_RES_INPUTS}")
+target_include_directories(velloric_cli_res PRIVATE ${CMAKE_SOURCE_DIR} ${CMAKE_BINARY_DIR}/generated)
 file(GLOB VELLORIC_CLI_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/cli/win32/*.cpp)
-add_executable(velloric-cli ${VELLORIC_CLI_SOURCES} $<TARGET_OBJECTS:velloric_res>)
+add_executable(velloric-cli ${VELLORIC_CLI_SOURCES} $<TARGET_OBJECTS:velloric_cli_res>)
 target_link_libraries(velloric-cli PRIVATE velloric_win32)
+velloric_add_manifest(velloric-cli velloric_cli)
 # The Win32 suite starts it from beside its own exe.
 add_dependencies(win32_tests velloric-cli)
 
@@ -113,5 +120,5 @@ add_executable(velloric_screenshots EXCLUDE_FROM_ALL
     tools/screenshots/main.cpp tools/screenshots/window_shot.cpp $<TARGET_OBJECTS:velloric_res>)
 target_link_libraries(velloric_screenshots PRIVATE velloric_win32)
 # The program's manifest as well: the pictures show its common controls.
-velloric_add_manifest(velloric_screenshots)
+velloric_add_manifest(velloric_screenshots velloric)
 # ---- end of velloric_screenshots.exe ----------------------------------------

@@ -27,6 +27,9 @@ BOOL CExitFlow::AllowClose()
     if (nAnswer != IDYES && nAnswer != IDNO)
         return FALSE;
 
+    // Asked last, so that nothing can come between this look and the write.
+    if (!ConfirmOverwrite())
+        return FALSE;
     // A list that did not reach the registry stays on screen, and restarting
     // would only boot into the old table.
     if (!WriteRegistry())
@@ -106,6 +109,19 @@ void CExitFlow::RestartWindows()
                       (int)m_restart.GetLastError());
         AfxMessageBox(szText, MB_OK);
     }
+}
+
+BOOL CExitFlow::ConfirmOverwrite()
+{
+    if (!m_store.HasChangedSinceRead())
+        return TRUE;
+    // Yes overwrites (what save and exit was chosen for), No reloads, Cancel goes back.
+    int nAnswer = AfxMessageBox(IDS_SCANCODE_MAP_CHANGED, MB_YESNOCANCEL | MB_ICONEXCLAMATION);
+    if (nAnswer == IDYES)
+        return TRUE;
+    if (nAnswer == IDNO)
+        m_doc.ReloadRegistryList();
+    return FALSE;
 }
 
 BOOL CExitFlow::ConfirmDiscard()

@@ -37,6 +37,11 @@ public:
     BOOL WriteRegistry();
     void RestartWindows();
     BOOL ConfirmDiscard();
+    // TRUE when the list may be written: the registry's value is as it was
+    // read, or the user chose to replace another program's change. Else
+    // nothing is written and the window stays; on "reload" the registry's
+    // list replaces the one on screen.
+    BOOL ConfirmOverwrite();
 
 private:
     CVelloricDoc& m_doc;

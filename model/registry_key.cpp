@@ -57,3 +57,41 @@ LONG CRegistryKey::DeleteValue(const char* pszName)
         return -1;
     return m_registry.DeleteValue(m_hKey, pszName);
 }
+
+LONG CRegistryKey::QueryWholeValue(IRegistry& registry, HKEY hKey, const char* pszName,
+                                   DWORD cbMax, std::vector<BYTE>* pBytes, DWORD* pcbValue)
+{
+    pBytes->clear();
+    *pcbValue = 0;
+    DWORD dwType = REG_NONE;
+    DWORD cbValue = 0;
+    LONG lResult = registry.QueryValue(hKey, pszName, &dwType, NULL, &cbValue);
+    for (int nAttempt = 1; lResult == ERROR_SUCCESS; ++nAttempt)
+    {
+        if (cbValue > cbMax)
+        {
+            *pcbValue = cbValue;
+            return ERROR_MORE_DATA;
+        }
+        pBytes->resize(cbValue);
+        // Never a null buffer: that would ask for the length and read nothing.
+        BYTE bEmpty = 0;
+        DWORD cbRead = cbValue;
+        lResult = registry.QueryValue(hKey, pszName, &dwType,
+                                      cbValue != 0 ? pBytes->data() : &bEmpty, &cbRead);
+        if (lResult == ERROR_SUCCESS)
+        {
+            // Shortened in between: what came back is all there is.
+            pBytes->resize(cbRead < cbValue ? cbRead : cbValue);
+            *pcbValue = (DWORD)pBytes->size();
+            return ERROR_SUCCESS;
+        }
+        // Grown in between: cbRead is the new length, and nothing was read.
+        if (lResult != ERROR_MORE_DATA || nAttempt == QUERY_ATTEMPTS)
+            break;
+        cbValue = cbRead;
+        lResult = ERROR_SUCCESS;
+    }
+    pBytes->clear();
+    return lResult;
+}

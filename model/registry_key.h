@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <vector>
 
 #include "platform/registry.h"
 
@@ -31,6 +32,18 @@ public:
                              DWORD* pcbReturned = NULL, LONG* plResult = NULL);
     // 0 on success, -1 when the key cannot be opened, else the platform's error code.
     virtual LONG DeleteValue(const char* pszName);
+
+    enum
+    {
+        QUERY_ATTEMPTS = 4 // reads of a value that another program keeps changing
+    };
+    // Every byte of hKey's value pszName, whatever its length up to cbMax: the
+    // length, then the bytes, asked again with the new length when the value
+    // grew in between. ERROR_SUCCESS with the bytes; ERROR_MORE_DATA, without
+    // bytes, when it is longer than cbMax (*pcbValue its length) or still
+    // growing after QUERY_ATTEMPTS reads (*pcbValue 0); else the registry's code.
+    static LONG QueryWholeValue(IRegistry& registry, HKEY hKey, const char* pszName, DWORD cbMax,
+                                std::vector<BYTE>* pBytes, DWORD* pcbValue);
 
 protected:
     IRegistry& m_registry;

@@ -31,7 +31,8 @@ const char* const CScancodeMapStore::s_pszKeyPath =
 const char* const CScancodeMapStore::s_pszValueName = "Scancode Map";
 
 CScancodeMapStore::CScancodeMapStore(IRegistry& registry)
-    : CRegistryKey(registry), m_pos(NULL), m_readOutcome(READ_NOTHING), m_cbRead(0)
+    : CRegistryKey(registry), m_pos(NULL), m_readOutcome(READ_NOTHING), m_cbRead(0),
+      m_bSnapshot(FALSE), m_lSnapshotResult(ERROR_SUCCESS), m_cbSnapshot(0)
 {
 }
 
@@ -50,7 +51,16 @@ BOOL CScancodeMapStore::Read()
     BYTE image[CScancodeMapCodec::IMAGE_SIZE];
     DWORD cbReturned = 0;
     LONG lResult = ERROR_SUCCESS;
-    if (QueryValue(s_pszValueName, image, sizeof image, &cbReturned, &lResult) == 0)
+    BOOL bRead = QueryValue(s_pszValueName, image, sizeof image, &cbReturned, &lResult) != 0;
+    // What was found, to tell at save whether another program wrote since.
+    m_bSnapshot = m_hKey != NULL;
+    m_lSnapshotResult = lResult;
+    m_cbSnapshot = bRead ? cbReturned : 0;
+    m_snapshot.assign(image, image + m_cbSnapshot);
+    if (lResult == ERROR_MORE_DATA)
+        m_lSnapshotResult = QueryWholeValue(m_registry, m_hKey, s_pszValueName, SNAPSHOT_MAX,
+                                            &m_snapshot, &m_cbSnapshot);
+    if (!bRead)
     {
         // A real table has at most about 510 distinct pairs, far below the
         // image: a longer value holds repeats or is not a table at all.
@@ -68,11 +78,27 @@ BOOL CScancodeMapStore::Read()
     return TRUE;
 }
 
+BOOL CScancodeMapStore::HasChangedSinceRead()
+{
+    if (!m_bSnapshot || m_hKey == NULL)
+        return FALSE;
+    std::vector<BYTE> now;
+    DWORD cbNow = 0;
+    LONG lResult = QueryWholeValue(m_registry, m_hKey, s_pszValueName, SNAPSHOT_MAX, &now, &cbNow);
+    return lResult != m_lSnapshotResult || cbNow != m_cbSnapshot || now != m_snapshot;
+}
+
 CScancodeMapStore::EReadOutcome CScancodeMapStore::OutcomeOf(const BYTE* pData, DWORD cbValue)
 {
     if (cbValue > (DWORD)CScancodeMapCodec::IMAGE_SIZE)
         return READ_TOO_LONG;
-    return CScancodeMapCodec::HoldsItsCount(pData, cbValue) ? READ_WHOLE : READ_CUT_SHORT;
+    if (!CScancodeMapCodec::HoldsItsCount(pData, cbValue))
+        return READ_CUT_SHORT;
+    // A count of 1 or less still leaves room for the terminator.
+    DWORD dwCount = CScancodeMapCodec::GetClaimedCount(pData);
+    DWORD nEntries = dwCount >= 2 && dwCount <= 0x7FFFFFFFu ? dwCount : 1;
+    DWORD cbTable = CScancodeMapCodec::HEADER_SIZE + nEntries * CScancodeMapCodec::ENTRY_SIZE;
+    return cbValue > cbTable ? READ_EXTRA_BYTES : READ_WHOLE;
 }
 
 BOOL CScancodeMapStore::GetValue(std::vector<BYTE>* pValue)

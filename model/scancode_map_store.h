@@ -23,7 +23,13 @@ public:
         READ_NOTHING,  // no key open, no value, or the value refused
         READ_WHOLE,    // every entry the value claims was read
         READ_TOO_LONG, // longer than the 4096-byte image: nothing read
-        READ_CUT_SHORT // its header or count does not fit its bytes: what fits was read
+        READ_CUT_SHORT, // its header or count does not fit its bytes: what fits was read
+        READ_EXTRA_BYTES // bytes past the end its count gives: the table was read, they were not
+    };
+
+    enum
+    {
+        SNAPSHOT_MAX = 1024 * 1024 // the longest value kept to compare
     };
 
     explicit CScancodeMapStore(IRegistry& registry);
@@ -40,8 +46,14 @@ public:
     // The bytes Write would write, without writing; FALSE for more than 1020 mappings.
     BOOL GetValue(std::vector<BYTE>* pValue);
 
-    // How a value of cbValue bytes reads: too long past the image, whole
-    // when it holds what its header claims, else cut short.
+    // Whether the registry's value differs from what the last Read found, in
+    // its bytes or in being there at all: another program wrote it since.
+    // FALSE when nothing was read yet or no key is open.
+    BOOL HasChangedSinceRead();
+
+    // How a value of cbValue bytes reads: too long past the image, cut short
+    // when it lacks what its header claims, extra bytes when it holds more
+    // than its count's entries and terminator, else whole.
     static EReadOutcome OutcomeOf(const BYTE* pData, DWORD cbValue);
 
     EReadOutcome GetReadOutcome() const { return m_readOutcome; }
@@ -64,4 +76,9 @@ private:
     CWordHashMap<CRemapPair>::Position m_pos;
     EReadOutcome m_readOutcome;
     DWORD m_cbRead;
+    // The value as the last Read found it, to tell another program's change.
+    BOOL m_bSnapshot;
+    LONG m_lSnapshotResult;
+    DWORD m_cbSnapshot;
+    std::vector<BYTE> m_snapshot;
 };

@@ -112,8 +112,7 @@ void CVelloricDoc::ReadRegistryList()
 void CVelloricDoc::ReportUnreadableList()
 {
     CScancodeMapStore::EReadOutcome outcome = m_store.GetReadOutcome();
-    if (outcome != CScancodeMapStore::READ_TOO_LONG &&
-        outcome != CScancodeMapStore::READ_CUT_SHORT)
+    if (outcome == CScancodeMapStore::READ_NOTHING || outcome == CScancodeMapStore::READ_WHOLE)
         return;
     std::string strText;
     AfxFormatString1(strText, IDS_UNREADABLE_SCANCODE_MAP,
@@ -141,6 +140,11 @@ void CVelloricDoc::OnRestore(UINT nID)
 {
     if (AfxMessageBox(IDS_CONFIRM_RESTORE, MB_YESNO | MB_ICONQUESTION) != IDYES)
         return;
+    ReloadRegistryList();
+}
+
+void CVelloricDoc::ReloadRegistryList()
+{
     g_bEdited = FALSE;
     ReadRegistryList();
     SetCurrentTitle(TRUE);

@@ -58,9 +58,12 @@ public:
     UINT CheckIntegrity(std::string* pstrText);
 
     // Tells the user when the registry holds a value that the last read could
-    // not take in full: the list on screen is not all of it, and saving would
-    // replace it. Silent for a value read whole or for none at all.
+    // not take in full: the list on screen is not all of it. Silent for a
+    // value read whole or for none at all.
     void ReportUnreadableList();
+    // Restore without its question: the registry's list replaces the one on
+    // screen, unedited, and a value not read in full is told.
+    void ReloadRegistryList();
 
     CExitFlow::EConfirmWrite ConfirmWrite() { return m_exitFlow.ConfirmWrite(); }
     BOOL WriteRegistry() { return m_exitFlow.WriteRegistry(); }

@@ -26,6 +26,7 @@
 #define IDS_EXPORT_FILTER 1027
 #define IDS_IMPORT_FAILED 1028 // "%1": the file's path, "%2": what was wrong
 #define IDS_EXPORT_FAILED 1029
+#define IDS_SCANCODE_MAP_CHANGED 1030 // at save: another program wrote the value since it was read
 #define IDS_CLEAR_NEEDS_ONE_COPY 1040 // velloric -c while another copy runs
 #define IDS_PASSWORD_STORED_READABLE 1041 // automatic logon's password left in the registry
 

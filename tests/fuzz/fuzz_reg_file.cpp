@@ -11,6 +11,7 @@
 #include "model/remap_file_reader.h"
 #include "model/scancode_map_codec.h"
 #include "tests/fuzz/fuzz_check.h"
+#include "tests/fuzz/fuzz_options.h"
 #include "tests/support/reg_file_text.h"
 
 namespace
@@ -43,6 +44,8 @@ std::vector<BYTE> MakeFile(const uint8_t* pData, size_t nSize)
     return file;
 }
 } // namespace
+
+VELLORIC_FUZZ_OPTIONS("fuzz_reg_file")
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t nSize)
 {

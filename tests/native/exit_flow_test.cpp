@@ -187,6 +187,57 @@ TEST_F(ExitFlowTest, SaveAndExit_KeepsMappingsToZero_AndKeysOffTheKeyboard)
     EXPECT_EQ(ScancodeMapBytes({{0x1D, 0x0000}, {0x3A, 0x3A}, {0x0059, 0x3A}}), RegistryBytes());
 }
 
+// --- another program wrote the value meanwhile ----------------------------------
+
+TEST_F(ExitFlowTest, SaveAndExit_AfterAnotherProgramsWrite_AsksToOverwriteReloadOrCancel)
+{
+    strings.m_strings[IDS_SCANCODE_MAP_CHANGED] = "changed";
+    const PairList kTheirs = {{0x3B, 0x3C}, {0x3C, 0x3B}};
+    const PairList kOurs = {{0x3A, 0x3A}};
+    struct Case
+    {
+        PairList atStart;
+        BOOL bRestoreFirst; // the other write came before Restore: nothing to ask
+        int nAnswer;
+        BOOL bCloses;
+        PairList registryAfter, listAfter;
+        BOOL bEditedAfter;
+    } const cases[] = {
+        {{{0x3A, 0x1D}}, FALSE, IDYES, TRUE, kOurs, kOurs, TRUE},
+        {{{0x3A, 0x1D}}, FALSE, IDNO, FALSE, kTheirs, {{0x3C, 0x3B}, {0x3B, 0x3C}}, FALSE},
+        {{{0x3A, 0x1D}}, FALSE, IDCANCEL, FALSE, kTheirs, kOurs, TRUE},
+        {{}, FALSE, IDCANCEL, FALSE, kTheirs, kOurs, TRUE}, // the value was not there
+        {{{0x3A, 0x1D}}, TRUE, 0, TRUE, {{0x3A, 0x3A}, {0x3C, 0x3B}, {0x3B, 0x3C}},
+         {{0x3A, 0x3A}, {0x3C, 0x3B}, {0x3B, 0x3C}}, TRUE},
+    };
+    for (const Case& c : cases)
+    {
+        g_bFirstLoad = TRUE;
+        g_bEdited = FALSE;
+        boxes.m_shown.clear();
+        registry.Delete(LAYOUT_KEY, VALUE);
+        Start(c.atStart);
+        PutRegistryList(kTheirs);
+        if (c.bRestoreFirst)
+        {
+            boxes.Answer({IDYES});
+            doc.OnCmdMsg(ID_EDIT_RESTORE, nullptr);
+            boxes.m_shown.clear();
+        }
+        doc.AddMapping(0x3A, 0x3A);
+        boxes.Answer({IDNO, c.nAnswer});
+        EXPECT_EQ(c.bCloses, doc.CanCloseFrame()) << c.nAnswer;
+        ASSERT_EQ(c.bRestoreFirst ? 1u : 2u, boxes.m_shown.size());
+        EXPECT_EQ(RESTART, boxes.m_shown[0].strText);
+        if (!c.bRestoreFirst)
+            EXPECT_EQ("changed " + std::to_string(MB_YESNOCANCEL | MB_ICONEXCLAMATION),
+                      boxes.m_shown[1].strText + " " + std::to_string(boxes.m_shown[1].nType));
+        EXPECT_EQ(ScancodeMapBytes(c.registryAfter), RegistryBytes()) << c.nAnswer;
+        EXPECT_EQ(c.listAfter, List()) << c.nAnswer;
+        EXPECT_EQ(c.bEditedAfter, g_bEdited) << c.nAnswer;
+    }
+}
+
 // --- cancel and the close box --------------------------------------------------
 
 TEST_F(ExitFlowTest, Cancel_Unedited_ClosesWithoutAQuestion)

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <map>
 #include <optional>
 #include <sstream>
@@ -9,6 +10,7 @@
 
 #include "cli/console_message_box_sink.h"
 #include "cli/velloric_cli.h"
+#include "model/reg_file_writer.h"
 #include "tests/support/fake_byte_files.h"
 #include "tests/support/fake_keyboard.h"
 #include "tests/support/fake_registry.h"
@@ -91,9 +93,15 @@ Value Table(const PairList& pairs)
 const Value kCapsToCtrl = Table({{0x003A, 0x001D}});
 const Value kSwap = Table({{0x003A, 0x001D}, {0x001D, 0x003A}});
 const std::string kCapsLost = "No key will send \"Caps Lock\" [0x003A] any more.\n";
+Value WithExtraByte(Value value)
+{
+    value->push_back(0);
+    return value;
+}
+const Value kSwapAndOneMore = WithExtraByte(kSwap); // count right, a byte past the terminator
 
-// One run: the registry before and after, the exit code and both streams. No
-// run writes a file.
+// One run: the registry before and after, the exit code and both streams,
+// and what the bench is given beforehand (faults, files). No run writes a file.
 struct Case
 {
     const char* pszArgs;
@@ -102,6 +110,7 @@ struct Case
     std::string strOut;
     std::string strErr;
     Value after;
+    std::function<void(CCliBench&)> arrange;
 };
 
 void ExpectRuns(const std::vector<Case>& cases)
@@ -110,12 +119,15 @@ void ExpectRuns(const std::vector<Case>& cases)
     {
         CCliBench bench;
         bench.Put(c.before);
+        if (c.arrange)
+            c.arrange(bench);
+        std::map<std::string, Bytes> files = bench.files.m_files;
         EXPECT_EQ(c.nExit, bench.RunCli(c.pszArgs)) << c.pszArgs;
         EXPECT_EQ(c.strOut, bench.console.m_strOut) << c.pszArgs;
         EXPECT_EQ(c.strErr, bench.console.m_strErr) << c.pszArgs;
         EXPECT_EQ(c.after, bench.Stored()) << c.pszArgs;
         EXPECT_EQ(0u, bench.boxes.m_shown.size()) << c.pszArgs;
-        EXPECT_EQ(0u, bench.files.m_files.size()) << c.pszArgs;
+        EXPECT_EQ(files, bench.files.m_files) << c.pszArgs;
     }
 }
 } // namespace
@@ -151,7 +163,9 @@ TEST(VelloricCli, ListAndKeys_PrintWithoutWriting)
          "", Table({{0x003A, 0x001D}, {0x0046, 0xE037}, {0xE05B, 0x0000}})},
         {"list", kSwap, 0,
          "0x003A CapsLock       -> 0x001D LeftCtrl\n0x001D LeftCtrl       -> 0x003A CapsLock\n", "", kSwap},
-        {"list", std::nullopt, 0, "", "", std::nullopt},
+        {"list", std::nullopt, 0, "There is no \"Scancode Map\" value: the table is empty.\n", "",
+         std::nullopt},
+        {"list", Table({}), 0, "The \"Scancode Map\" table is empty.\n", "", Table({})},
         {"--json list", kCapsToCtrl, 0,
          "{\n"
          "  \"value\": \"whole\",\n"
@@ -173,10 +187,15 @@ TEST(VelloricCli, ListAndKeys_PrintWithoutWriting)
          "its header or count does not fit its bytes, and only what fits was read\n",
          ScancodeMapValue(9, {0x003A001D, 0})},
         // Past what the tool reads at all, the length is still told.
-        {"list", Bytes(1024 * 1024 + 1), 0, "",
+        {"list", Bytes(1024 * 1024 + 1), 0, "No mapping could be read.\n",
          "velloric-cli: warning: the registry's \"Scancode Map\" (1048577 bytes) is longer than a "
          "table can be (4096 bytes): nothing was read\n",
          Bytes(1024 * 1024 + 1)},
+        {"list", kSwapAndOneMore, 0,
+         "0x003A CapsLock       -> 0x001D LeftCtrl\n0x001D LeftCtrl       -> 0x003A CapsLock\n",
+         "velloric-cli: warning: the registry's \"Scancode Map\" (25 bytes) holds bytes past the "
+         "end of its table, which were not read\n",
+         kSwapAndOneMore},
     });
 }
 
@@ -213,6 +232,12 @@ TEST(VelloricCli, Writing_ChecksFirst_KeepsTheOrder_AndShowsWhatItWrites)
          "No key will send \"Esc\" [0x0001] any more.\n",
          Table({{0x003A, 0x001D}, {0x0001, 0x003A}, {0x003C, 0x003B}, {0x003B, 0x003C}})},
         {"set CapsLock=0x1D", kCapsToCtrl, 0, "Nothing to change.\n", "", kCapsToCtrl},
+        {"set F1=F2", kSwapAndOneMore, 1, "",
+         "velloric-cli: warning: the registry's \"Scancode Map\" (25 bytes) holds bytes past the "
+         "end of its table, which were not read\n"
+         "velloric-cli: refused: writing would replace the \"Scancode Map\" that was not read whole "
+         "(--force writes anyway)\n",
+         kSwapAndOneMore},
         {"set F1=F2", ScancodeMapValue(9, {0x003A001D, 0}), 1, "",
          "velloric-cli: warning: the registry's \"Scancode Map\" (20 bytes) is not a whole table: "
          "its header or count does not fit its bytes, and only what fits was read\n"
@@ -238,13 +263,88 @@ TEST(VelloricCli, Writing_ChecksFirst_KeepsTheOrder_AndShowsWhatItWrites)
     });
 }
 
-TEST_F(VelloricCliTest, WriteTheRegistryRefuses_IsOneLine_AndExitsWithOne)
+TEST(VelloricCli, WriteTheRegistryRefuses_IsOneLine_AndExitsWithOne)
 {
-    registry.m_lSetError = ERROR_ACCESS_DENIED;
-    EXPECT_EQ(1, RunCli("clear"));
-    EXPECT_EQ("velloric-cli: cannot write \"Scancode Map\" (error 5, access denied: run it as an "
-              "administrator)\n",
-              console.m_strErr);
+    const std::string strDenied = " (error 5, access denied: run it as an administrator)\n";
+    const std::string strCannotWrite = "velloric-cli: cannot write \"Scancode Map\"" + strDenied;
+    const std::string strCannotDelete = "velloric-cli: cannot delete \"Scancode Map\"" + strDenied;
+    const std::string strSwapped = "0x003B F1             -> 0x003C F2\n0x003C F2             -> 0x003B F1\n";
+    const Value kSwapAndF1 = Table({{0x003A, 0x001D}, {0x001D, 0x003A}, {0x003B, 0x003B}});
+    auto denySet = [](CCliBench& b) { b.registry.m_lSetError = ERROR_ACCESS_DENIED; };
+    auto denyDelete = [](CCliBench& b) { b.registry.m_lDeleteError = ERROR_ACCESS_DENIED; };
+    ExpectRuns({
+        {"clear", kSwap, 1, "", strCannotWrite, kSwap, denySet},
+        {"delete", kSwap, 1, "", strCannotDelete, kSwap, denyDelete},
+        {"remove CapsLock LeftCtrl", kSwap, 1, "", strCannotDelete, kSwap, denyDelete},
+        {"remove F1", kSwapAndF1, 1,
+         "0x003A CapsLock       -> 0x001D LeftCtrl\n0x001D LeftCtrl       -> 0x003A CapsLock\n",
+         strCannotWrite, kSwapAndF1, denySet},
+        {"import keys.txt", kSwap, 1, strSwapped, strCannotWrite, kSwap,
+         [](CCliBench& b) {
+             b.files.m_files["keys.txt"] = Bytes{'F', '1', '=', 'F', '2', '\n', 'F', '2', '=', 'F', '1'};
+             b.registry.m_strFailValue = "scancode map";
+             b.registry.m_lFailValueError = ERROR_ACCESS_DENIED;
+         }},
+        {"set F1=F2 F2=F1", std::nullopt, 1, strSwapped, strCannotWrite, std::nullopt,
+         [](CCliBench& b) { b.registry.FailCall("CreateKey", 1, ERROR_ACCESS_DENIED); }},
+        {"set F1=F2", kSwap, 1, "", "velloric-cli: cannot read \"Scancode Map\"" + strDenied, kSwap,
+         [](CCliBench& b) { b.registry.FailCall("", 2, ERROR_ACCESS_DENIED); }},
+    });
+}
+
+// Another program writes between this run's read and its write: nothing of
+// its table is replaced unless --force. A value that grows between the reads
+// of its length and of its bytes is read again.
+TEST(VelloricCli, AnotherWriter_IsNotOverwritten_UnlessForced)
+{
+    const std::string strSwapped = "0x003B F1             -> 0x003C F2\n0x003C F2             -> 0x003B F1\n";
+    const std::string strChanged =
+        " (another program changed it since velloric-cli read it: run the command again, or give "
+        "--force to write anyway)\n";
+    auto writeSwapAfterRead = [](CCliBench& b) { b.registry.ChangeBefore("CloseKey", 1, kKey, kValue, *kSwap); };
+    auto growing = [](CCliBench& b) {
+        PairList pairs = {{0x003A, 0x001D}};
+        for (WORD w = 1; w <= 4; ++w)
+        {
+            pairs.push_back({w, w});
+            b.registry.ChangeBefore("QueryValue", 1 + w, kKey, kValue, ScancodeMapBytes(pairs));
+        }
+    };
+    ExpectRuns({
+        {"set F1=F2 F2=F1", kCapsToCtrl, 1, "0x003A CapsLock       -> 0x001D LeftCtrl\n" + strSwapped,
+         kCapsLost + "velloric-cli: cannot write \"Scancode Map\"" + strChanged, kSwap, writeSwapAfterRead},
+        {"set F1=F2 F2=F1 --force", kCapsToCtrl, 0,
+         "0x003A CapsLock       -> 0x001D LeftCtrl\n" + strSwapped +
+             "Wrote 28 bytes to \"Scancode Map\". Windows takes the new table when it restarts.\n",
+         kCapsLost, Table({{0x003A, 0x001D}, {0x003B, 0x003C}, {0x003C, 0x003B}}), writeSwapAfterRead},
+        {"set F1=F2 F2=F1", std::nullopt, 1, strSwapped,
+         "velloric-cli: cannot write \"Scancode Map\"" + strChanged, kSwap,
+         [](CCliBench& b) { b.registry.ChangeBefore("OpenKey", 2, kKey, kValue, *kSwap); }},
+        {"remove CapsLock", kCapsToCtrl, 1, "", "velloric-cli: cannot delete \"Scancode Map\"" + strChanged,
+         kSwap, writeSwapAfterRead},
+        // Grown between its length and its bytes: read again, whole.
+        {"list", kCapsToCtrl, 0,
+         "0x003A CapsLock       -> 0x001D LeftCtrl\n0x001D LeftCtrl       -> 0x003A CapsLock\n", "", kSwap,
+         [](CCliBench& b) { b.registry.ChangeBefore("QueryValue", 2, kKey, kValue, *kSwap); }},
+        // Growing at every read: given up, nothing decoded, nothing written.
+        {"set F1=F2 F2=F1", kCapsToCtrl, 1, "",
+         "velloric-cli: cannot read \"Scancode Map\" (error 234, the value is too long or kept "
+         "changing while it was read)\n",
+         Table({{0x003A, 0x001D}, {1, 1}, {2, 2}, {3, 3}, {4, 4}}), growing},
+    });
+}
+
+TEST_F(VelloricCliTest, ExportOverAFile_IsRefused_UnlessForced)
+{
+    Put(kCapsToCtrl);
+    files.m_files["keys.reg"] = Bytes{'o', 'l', 'd'};
+    EXPECT_EQ(1, RunCli("export keys.reg"));
+    EXPECT_EQ("velloric-cli: keys.reg exists already (--force replaces it)\n", console.m_strErr);
+    EXPECT_EQ((Bytes{'o', 'l', 'd'}), files.m_files["keys.reg"]);
+    EXPECT_EQ(0, RunCli("export --force keys.reg"));
+    Bytes exported;
+    CRegFileWriter::Write(kCapsToCtrl->data(), (DWORD)kCapsToCtrl->size(), &exported);
+    EXPECT_EQ(exported, files.m_files["keys.reg"]);
 }
 
 TEST(ConsoleMessageBoxSink, ShowsNoBox_ButOneLineOnStandardError_AndAnswersWhatChangesNothing)

@@ -108,6 +108,9 @@ TEST_F(VelloricDocTest, ValueNotReadInFull_IsReported_AtStartUpAndRestore_Others
         {"whole", ScancodeMapBytes({{0x3A, 0x1D}}), 1, nullptr},
         {"whole at the image's size", FullScancodeMapValue(), 1020, nullptr},
         {"no terminator", ScancodeMapValue(2, {0x003A001D}), 1, nullptr},
+        {"a byte past the terminator", ScancodeMapValue(2, {0x003A001D, 0, 0}), 1,
+         "bytes 24, replaced on save"},
+        {"empty, with its terminator", ScancodeMapValue(1, {0}), 0, nullptr},
         {"no value", {}, 0, nullptr},
     };
     for (const Case& c : cases)

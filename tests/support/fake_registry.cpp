@@ -41,7 +41,8 @@ LONG CFakeRegistry::CreateKey(HKEY hRoot, const char* pszSubKey, DWORD dwOptions
     char szArgs[64];
     std::snprintf(szArgs, sizeof szArgs, " options=%u access=0x%x", (unsigned)dwOptions,
                   (unsigned)samDesired);
-    m_log.push_back("CreateKey " + strPath + szArgs);
+    if (LONG lFault = Call("CreateKey " + strPath + szArgs))
+        return lFault;
     if (m_lCreateError != ERROR_SUCCESS)
         return m_lCreateError;
     if (strPath.empty())
@@ -63,7 +64,8 @@ LONG CFakeRegistry::OpenKey(HKEY hRoot, const char* pszSubKey, DWORD samDesired,
     std::string strPath = PathOf(hRoot, pszSubKey);
     char szArgs[32];
     std::snprintf(szArgs, sizeof szArgs, " access=0x%x", (unsigned)samDesired);
-    m_log.push_back("OpenKey " + strPath + szArgs);
+    if (LONG lFault = Call("OpenKey " + strPath + szArgs))
+        return lFault;
     if (m_lOpenError != ERROR_SUCCESS)
         return m_lOpenError;
     std::string strFolded = Fold(strPath);
@@ -78,13 +80,16 @@ LONG CFakeRegistry::OpenKey(HKEY hRoot, const char* pszSubKey, DWORD samDesired,
 LONG CFakeRegistry::QueryValue(HKEY hKey, const char* pszName, DWORD* pdwType, BYTE* pData,
                                DWORD* pcbData)
 {
-    m_log.push_back(std::string("QueryValue ") + pszName + " size=" +
-                    std::to_string(pcbData ? *pcbData : 0));
+    if (LONG lFault = Call(std::string("QueryValue ") + pszName + " size=" +
+                           std::to_string(pcbData ? *pcbData : 0)))
+        return lFault;
     const std::string* pKey = KeyOf(hKey);
     if (pKey == nullptr)
         return ERROR_INVALID_HANDLE;
     if (m_lQueryError != ERROR_SUCCESS)
         return m_lQueryError;
+    if (LONG lFault = NameFault(pszName))
+        return lFault;
     auto itKey = m_keys.find(*pKey);
     if (itKey == m_keys.end())
         return ERROR_FILE_NOT_FOUND;
@@ -117,13 +122,16 @@ LONG CFakeRegistry::QueryValue(HKEY hKey, const char* pszName, DWORD* pdwType, B
 LONG CFakeRegistry::SetValue(HKEY hKey, const char* pszName, DWORD dwType, const BYTE* pData,
                              DWORD cbData)
 {
-    m_log.push_back(std::string("SetValue ") + pszName + " type=" + std::to_string(dwType) +
-                    " size=" + std::to_string(cbData));
+    if (LONG lFault = Call(std::string("SetValue ") + pszName + " type=" +
+                           std::to_string(dwType) + " size=" + std::to_string(cbData)))
+        return lFault;
     const std::string* pKey = KeyOf(hKey);
     if (pKey == nullptr)
         return ERROR_INVALID_HANDLE;
     if (m_lSetError != ERROR_SUCCESS)
         return m_lSetError;
+    if (LONG lFault = NameFault(pszName))
+        return lFault;
     Value& value = m_keys[*pKey][Fold(pszName)];
     value.dwType = dwType;
     value.bytes.assign(pData, pData + cbData);
@@ -132,20 +140,67 @@ LONG CFakeRegistry::SetValue(HKEY hKey, const char* pszName, DWORD dwType, const
 
 LONG CFakeRegistry::DeleteValue(HKEY hKey, const char* pszName)
 {
-    m_log.push_back(std::string("DeleteValue ") + pszName);
+    if (LONG lFault = Call(std::string("DeleteValue ") + pszName))
+        return lFault;
     const std::string* pKey = KeyOf(hKey);
     if (pKey == nullptr)
         return ERROR_INVALID_HANDLE;
     if (m_lDeleteError != ERROR_SUCCESS)
         return m_lDeleteError;
+    if (LONG lFault = NameFault(pszName))
+        return lFault;
     auto& values = m_keys[*pKey];
     return values.erase(Fold(pszName)) ? ERROR_SUCCESS : ERROR_FILE_NOT_FOUND;
 }
 
 LONG CFakeRegistry::CloseKey(HKEY hKey)
 {
-    m_log.push_back("CloseKey");
+    if (LONG lFault = Call("CloseKey"))
+        return lFault;
     return m_handles.erase(hKey) ? ERROR_SUCCESS : ERROR_INVALID_HANDLE;
+}
+
+void CFakeRegistry::FailCall(const std::string& strCall, int nth, LONG lError)
+{
+    m_rules.push_back(Rule{strCall, nth, 0, lError, FALSE, "", "", {}});
+}
+
+void CFakeRegistry::ChangeBefore(const std::string& strCall, int nth,
+                                 const std::string& strKeyPath, const std::string& strName,
+                                 const std::vector<BYTE>& bytes)
+{
+    m_rules.push_back(Rule{strCall, nth, 0, ERROR_SUCCESS, FALSE, strKeyPath, strName, bytes});
+}
+
+void CFakeRegistry::DeleteBefore(const std::string& strCall, int nth,
+                                 const std::string& strKeyPath, const std::string& strName)
+{
+    m_rules.push_back(Rule{strCall, nth, 0, ERROR_SUCCESS, TRUE, strKeyPath, strName, {}});
+}
+
+LONG CFakeRegistry::Call(const std::string& strLine)
+{
+    m_log.push_back(strLine);
+    LONG lFault = ERROR_SUCCESS;
+    for (Rule& rule : m_rules)
+    {
+        if (strLine.compare(0, rule.strCall.size(), rule.strCall) != 0 || ++rule.nSeen != rule.nth)
+            continue;
+        if (rule.lError != ERROR_SUCCESS)
+            lFault = rule.lError;
+        else if (rule.bDelete)
+            Delete(rule.strKeyPath, rule.strName);
+        else
+            Put(rule.strKeyPath, rule.strName, REG_BINARY, rule.bytes);
+    }
+    return lFault;
+}
+
+LONG CFakeRegistry::NameFault(const char* pszName) const
+{
+    if (m_lFailValueError == ERROR_SUCCESS || Fold(pszName) != Fold(m_strFailValue))
+        return ERROR_SUCCESS;
+    return m_lFailValueError;
 }
 
 void CFakeRegistry::Put(const std::string& strKeyPath, const std::string& strName, DWORD dwType,
@@ -154,6 +209,11 @@ void CFakeRegistry::Put(const std::string& strKeyPath, const std::string& strNam
     Value& value = m_keys[Fold(strKeyPath)][Fold(strName)];
     value.dwType = dwType;
     value.bytes = bytes;
+}
+
+void CFakeRegistry::Delete(const std::string& strKeyPath, const std::string& strName)
+{
+    m_keys[Fold(strKeyPath)].erase(Fold(strName));
 }
 
 void CFakeRegistry::PutDword(const std::string& strKeyPath, const std::string& strName,

@@ -24,8 +24,22 @@ public:
     LONG m_lSetError = ERROR_SUCCESS;
     LONG m_lDeleteError = ERROR_SUCCESS;
 
+    // Faults by name: a nonzero code makes every call on this value (query, set, delete) fail.
+    std::string m_strFailValue;
+    LONG m_lFailValueError = ERROR_SUCCESS;
+
     // One line per call, e.g. "CreateKey HKLM\SYSTEM\... options=0 access=0x2001f".
     std::vector<std::string> m_log;
+
+    // The nth call (from 1) whose log line starts with strCall ("" counts
+    // every call) fails with lError.
+    void FailCall(const std::string& strCall, int nth, LONG lError);
+    // Just before the nth call whose log line starts with strCall, another
+    // program sets the value to these bytes (REG_BINARY), or deletes it.
+    void ChangeBefore(const std::string& strCall, int nth, const std::string& strKeyPath,
+                      const std::string& strName, const std::vector<BYTE>& bytes);
+    void DeleteBefore(const std::string& strCall, int nth, const std::string& strKeyPath,
+                      const std::string& strName);
 
     LONG CreateKey(HKEY hRoot, const char* pszSubKey, DWORD dwOptions, DWORD samDesired,
                    HKEY* phKey) override;
@@ -41,6 +55,7 @@ public:
     // "HKLM\\SYSTEM\\CurrentControlSet\\Control\\Keyboard Layout" (case-insensitive).
     void Put(const std::string& strKeyPath, const std::string& strName, DWORD dwType,
              const std::vector<BYTE>& bytes);
+    void Delete(const std::string& strKeyPath, const std::string& strName);
     void PutDword(const std::string& strKeyPath, const std::string& strName, DWORD dwValue);
     void PutString(const std::string& strKeyPath, const std::string& strName,
                    const std::string& strValue);
@@ -52,6 +67,21 @@ public:
     int OpenHandleCount() const { return (int)m_handles.size(); }
 
 private:
+    struct Rule
+    {
+        std::string strCall;
+        int nth;
+        int nSeen;
+        LONG lError;          // a fault, or
+        BOOL bDelete;         // a change made by another program
+        std::string strKeyPath;
+        std::string strName;
+        std::vector<BYTE> bytes;
+    };
+    // Logs the call, runs the rules due at it; the fault to answer, or ERROR_SUCCESS.
+    LONG Call(const std::string& strLine);
+    LONG NameFault(const char* pszName) const;
+
     static std::string Fold(const std::string& str);
     std::string PathOf(HKEY hRoot, const char* pszSubKey) const;
     const std::string* KeyOf(HKEY hKey) const;
@@ -59,4 +89,5 @@ private:
     std::map<std::string, std::map<std::string, Value>> m_keys; // folded path -> folded name -> value
     std::map<HKEY, std::string> m_handles;
     uintptr_t m_nextHandle = 0x1000;
+    std::vector<Rule> m_rules;
 };

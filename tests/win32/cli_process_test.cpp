@@ -166,6 +166,51 @@ const Bytes kMixed = ScancodeMapBytes({{0xE05B, 0x0000}, {0x003A, 0x001D}, {0x00
                                        {0x0070, 0x0039}});
 } // namespace
 
+BOOL CALLBACK CollectType(HMODULE, LPSTR pszType, LONG_PTR lParam)
+{
+    reinterpret_cast<std::vector<ULONG_PTR>*>(lParam)->push_back((ULONG_PTR)pszType);
+    return TRUE;
+}
+
+// String nId of the block tagged wLanguage, as UTF-16; empty when absent.
+std::wstring BlockString(HMODULE hModule, UINT nId, WORD wLanguage)
+{
+    HRSRC hBlock = ::FindResourceExA(hModule, RT_STRING, MAKEINTRESOURCEA(nId / 16 + 1), wLanguage);
+    if (hBlock == NULL)
+        return std::wstring();
+    const WCHAR* p = (const WCHAR*)::LockResource(::LoadResource(hModule, hBlock));
+    for (UINT i = 0; i < nId % 16; ++i)
+        p += 1 + *p;
+    return std::wstring(p + 1, *p);
+}
+
+// The console program asks for no elevation, and carries its version record
+// and the strings it loads, as the program has them in every set, and nothing else.
+TEST(CliExe, AsksForNoElevation_AndCarriesOnlyItsVersionAndStrings)
+{
+    HMODULE hCli = ::LoadLibraryExA(wintest::BesideTestExe("velloric-cli.exe").c_str(), NULL,
+                                    LOAD_LIBRARY_AS_DATAFILE);
+    ASSERT_NE((HMODULE)NULL, hCli);
+    HRSRC hManifest = ::FindResourceA(hCli, MAKEINTRESOURCEA(1), RT_MANIFEST);
+    ASSERT_NE((HRSRC)NULL, hManifest);
+    std::string strManifest((const char*)::LockResource(::LoadResource(hCli, hManifest)),
+                            ::SizeofResource(hCli, hManifest));
+    EXPECT_NE(std::string::npos, strManifest.find("level=\"asInvoker\"")) << strManifest;
+    std::vector<ULONG_PTR> types;
+    ::EnumResourceTypesA(hCli, CollectType, reinterpret_cast<LONG_PTR>(&types));
+    EXPECT_EQ((std::vector<ULONG_PTR>{(ULONG_PTR)RT_STRING, (ULONG_PTR)RT_VERSION, (ULONG_PTR)RT_MANIFEST}),
+              types);
+    for (WORD wLanguage : {MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT), MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US),
+                           MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), MAKELANGID(LANG_CHINESE, SUBLANG_NEUTRAL)})
+        for (UINT nId : {1013u, 1015u})
+        {
+            EXPECT_FALSE(BlockString(hCli, nId, wLanguage).empty()) << nId << " " << wLanguage;
+            EXPECT_TRUE(BlockString(hCli, nId, wLanguage) == BlockString(wintest::Module(), nId, wLanguage))
+                << nId << " " << wLanguage;
+        }
+    ::FreeLibrary(hCli);
+}
+
 TEST_F(CliTest, VersionHelpAndWrongUsage_GiveTheirExitCodes)
 {
     CCliResult version = RunCli("--version");

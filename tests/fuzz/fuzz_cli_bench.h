@@ -1,0 +1,69 @@
+// The console program over fakes, for the fuzz targets that drive it: an
+// in-memory registry, a US keyboard, files in memory, captured streams, and
+// the lost-key line the report formats.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "cli/cli_exit.h"
+#include "cli/console_message_box_sink.h"
+#include "cli/velloric_cli.h"
+#include "framework/afx_message_box.h"
+#include "tests/support/fake_byte_files.h"
+#include "tests/support/fake_keyboard.h"
+#include "tests/support/fake_registry.h"
+
+class CFuzzConsole : public IConsole
+{
+public:
+    void Out(const std::string& strText) override { m_strOut += strText; }
+    void Err(const std::string& strText) override { m_strErr += strText; }
+    std::string m_strOut;
+    std::string m_strErr;
+};
+
+// Bytes as they are: a JSON string must escape whatever comes.
+class CFuzzSameText : public ITextConverter
+{
+public:
+    std::string AnsiToUtf8(const std::string& strAnsi) override { return strAnsi; }
+};
+
+class CFuzzStrings : public IStringSource
+{
+public:
+    BOOL Load(UINT nID, std::string* pstr) override
+    {
+        *pstr = nID == 1015 ? "lost \"%s\" [0x%04X]\n" : nID == 1013 ? "\ndanger\n" : "";
+        return !pstr->empty();
+    }
+};
+
+struct CFuzzCliBench
+{
+    static const char* KeyPath() { return "HKLM\\SYSTEM\\CurrentControlSet\\Control\\Keyboard Layout"; }
+
+    CFakeRegistry registry;
+    CFakeKeyboard keyboard;
+    CFakeByteFiles files;
+    CFuzzConsole console;
+    CFuzzSameText converter;
+    CFuzzStrings strings;
+    CConsoleMessageBoxSink boxes{console};
+    CVelloricCli cli{registry, keyboard, files, console, converter};
+
+    CFuzzCliBench()
+    {
+        AfxSetMessageBoxSink(&boxes);
+        AfxSetStringSource(&strings);
+    }
+    ~CFuzzCliBench()
+    {
+        AfxSetMessageBoxSink(nullptr);
+        AfxSetStringSource(nullptr);
+    }
+    void Put(const std::vector<BYTE>& bytes) { registry.Put(KeyPath(), "Scancode Map", REG_BINARY, bytes); }
+    BOOL HasValue() const { return registry.HasValue(KeyPath(), "Scancode Map"); }
+    std::vector<BYTE> Value() const { return registry.Get(KeyPath(), "Scancode Map").bytes; }
+};
