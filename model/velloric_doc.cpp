@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "framework/afx_message_box.h"
+#include "model/key_table.h"
 #include "model/lost_key_check.h"
-#include "model/remap_keyboard.h"
 #include "res/resource.h"
 
 BOOL g_bEdited = FALSE;
@@ -123,11 +123,14 @@ void CVelloricDoc::ReportUnreadableList()
 
 UINT CVelloricDoc::CheckIntegrity(std::string* pstrText)
 {
-    // Without a remapped keyboard to look at there is nothing to lose.
-    std::vector<CRemappedKey> keys;
-    if (IRemapKeyboard* pKeyboard = dynamic_cast<IRemapKeyboard*>(GetFirstView()))
-        pKeyboard->GetRemappedKeys(&keys);
-    return CLostKeyCheck(m_keyboard).Run(keys, pstrText);
+    // The whole list, not only the keys on screen: a key sent nothing, or a
+    // key reached only from Print Screen, counts as well.
+    std::vector<CRemapPair> pairs;
+    CRemapPair pair;
+    m_store.GetStartPosition();
+    while (!m_store.GetNext(pair).IsNull())
+        pairs.push_back(pair);
+    return CLostKeyCheck(m_keyboard).RunOnList(pairs, Is106Layout(m_keyboard), pstrText);
 }
 
 BOOL CVelloricDoc::OnCmdMsg(UINT nID, CCmdUI* pCmdUI)

@@ -2,8 +2,8 @@
 // start-up), the edited flag, the Edit menu's commands, the lost-key check
 // and, through CExitFlow, what happens to the list when the program ends.
 //
-// The lost-key check runs over the keys of the remapped keyboard, which the
-// document takes from its first view: that view implements IRemapKeyboard.
+// The lost-key check runs over the whole list: the keys of the drawn
+// keyboard and the keys beyond it (CLostKeyCheck::BuildKeys).
 #pragma once
 
 #include <string>
