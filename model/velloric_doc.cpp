@@ -37,6 +37,7 @@ BOOL CVelloricDoc::OnNewDocument()
         // that cannot be read leaves it empty, and the exit flow reports it.
         g_bFirstLoad = FALSE;
         ReadRegistryList();
+        m_tableInForce = GetPairs();
     }
     else
     {
@@ -125,12 +126,17 @@ UINT CVelloricDoc::CheckIntegrity(std::string* pstrText)
 {
     // The whole list, not only the keys on screen: a key sent nothing, or a
     // key reached only from Print Screen, counts as well.
+    return CLostKeyCheck(m_keyboard).RunOnList(GetPairs(), Is106Layout(m_keyboard), pstrText);
+}
+
+std::vector<CRemapPair> CVelloricDoc::GetPairs()
+{
     std::vector<CRemapPair> pairs;
     CRemapPair pair;
     m_store.GetStartPosition();
     while (!m_store.GetNext(pair).IsNull())
         pairs.push_back(pair);
-    return CLostKeyCheck(m_keyboard).RunOnList(pairs, Is106Layout(m_keyboard), pstrText);
+    return pairs;
 }
 
 BOOL CVelloricDoc::OnCmdMsg(UINT nID, CCmdUI* pCmdUI)
