@@ -101,6 +101,28 @@ TEST_F(OtherKeys, ContextMenuCommands_SendNothing_AndGiveTheKeyBack_TheStatusSay
     EXPECT_EQ(FALSE, Remap(SC_A)->SendsNothing());
 }
 
+TEST_F(OtherKeys, RightClick_OpensTheKeyMenu_WhoseFirstItemSendsNothing)
+{
+    StartWithList({});
+    // Inside the menu's own loop: the first item, chosen with the keyboard.
+    UINT_PTR nTimer = ::SetTimer(NULL, 0, 100, [](HWND, UINT, UINT_PTR nID, DWORD) {
+        if (HWND hMenu = ::FindWindowA("#32768", NULL))
+        {
+            ::KillTimer(NULL, nID);
+            ::PostMessageA(hMenu, WM_KEYDOWN, VK_DOWN, 0);
+            ::PostMessageA(hMenu, WM_KEYDOWN, VK_RETURN, 0);
+        }
+    });
+    POINT pt = Centre(Base(ID_CAPS));
+    ::ClientToScreen(ViewWindow(), &pt);
+    ::SendMessageA(ViewWindow(), WM_CONTEXTMENU, (WPARAM)ViewWindow(), MAKELPARAM(pt.x, pt.y));
+    ::KillTimer(NULL, nTimer);
+    EXPECT_EQ("003A:0000", List());
+    // Asked for by the keyboard, with no key to ask for: no menu, nothing changes.
+    ::SendMessageA(ViewWindow(), WM_CONTEXTMENU, (WPARAM)ViewWindow(), MAKELPARAM(-1, -1));
+    EXPECT_EQ("003A:0000", List());
+}
+
 TEST_F(OtherKeys, Window_TakesPressedKeys_PrintScreenPauseNumLockAndAlt_AndEditsTheList)
 {
     // In force since start-up: Caps Lock sends Right Alt, Right Alt sends A.
