@@ -191,6 +191,17 @@ TEST_F(ExitFlowTest, SaveAndExit_KeepsMappingsToZero_AndKeysOffTheKeyboard)
     EXPECT_EQ(ScancodeMapBytes({{0x1D, 0x0000}, {0x3A, 0x3A}, {0x0059, 0x1D}}), RegistryBytes());
 }
 
+TEST_F(ExitFlowTest, SaveAndExit_WritesNumLockAs0045_WhereTheRegistryHeldE045)
+{
+    Start({{0xE045, 0x3A}, {0x3A, 0xE045}});
+    doc.SetEdited();
+    boxes.Answer({IDNO});
+    EXPECT_EQ(TRUE, doc.CanCloseFrame());
+    ExpectBoxes({{RESTART, RESTART_TYPE}});
+    EXPECT_EQ(std::vector<BYTE>({0, 0, 0, 0, 0, 0, 0, 0, 3, 0, 0, 0, 0x45, 0, 0x3A, 0, 0x3A, 0, 0x45, 0, 0, 0, 0, 0}),
+              RegistryBytes());
+}
+
 // --- cancel and the close box --------------------------------------------------
 
 TEST_F(ExitFlowTest, Cancel_Unedited_ClosesWithoutAQuestion)
