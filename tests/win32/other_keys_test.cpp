@@ -85,23 +85,7 @@ std::function<BOOL(HWND)> Taken(int nComboID, std::vector<WORD>* pSeen)
 }
 } // namespace
 
-TEST_F(OtherKeys, ContextMenuCommands_SendNothing_AndGiveTheKeyBack_TheStatusSaysSo)
-{
-    StartWithList({});
-    ASSERT_EQ(TRUE, View()->ApplyKeyCommand(Base(ID_A), ID_KEY_PRODUCE_NOTHING));
-    EXPECT_EQ("001E:0000", List());
-    EXPECT_EQ(TRUE, Remap(SC_A)->SendsNothing());
-    Move(Centre(Remap(SC_A)), 0);
-    EXPECT_EQ(" A : produces nothing", StatusText()); // a one-character name is padded
-    // The whole list is checked: A is lost.
-    std::string strText;
-    EXPECT_EQ((UINT)MB_ICONEXCLAMATION, Doc()->CheckIntegrity(&strText));
-    ASSERT_EQ(TRUE, View()->ApplyKeyCommand(Remap(SC_A), ID_KEY_PRODUCE_OWN));
-    EXPECT_EQ("", List());
-    EXPECT_EQ(FALSE, Remap(SC_A)->SendsNothing());
-}
-
-TEST_F(OtherKeys, RightClick_OpensTheKeyMenu_WhoseFirstItemSendsNothing)
+TEST_F(OtherKeys, RightClick_OpensTheKeyMenu_WhoseItemsSendNothing_AndGiveTheKeyBack)
 {
     StartWithList({});
     // Inside the menu's own loop: the first item, chosen with the keyboard.
@@ -118,9 +102,15 @@ TEST_F(OtherKeys, RightClick_OpensTheKeyMenu_WhoseFirstItemSendsNothing)
     ::SendMessageA(ViewWindow(), WM_CONTEXTMENU, (WPARAM)ViewWindow(), MAKELPARAM(pt.x, pt.y));
     ::KillTimer(NULL, nTimer);
     EXPECT_EQ("003A:0000", List());
+    EXPECT_EQ(TRUE, Remap(SC_CAPS)->SendsNothing());
+    Move(Centre(Remap(SC_CAPS)), 0);
+    EXPECT_EQ("Caps Lock: produces nothing", StatusText());
     // Asked for by the keyboard, with no key to ask for: no menu, nothing changes.
     ::SendMessageA(ViewWindow(), WM_CONTEXTMENU, (WPARAM)ViewWindow(), MAKELPARAM(-1, -1));
     EXPECT_EQ("003A:0000", List());
+    ASSERT_EQ(TRUE, View()->ApplyKeyCommand(Base(ID_CAPS), ID_KEY_PRODUCE_OWN));
+    EXPECT_EQ("", List());
+    EXPECT_EQ(FALSE, Remap(SC_CAPS)->SendsNothing());
 }
 
 TEST_F(OtherKeys, Window_TakesPressedKeys_PrintScreenPauseNumLockAndAlt_AndEditsTheList)
