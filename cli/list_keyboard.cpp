@@ -5,16 +5,7 @@
 
 void CListKeyboard::GetRemappedKeys(std::vector<CRemappedKey>* pKeys)
 {
-    const CKeyTableEntry* pEntries = CKeyTable::GetEntries();
-    int nCount = CKeyTable::GetCount(Is106Layout(m_keyboard));
-    for (int i = 0; i < nCount; ++i)
-    {
-        WORD wScancode = ScancodeFromTableCode(pEntries[i].wTableCode);
-        WORD wProduced = 0;
-        if (!m_list.Lookup(wScancode, &wProduced))
-            wProduced = 0;
-        pKeys->push_back(CRemappedKey{wScancode, pEntries[i].wTableCode, wProduced});
-    }
+    CLostKeyCheck::BuildKeys(m_list.GetPairs(), Is106Layout(m_keyboard), pKeys);
 }
 
 UINT CListKeyboard::RunLostKeyCheck(std::string* pstrReport)

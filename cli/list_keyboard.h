@@ -1,7 +1,7 @@
 // The remapped keyboard that a list makes, for the lost-key check: every key
 // of the key table (101 keys, or 106 where Is106Layout says so), in table
-// order, producing what the list says, as the program's keyboard view hands
-// its keys to the same check.
+// order, producing what the list says, then the list's keys beyond the
+// drawn keyboard, as the program's document hands its list to the same check.
 #pragma once
 
 #include <string>

@@ -2,13 +2,14 @@
 
 #include <cstdio>
 
+#include "model/key_catalogue.h"
 #include "model/key_name.h"
 #include "model/key_table.h"
 #include "model/stable_key_name.h"
 
 namespace
 {
-const size_t NAME_COLUMN = 14; // "NumpadMultiply", the longest name
+const size_t NAME_COLUMN = 14; // "NumpadMultiply"; the catalogue's longer names push the column
 
 std::string Padded(const std::string& str, size_t nWidth)
 {
@@ -66,10 +67,10 @@ std::string CTablePrinter::FormatTableJson(const char* pszValue, size_t cbValue,
 std::string CTablePrinter::FormatKeys()
 {
     std::string str;
-    const CKeyTableEntry* pEntries = CKeyTable::GetEntries();
-    for (int i = 0; i < CKeyTable::COUNT_106; ++i)
+    std::vector<WORD> keys;
+    ListKeys(&keys, nullptr);
+    for (WORD wScancode : keys)
     {
-        WORD wScancode = ScancodeFromTableCode(pEntries[i].wTableCode);
         str += CStableKeyName::FormatScancode(wScancode) + " " +
                Padded(NameOrEmpty(wScancode), NAME_COLUMN + 2) + " " + SystemName(wScancode);
         // No trailing blanks where the system knows no name.
@@ -85,16 +86,40 @@ std::string CTablePrinter::FormatKeysJson()
     std::string str = "{\n  \"layout106\": ";
     str += Is106Layout(m_keyboard) ? "true" : "false";
     str += ",\n  \"keys\": [\n";
+    std::vector<WORD> keys;
+    std::vector<int> kinds;
+    ListKeys(&keys, &kinds);
+    for (size_t i = 0; i < keys.size(); ++i)
+    {
+        std::string strKey = KeyJson(keys[i]);
+        // The key's object with two more members: "only106" and "drawn".
+        strKey.insert(strKey.size() - 1,
+                      std::string(", \"only106\": ") + (kinds[i] == KEY_ONLY_106 ? "true" : "false") +
+                          ", \"drawn\": " + (kinds[i] == KEY_BEYOND ? "false" : "true"));
+        str += "    " + strKey + (i + 1 < keys.size() ? ",\n" : "\n");
+    }
+    return str + "  ]\n}\n";
+}
+
+void CTablePrinter::ListKeys(std::vector<WORD>* pKeys, std::vector<int>* pKinds)
+{
+    // The drawn keys in the key table's order, then the catalogue's keys
+    // that no layout draws.
     const CKeyTableEntry* pEntries = CKeyTable::GetEntries();
     for (int i = 0; i < CKeyTable::COUNT_106; ++i)
     {
-        std::string strKey = KeyJson(ScancodeFromTableCode(pEntries[i].wTableCode));
-        // The key's object with one more member: "only106".
-        strKey.insert(strKey.size() - 1,
-                      std::string(", \"only106\": ") + (pEntries[i].b106Only ? "true" : "false"));
-        str += "    " + strKey + (i + 1 < CKeyTable::COUNT_106 ? ",\n" : "\n");
+        pKeys->push_back(ScancodeFromTableCode(pEntries[i].wTableCode));
+        if (pKinds != nullptr)
+            pKinds->push_back(pEntries[i].b106Only ? KEY_ONLY_106 : KEY_DRAWN);
     }
-    return str + "  ]\n}\n";
+    for (int i = 0; i < CKeyCatalogue::GetCount(); ++i)
+    {
+        if (CKeyCatalogue::GetAt(i).bOn106Layout)
+            continue;
+        pKeys->push_back(CKeyCatalogue::GetAt(i).wScancode);
+        if (pKinds != nullptr)
+            pKinds->push_back(KEY_BEYOND);
+    }
 }
 
 std::string CTablePrinter::FormatBytes(const std::vector<BYTE>& bytes)
@@ -147,10 +172,9 @@ std::string CTablePrinter::KeyJson(WORD wScancode)
 
 std::string CTablePrinter::SystemName(WORD wScancode)
 {
-    // 0 sends nothing, and a high byte other than 00 or E0 is no key the system names.
-    BYTE bPrefix = (BYTE)(wScancode >> 8);
-    if (wScancode == 0 || (bPrefix != 0x00 && bPrefix != 0xE0))
+    // 0 sends nothing, and a code that is no key has no name of the system's.
+    WORD wTableCode = TableCodeFromScancode(wScancode);
+    if (wScancode == 0 || wTableCode == 0)
         return std::string();
-    WORD wTableCode = (WORD)((wScancode & 0xFF) | (bPrefix == 0xE0 ? 0x100 : 0));
     return GetKeyName(m_keyboard, wTableCode);
 }

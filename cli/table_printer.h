@@ -1,6 +1,9 @@
 // The console program's texts for a table, the key list and the bytes it
 // would write, as plain lines or JSON.
 //
+// The key list holds the drawn keys, then the keys of CKeyCatalogue that no
+// layout draws (Print Screen, Pause, F13-F24, media keys...).
+//
 // A table line:   0x003A CapsLock       -> 0x001D LeftCtrl
 // (the physical key, then the key it produces, each its scancode and stable
 // name; a key with no stable name shows its scancode alone). A key line:
@@ -36,6 +39,14 @@ public:
     static std::string JsonString(const std::string& strUtf8);
 
 private:
+    enum
+    {
+        KEY_DRAWN,
+        KEY_ONLY_106,
+        KEY_BEYOND // a catalogue key that no layout draws
+    };
+    // Every key that "keys" lists, in its order, and (when asked) its kind.
+    void ListKeys(std::vector<WORD>* pKeys, std::vector<int>* pKinds);
     std::string KeyJson(WORD wScancode);
     std::string SystemName(WORD wScancode);
 

@@ -134,9 +134,28 @@ const CKeyTableEntry* CKeyTable::FindById(WORD wKeyId)
 
 WORD ScancodeFromTableCode(WORD wTableCode)
 {
+    if (wTableCode == NUM_LOCK_TABLE_CODE)
+        return NUM_LOCK_SCANCODE;
     if ((wTableCode & 0xFF00) != 0)
         return (WORD)(0xE000 | (wTableCode & 0xFF));
     return wTableCode;
+}
+
+WORD TableCodeFromScancode(WORD wScancode)
+{
+    if (wScancode == NUM_LOCK_SCANCODE)
+        return NUM_LOCK_TABLE_CODE;
+    if (wScancode == PAUSE_SCANCODE)
+        return 0x045; // without E0 the service calls make code 0x45 "Pause"
+    BYTE bPrefix = (BYTE)(wScancode >> 8);
+    if (bPrefix == 0xE0)
+        return (WORD)(0x100 | (wScancode & 0xFF));
+    return bPrefix == 0x00 ? wScancode : (WORD)0;
+}
+
+WORD CanonicalScancode(WORD wScancode)
+{
+    return wScancode == OLD_NUM_LOCK_SCANCODE ? (WORD)NUM_LOCK_SCANCODE : wScancode;
 }
 
 BOOL Is106Layout(IKeyboardServices& keyboard)

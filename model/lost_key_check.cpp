@@ -3,7 +3,9 @@
 #include <algorithm>
 
 #include "framework/afx_message_box.h"
+#include "model/key_catalogue.h"
 #include "model/key_name.h"
+#include "model/key_table.h"
 #include "res/resource.h"
 
 namespace
@@ -91,13 +93,22 @@ BOOL IsVitalKeyName(const std::string& strName)
            strName.find("Del") != std::string::npos;
 }
 
+BOOL IsVitalKeyCode(WORD wScancode)
+{
+    static const WORD s_vital[] = {0x001D, 0xE01D, 0x0038, 0xE038, 0xE053, 0x0053};
+    for (WORD wVital : s_vital)
+        if (wVital == wScancode)
+            return TRUE;
+    return FALSE;
+}
+
 CLostKeyCheck::CLostKeyCheck(IKeyboardServices& keyboard) : m_keyboard(keyboard) {}
 
 UINT CLostKeyCheck::Run(const std::vector<CRemappedKey>& keys, std::string* pstrText)
 {
     std::vector<const CRemappedKey*> remapped;
     for (const CRemappedKey& key : keys)
-        if (key.wProduced != 0)
+        if (key.wProduced != 0 || key.bMapped)
             remapped.push_back(&key);
 
     // The lines come in the store's bucket order; within a bucket, in the
@@ -119,9 +130,11 @@ UINT CLostKeyCheck::Run(const std::vector<CRemappedKey>& keys, std::string* pstr
         if (bProduced)
             continue;
         std::string strName = GetKeyName(m_keyboard, pKey->wTableCode);
+        if (strName.empty()) // media keys and the like have no name of the system's
+            strName = CKeyCatalogue::GetDisplayNameOf(pKey->wScancode);
         strReport += FormatLostKeyLine(strFormat, strName, pKey->wScancode);
         nResult = MB_ICONEXCLAMATION;
-        if (IsVitalKeyName(strName))
+        if (IsVitalKeyName(strName) || IsVitalKeyCode(pKey->wScancode))
             ++nVital;
     }
     if (nVital > 0)
@@ -132,4 +145,50 @@ UINT CLostKeyCheck::Run(const std::vector<CRemappedKey>& keys, std::string* pstr
     if (nResult != 0 && pstrText != nullptr)
         *pstrText += strReport;
     return nResult;
+}
+
+UINT CLostKeyCheck::RunOnList(const std::vector<CRemapPair>& pairs, BOOL b106Layout,
+                              std::string* pstrText)
+{
+    std::vector<CRemappedKey> keys;
+    BuildKeys(pairs, b106Layout, &keys);
+    return Run(keys, pstrText);
+}
+
+void CLostKeyCheck::BuildKeys(const std::vector<CRemapPair>& pairs, BOOL b106Layout,
+                              std::vector<CRemappedKey>* pKeys)
+{
+    pKeys->clear();
+    const CKeyTableEntry* pEntries = CKeyTable::GetEntries();
+    int nDrawn = CKeyTable::GetCount(b106Layout);
+    for (int i = 0; i < nDrawn; ++i)
+    {
+        CRemappedKey key;
+        key.wScancode = ScancodeFromTableCode(pEntries[i].wTableCode);
+        key.wTableCode = pEntries[i].wTableCode;
+        key.wProduced = 0;
+        for (const CRemapPair& pair : pairs)
+        {
+            if (pair.wPhysical == key.wScancode)
+            {
+                key.wProduced = pair.wProduced;
+                key.bMapped = TRUE;
+            }
+        }
+        pKeys->push_back(key);
+    }
+    for (const CRemapPair& pair : pairs)
+    {
+        BOOL bDrawn = FALSE;
+        for (int i = 0; i < nDrawn && !bDrawn; ++i)
+            bDrawn = ScancodeFromTableCode(pEntries[i].wTableCode) == pair.wPhysical;
+        if (bDrawn || pair.wPhysical == 0)
+            continue;
+        CRemappedKey key;
+        key.wScancode = pair.wPhysical;
+        key.wTableCode = TableCodeFromScancode(pair.wPhysical);
+        key.wProduced = pair.wProduced;
+        key.bMapped = TRUE;
+        pKeys->push_back(key);
+    }
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/keyboard_services.h"
+#include "model/remap_pair.h"
 #include "model/remapped_key.h"
 
 class CLostKeyCheck
@@ -17,8 +18,19 @@ public:
 
     // Appends the report to *pstrText and returns 0 (nothing lost, text
     // untouched), MB_ICONEXCLAMATION or, when a vital key is lost, MB_ICONHAND.
-    // Keys with produced code 0 are not examined.
+    // A key is examined when it is remapped (wProduced not 0) or held in the
+    // list (bMapped, also when it sends nothing); it is lost when no examined
+    // key produces its code.
     UINT Run(const std::vector<CRemappedKey>& keys, std::string* pstrText);
+    // The check over a whole list: BuildKeys, then Run.
+    UINT RunOnList(const std::vector<CRemapPair>& pairs, BOOL b106Layout, std::string* pstrText);
+
+    // Every key of the drawn keyboard of the layout, in the key table's
+    // order, producing what the list says; then every physical key of the
+    // list that the drawn keyboard lacks (catalogue keys and any other
+    // code), in the list's order.
+    static void BuildKeys(const std::vector<CRemapPair>& pairs, BOOL b106Layout,
+                          std::vector<CRemappedKey>* pKeys);
 
 private:
     IKeyboardServices& m_keyboard;
@@ -32,3 +44,6 @@ std::string FormatLostKeyLine(const std::string& strFormat, const std::string& s
 
 // Whether a key name is one of Ctrl, Alt or Del (case-sensitive, anywhere in it).
 BOOL IsVitalKeyName(const std::string& strName);
+// Whether a scancode is left or right Ctrl, left or right Alt, Delete or
+// keypad Del: vital whatever the language of the key names.
+BOOL IsVitalKeyCode(WORD wScancode);

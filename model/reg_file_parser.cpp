@@ -4,6 +4,7 @@
 #include "model/reg_file_writer.h"
 #include "model/scancode_map_codec.h"
 #include "model/scancode_map_store.h"
+#include "model/stable_key_name.h"
 
 namespace
 {
@@ -70,9 +71,15 @@ BOOL CRegFileParser::ParseLine(const std::string& strLine, int nLine)
         size_t nClose = strLine.rfind(']');
         if (nClose == std::string::npos || nClose < nPos)
             return Fail(nLine, "key line without a closing ']'");
-        // A deletion ([-...]) is passed over like any other key: only the value is imported.
+        // A deletion ([-...]) is passed over like any other key, but the
+        // registry editor deleting the layout key after setting the value
+        // leaves no value: that file imports nothing.
         std::string strKey = strLine.substr(nPos + 1, nClose - nPos - 1);
         m_bInLayoutKey = CAsciiText::EqualsIgnoringCase(strKey, CRegFileWriter::s_pszKeyName);
+        if (m_nValueLine != 0 && !strKey.empty() && strKey[0] == '-' &&
+            CAsciiText::EqualsIgnoringCase(CAsciiText::Trimmed(strKey.substr(1)), CRegFileWriter::s_pszKeyName))
+            return Fail(nLine, "the file deletes the key of " + ValueName() + " after setting it (line " +
+                                   std::to_string(m_nValueLine) + "): the registry editor leaves no value");
         return TRUE;
     }
     if (c == '"' || c == '@')
@@ -181,6 +188,40 @@ BOOL CRegFileParser::ParseHexBytes(const std::string& strLine, size_t nPos, int 
     }
 }
 
+int CRegFileParser::EntryLine(DWORD i) const
+{
+    return m_byteLines[CScancodeMapCodec::HEADER_SIZE + i * CScancodeMapCodec::ENTRY_SIZE];
+}
+
+BOOL CRegFileParser::HasItsCountExactly(const BYTE* pValue, DWORD cbValue)
+{
+    // The count must name every 4-byte word after the header, the zero
+    // terminator last: a count that disagrees would silently cut entries
+    // off (or take the terminator for one).
+    DWORD cbEntries = cbValue - CScancodeMapCodec::HEADER_SIZE;
+    std::string strValue = ValueName() + " is not a whole table (" + std::to_string(cbValue) + " bytes, ";
+    if (cbEntries % CScancodeMapCodec::ENTRY_SIZE != 0)
+        return Fail(m_nValueLine, strValue + "its entries are not whole 4-byte words)");
+    DWORD nWords = cbEntries / CScancodeMapCodec::ENTRY_SIZE;
+    LONG lCount = (LONG)CScancodeMapCodec::GetClaimedCount(pValue);
+    if (lCount <= 1)
+    {
+        for (DWORD i = 0; i < nWords; ++i)
+            if (!CScancodeMapCodec::GetEntry(pValue, i).IsNull())
+                return Fail(EntryLine(i), strValue + "its count of " + std::to_string(lCount) +
+                                              " says it holds no mappings, but entry " +
+                                              std::to_string((unsigned long)i + 1) + " is one)");
+        return TRUE;
+    }
+    if ((DWORD)lCount != nWords)
+        return Fail(m_nValueLine, strValue + "its count of " + std::to_string(lCount) +
+                                      " does not match its " + std::to_string((unsigned long)nWords) +
+                                      " entries, the terminator included)");
+    if (!CScancodeMapCodec::GetEntry(pValue, nWords - 1).IsNull())
+        return Fail(EntryLine(nWords - 1), strValue + "its last entry, the terminator, is not 0)");
+    return TRUE;
+}
+
 BOOL CRegFileParser::TakeEntries()
 {
     const BYTE* pValue = m_value.data();
@@ -195,14 +236,20 @@ BOOL CRegFileParser::TakeEntries()
         return Fail(m_nValueLine, ValueName() + " is not a whole table (" +
                                       std::to_string(cbValue) + " bytes, " + strWhy + ")");
     }
+    if (!HasItsCountExactly(pValue, cbValue))
+        return FALSE;
     // The codec's entries, walked here rather than decoded so that each
-    // pair keeps the line it came from.
+    // pair keeps the line it came from. A file is held to the rules of the
+    // console program's set: no physical key 0 (not even the null pair,
+    // which a table cannot hold), only codes that are keys.
     DWORD nEntries = CScancodeMapCodec::GetEntryCount(pValue, cbValue);
     for (DWORD i = 0; i < nEntries; ++i)
     {
         CRemapPair pair = CScancodeMapCodec::GetEntry(pValue, i);
-        if (!pair.IsNull())
-            AddPair(pair, m_byteLines[CScancodeMapCodec::HEADER_SIZE + i * CScancodeMapCodec::ENTRY_SIZE]);
+        std::string strError;
+        if (!CStableKeyName::CheckPair(pair, &strError))
+            return Fail(EntryLine(i), "entry " + std::to_string((unsigned long)i + 1) + ": " + strError);
+        AddPair(pair, EntryLine(i));
     }
     return TRUE;
 }

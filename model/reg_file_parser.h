@@ -10,9 +10,11 @@
 // What it refuses, with the line: a second "Scancode Map", a deletion of it
 // ("Scancode Map"=-), data of another type, a malformed hex byte, a value
 // longer than 4096 bytes, a line that is no key, value, continuation or
-// comment, and a value whose header or count does not fit its bytes
-// (CScancodeMapCodec::HoldsItsCount). The pairs come in the value's order,
-// the null entry left out as the codec leaves it out.
+// comment, a value whose header or count does not fit its bytes
+// (CScancodeMapCodec::HoldsItsCount), a count that is not exactly the
+// entries that follow the header with the zero terminator last, and an entry
+// that the console program's set would refuse (physical key 0, a code that
+// is no key: CStableKeyName::CheckPair). The pairs come in the value's order.
 #pragma once
 
 #include <string>
@@ -38,6 +40,8 @@ private:
     BOOL ParseScancodeMapData(const std::string& strLine, size_t nPos, int nLine);
     BOOL ParseHexBytes(const std::string& strLine, size_t nPos, int nLine);
     BOOL TakeEntries();
+    BOOL HasItsCountExactly(const BYTE* pValue, DWORD cbValue);
+    int EntryLine(DWORD i) const;
 
     BOOL m_bInLayoutKey;
     BOOL m_bContinuesValue; // the Scancode Map's last line ended in "\"

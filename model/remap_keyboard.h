@@ -1,6 +1,6 @@
-// The remapped keyboard as the document reaches it: the view that shows the
-// list implements this next to IDocumentView, and the document finds it by
-// casting its first view.
+// The remapped keyboard's keys with what each produces now: the view that
+// shows the list implements this next to IDocumentView. The lost-key check
+// itself works on the document's whole list (CLostKeyCheck::BuildKeys).
 #pragma once
 
 #include <vector>

@@ -35,12 +35,7 @@ BOOL CRemapTextParser::ParseMapping(const std::string& strText, CRemapPair* pPai
     if (!ParseKey(CAsciiText::Trimmed(strText.substr(0, nEquals)), &pPair->wPhysical, pstrError) ||
         !ParseKey(CAsciiText::Trimmed(strText.substr(nEquals + 1)), &pPair->wProduced, pstrError))
         return FALSE;
-    if (pPair->wPhysical == 0)
-    {
-        *pstrError = "None (0x0000) is no key and cannot be remapped";
-        return FALSE;
-    }
-    return TRUE;
+    return CStableKeyName::CheckPair(*pPair, pstrError);
 }
 
 BOOL CRemapTextParser::ParseLine(const std::string& strLine, int nLine)

@@ -2,6 +2,8 @@
 
 #include <cstddef>
 
+#include "model/key_table.h"
+
 namespace
 {
 DWORD GetDword(const BYTE* p)
@@ -67,7 +69,10 @@ DWORD CScancodeMapCodec::GetEntryCount(const BYTE* pData, DWORD cbData)
 CRemapPair CScancodeMapCodec::GetEntry(const BYTE* pData, DWORD i)
 {
     DWORD dwEntry = GetDword(pData + HEADER_SIZE + i * ENTRY_SIZE);
-    return CRemapPair((WORD)(dwEntry >> 16), (WORD)(dwEntry & 0xFFFF));
+    // Earlier versions wrote Num Lock as 0xE045: read it as the key it meant,
+    // so that the next write puts 0x0045 in its place.
+    return CRemapPair(CanonicalScancode((WORD)(dwEntry >> 16)),
+                      CanonicalScancode((WORD)(dwEntry & 0xFFFF)));
 }
 
 DWORD CScancodeMapCodec::GetClaimedCount(const BYTE* pData)

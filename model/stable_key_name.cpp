@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "model/ascii_text.h"
+#include "model/key_catalogue.h"
 #include "model/key_table.h"
 
 namespace
@@ -66,7 +67,8 @@ const char* CStableKeyName::NameOf(WORD wScancode)
     for (const CNameEntry& entry : s_names)
         if (ScancodeFromTableCode(entry.wTableCode) == wScancode)
             return entry.pszName;
-    return nullptr;
+    const CCatalogueKey* pKey = CKeyCatalogue::Find(wScancode);
+    return pKey != nullptr ? pKey->pszName : nullptr;
 }
 
 CStableKeyName::EParse CStableKeyName::Parse(const std::string& strArg, WORD* pwScancode)
@@ -86,6 +88,11 @@ CStableKeyName::EParse CStableKeyName::Parse(const std::string& strArg, WORD* pw
             return PARSE_OK;
         }
     }
+    if (const CCatalogueKey* pKey = CKeyCatalogue::FindByName(strArg))
+    {
+        *pwScancode = pKey->wScancode;
+        return PARSE_OK;
+    }
 
     BOOL bPrefixed = strArg.size() >= 2 && strArg[0] == '0' && CAsciiText::FoldCase(strArg[1]) == 'x';
     size_t nStart = bPrefixed ? 2 : 0;
@@ -100,10 +107,36 @@ CStableKeyName::EParse CStableKeyName::Parse(const std::string& strArg, WORD* pw
     size_t nDigits = strArg.size() - nStart;
     if (nDigits == 0 || nDigits > 4)
         return PARSE_BAD_SCANCODE;
-    if ((dwValue >> 8) != 0x00 && (dwValue >> 8) != 0xE0)
+    if (!IsKeyCode((WORD)dwValue))
         return PARSE_BAD_PREFIX;
-    *pwScancode = (WORD)dwValue;
+    *pwScancode = CanonicalScancode((WORD)dwValue);
     return PARSE_OK;
+}
+
+BOOL CStableKeyName::IsKeyCode(WORD wScancode)
+{
+    BYTE bPrefix = (BYTE)(wScancode >> 8);
+    return bPrefix == 0x00 || bPrefix == 0xE0 || wScancode == PAUSE_SCANCODE;
+}
+
+BOOL CStableKeyName::CheckPair(const CRemapPair& pair, std::string* pstrError)
+{
+    const WORD codes[2] = {pair.wPhysical, pair.wProduced};
+    for (WORD wCode : codes)
+    {
+        if (!IsKeyCode(wCode))
+        {
+            *pstrError = "scancode " + FormatScancode(wCode) +
+                         " is no key (its high byte must be 00 or E0, or it is E11D)";
+            return FALSE;
+        }
+    }
+    if (pair.wPhysical == 0)
+    {
+        *pstrError = "None (0x0000) is no key and cannot be remapped";
+        return FALSE;
+    }
+    return TRUE;
 }
 
 std::string CStableKeyName::DescribeFault(EParse eParse, const std::string& strArg)
@@ -120,7 +153,7 @@ std::string CStableKeyName::DescribeFault(EParse eParse, const std::string& strA
         return "bad scancode " + Quoted(strArg) + " (1 to 4 hex digits)";
     case PARSE_BAD_PREFIX:
     default:
-        return "scancode " + Quoted(strArg) + " is no key (its high byte must be 00 or E0)";
+        return "scancode " + Quoted(strArg) + " is no key (its high byte must be 00 or E0, or it is E11D)";
     }
 }
 

@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "framework/afx_message_box.h"
+#include "model/key_table.h"
 #include "model/lost_key_check.h"
-#include "model/remap_keyboard.h"
 #include "res/resource.h"
 
 BOOL g_bEdited = FALSE;
@@ -37,6 +37,7 @@ BOOL CVelloricDoc::OnNewDocument()
         // that cannot be read leaves it empty, and the exit flow reports it.
         g_bFirstLoad = FALSE;
         ReadRegistryList();
+        m_tableInForce = GetPairs();
     }
     else
     {
@@ -122,11 +123,19 @@ void CVelloricDoc::ReportUnreadableList()
 
 UINT CVelloricDoc::CheckIntegrity(std::string* pstrText)
 {
-    // Without a remapped keyboard to look at there is nothing to lose.
-    std::vector<CRemappedKey> keys;
-    if (IRemapKeyboard* pKeyboard = dynamic_cast<IRemapKeyboard*>(GetFirstView()))
-        pKeyboard->GetRemappedKeys(&keys);
-    return CLostKeyCheck(m_keyboard).Run(keys, pstrText);
+    // The whole list, not only the keys on screen: a key sent nothing, or a
+    // key reached only from Print Screen, counts as well.
+    return CLostKeyCheck(m_keyboard).RunOnList(GetPairs(), Is106Layout(m_keyboard), pstrText);
+}
+
+std::vector<CRemapPair> CVelloricDoc::GetPairs()
+{
+    std::vector<CRemapPair> pairs;
+    CRemapPair pair;
+    m_store.GetStartPosition();
+    while (!m_store.GetNext(pair).IsNull())
+        pairs.push_back(pair);
+    return pairs;
 }
 
 BOOL CVelloricDoc::OnCmdMsg(UINT nID, CCmdUI* pCmdUI)

@@ -2,8 +2,8 @@
 // start-up), the edited flag, the Edit menu's commands, the lost-key check
 // and, through CExitFlow, what happens to the list when the program ends.
 //
-// The lost-key check runs over the keys of the remapped keyboard, which the
-// document takes from its first view: that view implements IRemapKeyboard.
+// The lost-key check runs over the whole list: the keys of the drawn
+// keyboard and the keys beyond it (CLostKeyCheck::BuildKeys).
 #pragma once
 
 #include <string>
@@ -49,6 +49,12 @@ public:
     // The value the list on screen would be saved as.
     BOOL GetValue(std::vector<BYTE>* pValue) { return m_store.GetValue(pValue); }
 
+    // The registry's list as the program started: the table Windows most
+    // likely applies now, before any program sees a key.
+    const std::vector<CRemapPair>& GetTableInForce() const { return m_tableInForce; }
+    // The whole list, in the store's order (a walk of its own).
+    std::vector<CRemapPair> GetPairs();
+
     // One walk over the list at a time (the store's cursor).
     void GetStartPosition();
     CRemapPair& GetNextPair(CRemapPair& pair);
@@ -92,4 +98,5 @@ private:
     IKeyboardServices& m_keyboard;
     IVelloricHost& m_host;
     CExitFlow m_exitFlow;
+    std::vector<CRemapPair> m_tableInForce;
 };

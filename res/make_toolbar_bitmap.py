@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""toolbar.bmp: the tool bar's five 16 x 15 images side by side, in 16
+"""toolbar.bmp: the tool bar's six 16 x 15 images side by side, in 16
 colours. Light grey (palette index 7) is the background the tool bar masks
 out. Run by res/make_all.py."""
 
@@ -94,8 +94,26 @@ ABOUT = [
     "......kyyk......",
     ".......kk.......",
 ]
+# Other keys: a media key (play) beside a key cap.
+OTHER_KEYS = [
+    "................",
+    ".kkkkkkk........",
+    ".kwwwwwgk.......",
+    ".kwBwwwgk.......",
+    ".kwBBwwgk.......",
+    ".kwBBBwgk.......",
+    ".kwBBwwgk.......",
+    ".kwBwwwgk.......",
+    ".kggggggk.kkkkk.",
+    ".kkkkkkkk.kwwwgk",
+    "..........kwkkgk",
+    "..........kwkwgk",
+    "..........kgggk.",
+    "..........kkkkk.",
+    "................",
+]
 
-IMAGES = [SAVE_AND_EXIT, QUIT_WITHOUT_SAVING, RESTORE, CHECK_INTEGRITY, ABOUT]
+IMAGES = [SAVE_AND_EXIT, QUIT_WITHOUT_SAVING, RESTORE, CHECK_INTEGRITY, ABOUT, OTHER_KEYS]
 
 
 def outputs():

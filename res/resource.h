@@ -29,6 +29,17 @@
 #define IDS_SCANCODE_MAP_CHANGED 1030 // at save: another program wrote the value since it was read
 #define IDS_CLEAR_NEEDS_ONE_COPY 1040 // velloric -c while another copy runs
 #define IDS_PASSWORD_STORED_READABLE 1041 // automatic logon's password left in the registry
+// Keys beyond the drawn keyboard (one block of sixteen: 1056 to 1071)
+#define IDS_KEY_CATALOGUE_NAMES 1056 // one display name a line, in CKeyCatalogue's order
+#define IDS_PRODUCES_NOTHING 1057 // "%1": the key's name; status bar and tool tip of a key sent nothing
+#define IDS_NOTHING_CHOICE 1058 // the output "nothing" in the other-keys window
+
+#define IDS_PRESS_A_KEY_WAIT 1060 // while the window waits for a key
+#define IDS_PRESS_A_KEY_TRANSLATED 1061 // "%1" the code pressed, "%2" the physical key it comes from
+#define IDS_PRESS_A_KEY_NONE 1062 // Esc or the time ran out
+#define IDS_PRESS_A_KEY_GOT 1063 // "%1": the key taken
+#define IDS_PRESS_A_KEY_FAILED 1064 // the hook could not be set
+#define IDS_OTHER_KEYS_SAME 1065 // a key mapped to itself
 
 // Strings: frame and framework
 #define IDS_APP_TITLE 57344 // message-box caption and profile key name
@@ -62,6 +73,9 @@
 #define ID_KEYNAME_SUNK 32787
 #define ID_FILE_IMPORT 32790 // the key table from a .reg or text file
 #define ID_FILE_EXPORT 32791 // the key table on screen to a .reg file
+#define ID_EDIT_OTHER_KEYS 32800 // the window of keys beyond the drawn keyboard
+#define ID_KEY_PRODUCE_NOTHING 32801 // context menu of a remapped key: it sends nothing
+#define ID_KEY_PRODUCE_OWN 32802 // context menu of a remapped key: its own code back
 #define ID_FILE_NEW 57600
 #define ID_FILE_SAVE 57603 // the framework's save: handled, does nothing
 #define ID_APP_ABOUT 57664
@@ -79,6 +93,8 @@
 #define IDD_KEYBOARD_FORM_106 132 // Japanese 106-key layout
 #define IDD_AUTOLOGON 136
 #define IDD_PASSWORD_CONFIRM 138
+#define IDD_OTHER_KEYS 150 // keys beyond the drawn keyboard
+#define IDR_KEY_CONTEXT_MENU 151 // menu of a key of the remapped keyboard
 #define IDD_NEW_TYPE 30721 // the framework's document-type chooser
 
 // Controls
@@ -102,6 +118,15 @@
 #define IDC_AUTOLOGON_PASSWORD 1023
 #define IDC_AUTOLOGON_DOMAIN_NAME 1024
 #define IDC_PASSWORD_CONFIRM 1023
+// Keys beyond the drawn keyboard
+#define IDC_OTHER_KEYS_LIST 1100
+#define IDC_OTHER_KEYS_PHYSICAL 1101
+#define IDC_OTHER_KEYS_OUTPUT 1102
+#define IDC_OTHER_KEYS_SET 1103
+#define IDC_OTHER_KEYS_REMOVE 1104
+#define IDC_OTHER_KEYS_PRESS_PHYSICAL 1105
+#define IDC_OTHER_KEYS_PRESS_OUTPUT 1106
+#define IDC_OTHER_KEYS_STATUS 1107
 
 // Cursors
 #define IDC_CURSOR_NO_DROP 106

@@ -23,7 +23,8 @@ public:
 
     // The label of a cap with its own codes and the code it produces (0: none).
     // A remapped cap is named after the key whose scancode it now produces,
-    // when that key is on the remapped keyboard; otherwise after itself.
+    // when that key is on the remapped keyboard or in CKeyCatalogue;
+    // otherwise after itself.
     std::string Get(WORD wTableCode, WORD wScancode, WORD wProduced, BOOL bDebug) const;
 
     // The label of the key with these codes: its name, " %04x %04x" (table
@@ -31,6 +32,9 @@ public:
     std::string GetOwn(WORD wTableCode, WORD wScancode, BOOL bDebug) const;
 
 private:
+    // The debug suffix and the padding of a one-character name.
+    static std::string Decorate(std::string strLabel, WORD wTableCode, WORD wScancode, BOOL bDebug);
+
     IKeyboardServices& m_keyboard;
     const IRemapKeyFinder& m_finder;
 };

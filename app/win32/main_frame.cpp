@@ -4,6 +4,9 @@
 #include "app/manual_launcher.h"
 #include "app/remap_file_commands.h"
 #include "dialogs/win32/auto_logon_dialog.h"
+#include "dialogs/win32/other_keys_dialog.h"
+#include "model/key_table.h"
+#include "platform/win32/win32_keyboard_hook.h"
 #include "model/velloric_doc.h"
 #include "res/resource.h"
 
@@ -14,6 +17,7 @@ const TCommandEntry<CMainFrame> CMainFrame::s_commands[] = {
     {ID_OPTION_AUTOLOGON, ID_OPTION_AUTOLOGON, &CMainFrame::OnSetupAutologon, nullptr},
     {ID_FILE_IMPORT, ID_FILE_IMPORT, &CMainFrame::OnFileImport, nullptr},
     {ID_FILE_EXPORT, ID_FILE_EXPORT, &CMainFrame::OnFileExport, nullptr},
+    {ID_EDIT_OTHER_KEYS, ID_EDIT_OTHER_KEYS, &CMainFrame::OnOtherKeys, nullptr},
 };
 
 namespace
@@ -105,6 +109,16 @@ void CMainFrame::OnFileExport(UINT nID)
 {
     if (CVelloricDoc* pDoc = dynamic_cast<CVelloricDoc*>(GetActiveDocument()))
         CRemapFileCommands(m_platform.fileDialogs, m_platform.files, m_hWnd).Export(*pDoc);
+}
+
+void CMainFrame::OnOtherKeys(UINT nID)
+{
+    CVelloricDoc* pDoc = dynamic_cast<CVelloricDoc*>(GetActiveDocument());
+    if (pDoc == nullptr)
+        return;
+    CWin32KeyboardHook hook;
+    COtherKeysDialog dlg(*pDoc, m_platform.keyboard, hook, Is106Layout(m_platform.keyboard));
+    dlg.DoModal();
 }
 
 void CMainFrame::OnSysCommand(UINT nID, LPARAM lParam)

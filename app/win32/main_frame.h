@@ -31,6 +31,7 @@ private:
     void OnSetupAutologon(UINT nID);
     void OnFileImport(UINT nID);
     void OnFileExport(UINT nID);
+    void OnOtherKeys(UINT nID);
 
     static const TCommandEntry<CMainFrame> s_commands[];
     CVelloricPlatform m_platform;

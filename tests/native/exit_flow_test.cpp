@@ -179,12 +179,27 @@ TEST_F(ExitFlowTest, SaveAndExit_EmptyList_ValueAlreadyAbsent_ClosesSilently)
 
 TEST_F(ExitFlowTest, SaveAndExit_KeepsMappingsToZero_AndKeysOffTheKeyboard)
 {
-    Start({{0x1D, 0x0000}, {0x0059, 0x3A}});
+    // Ctrl sends nothing but keypad = (a key beyond the drawn keyboard) sends
+    // Ctrl: Ctrl is not lost, keypad = is.
+    Start({{0x1D, 0x0000}, {0x0059, 0x1D}});
     doc.AddMapping(0x3A, 0x3A);
+    boxes.Answer({IDOK, IDNO});
+    EXPECT_EQ(TRUE, doc.CanCloseFrame());
+    ExpectBoxes({{std::string("\"NumpadEquals\" キーが失われます\n") + WRITE_TAIL,
+                  MB_OKCANCEL | MB_ICONEXCLAMATION},
+                 {RESTART, RESTART_TYPE}});
+    EXPECT_EQ(ScancodeMapBytes({{0x1D, 0x0000}, {0x3A, 0x3A}, {0x0059, 0x1D}}), RegistryBytes());
+}
+
+TEST_F(ExitFlowTest, SaveAndExit_WritesNumLockAs0045_WhereTheRegistryHeldE045)
+{
+    Start({{0xE045, 0x3A}, {0x3A, 0xE045}});
+    doc.SetEdited();
     boxes.Answer({IDNO});
     EXPECT_EQ(TRUE, doc.CanCloseFrame());
     ExpectBoxes({{RESTART, RESTART_TYPE}});
-    EXPECT_EQ(ScancodeMapBytes({{0x1D, 0x0000}, {0x3A, 0x3A}, {0x0059, 0x3A}}), RegistryBytes());
+    EXPECT_EQ(std::vector<BYTE>({0, 0, 0, 0, 0, 0, 0, 0, 3, 0, 0, 0, 0x45, 0, 0x3A, 0, 0x3A, 0, 0x45, 0, 0, 0, 0, 0}),
+              RegistryBytes());
 }
 
 // --- another program wrote the value meanwhile ----------------------------------

@@ -53,10 +53,14 @@ TEST_F(KeyLabel, RemappedKey_IsNamedAfterTheKeyItProduces)
     EXPECT_EQ("Left", m_label.Get(0x030, 0x0030, 0xE04B, FALSE));
 }
 
-TEST_F(KeyLabel, ProducedCodeOffTheKeyboard_ShowsTheKeysOwnName)
+TEST_F(KeyLabel, ProducedCodeOffTheKeyboard_ShowsTheCataloguesKey_OrTheKeysOwnName)
 {
-    // Scroll Lock (0x46) has no key of its own on the keyboard.
-    EXPECT_EQ(" B ", m_label.Get(0x030, 0x0030, 0x0046, FALSE));
+    // Scroll Lock (0x46) and Play/Pause (0xE022, no name of the system's) have
+    // no key on the keyboard but are in the catalogue; 0x77 is no known key.
+    EXPECT_EQ("Scroll Lock", m_label.Get(0x030, 0x0030, 0x0046, FALSE));
+    EXPECT_EQ("MediaPlayPause", m_label.Get(0x030, 0x0030, 0xE022, FALSE));
+    EXPECT_EQ("Pause 0045 e11d", m_label.Get(0x030, 0x0030, 0xE11D, TRUE));
+    EXPECT_EQ(" B ", m_label.Get(0x030, 0x0030, 0x0077, FALSE));
 }
 
 TEST_F(KeyLabel, DebugSuffix_GivesTableCodeThenScancode_InLowerCaseHex)
@@ -69,7 +73,7 @@ TEST_F(KeyLabel, DebugSuffix_GivesTableCodeThenScancode_InLowerCaseHex)
 TEST_F(KeyLabel, DebugSuffixOfARemappedKey_GivesTheSourceKeysCodes)
 {
     EXPECT_EQ("Left 014b e04b", m_label.Get(0x030, 0x0030, 0xE04B, TRUE));
-    EXPECT_EQ("B 0030 0030", m_label.Get(0x030, 0x0030, 0x0046, TRUE));
+    EXPECT_EQ("B 0030 0030", m_label.Get(0x030, 0x0030, 0x0077, TRUE));
 }
 
 TEST_F(KeyLabel, KeypadDigitWithDebugSuffix_StillTakesTheDigitAlias)

@@ -103,9 +103,11 @@ TEST(KeyTable, FindById_GivesTheRowOfThatKey)
     EXPECT_EQ(nullptr, CKeyTable::FindById(2100));
 }
 
-TEST(ScancodeFromTableCode, GivesE0Form_ForExtendedKeys)
+TEST(ScancodeFromTableCode, GivesE0Form_ForExtendedKeys_ButNumLockHasNoPrefix)
 {
-    EXPECT_EQ(0xE045, ScancodeFromTableCode(0x145)); // Num Lock
+    EXPECT_EQ(0x0045, ScancodeFromTableCode(0x145)); // Num Lock: 45, as the mapper reads it
+    EXPECT_EQ(0x0045, CanonicalScancode(0xE045));    // as earlier versions wrote it
+    EXPECT_EQ(0xE046, CanonicalScancode(0xE046));
     EXPECT_EQ(0xE01C, ScancodeFromTableCode(0x11C)); // keypad Enter
     EXPECT_EQ(0xE048, ScancodeFromTableCode(0x148)); // Up
     EXPECT_EQ(0xE05D, ScancodeFromTableCode(0x15D)); // Application

@@ -137,11 +137,26 @@ TEST_F(LostKeyCheckTest, AltAndDelNamesAreVital_IncludingKeypadDelAndRightAlt)
     }
 }
 
+TEST_F(LostKeyCheckTest, VitalCodes_AreVitalWhateverTheirNames_AsOnAGermanWindows)
+{
+    const std::pair<WORD, const char*> germanNames[] = {
+        {0x01D, "Strg"}, {0x11D, "Strg-Rechts"}, {0x038, "Linke Taste"}, {0x138, "Rechte Taste"},
+        {0x153, "Entf"}, {0x053, "Komma (Zehnertastatur)"}};
+    for (const auto& name : germanNames)
+    {
+        keyboard.SetName(name.first, name.second);
+        strText.clear();
+        std::vector<CRemappedKey> keys = {Key(name.first, 0x3A)};
+        EXPECT_EQ((UINT)MB_ICONHAND, check.Run(keys, &strText)) << name.second;
+        EXPECT_EQ(JaLine(name.second) + JA_DANGER, strText);
+    }
+}
+
 TEST_F(LostKeyCheckTest, VitalNamesAreCaseSensitive)
 {
-    keyboard.SetName(0x01D, "CTRL");
-    keyboard.SetName(0x038, "alt");
-    std::vector<CRemappedKey> keys = {Key(0x01D, 0x3A), Key(0x038, 0x3A)};
+    keyboard.SetName(0x010, "CTRL");
+    keyboard.SetName(0x011, "alt");
+    std::vector<CRemappedKey> keys = {Key(0x010, 0x3A), Key(0x011, 0x3A)};
     EXPECT_EQ((UINT)MB_ICONEXCLAMATION, check.Run(keys, &strText));
     EXPECT_EQ(JaLine("CTRL") + JaLine("alt"), strText);
 }
@@ -155,8 +170,8 @@ TEST_F(LostKeyCheckTest, VitalSubstringAnywhereInTheFullName_BeforeAnyAlias)
 
 TEST_F(LostKeyCheckTest, UnknownName_StillGivesALine_ButIsNotVital)
 {
-    keyboard.SetName(0x01D, "");
-    std::vector<CRemappedKey> keys = {Key(0x01D, 0x3A)};
+    keyboard.SetName(0x010, "");
+    std::vector<CRemappedKey> keys = {Key(0x010, 0x3A)};
     EXPECT_EQ((UINT)MB_ICONEXCLAMATION, check.Run(keys, &strText));
     EXPECT_EQ(JaLine(""), strText);
 }

@@ -93,9 +93,13 @@ TEST(RemapFileReader, RegFile_TakesEveryFormTheRegistryEditorReads)
          "E05B:0000"},
         {"the empty table",
          kRegHead + "\"Scancode Map\"=hex:00,00,00,00,00,00,00,00,01,00,00,00,00,00,00,00\r\n", ""},
-        {"a null entry is left out, as the codec leaves it out",
-         kRegHead + "\"Scancode Map\"=hex:00,00,00,00,00,00,00,00,03,00,00,00,00,00,00,00,1d,00,3a,00\r\n",
-         "003A:001D"},
+        {"Pause and the old Num Lock code, which reads as 0045",
+         kRegHead + "\"Scancode Map\"=hex:00,00,00,00,00,00,00,00,03,00,00,00,00,00,1d,e1,\\\r\n"
+                   "  3a,00,45,e0,00,00,00,00\r\n",
+         "E11D:0000 0045:003A"},
+        {"the key deleted before the value is set, as the registry editor does it",
+         std::string(kRegVersion5) + "[-" + (kRegLayoutKey + 1) + kRegLayoutKey + kSwapValue,
+         "003A:001D 001D:003A"},
     });
 }
 
@@ -129,6 +133,39 @@ TEST(RemapFileReader, RegFile_Refusals_SayTheLineAndWhat)
         {"count beyond the bytes",
          kRegHead + "\"Scancode Map\"=hex:00,00,00,00,00,00,00,00,09,00,00,00,1d,00,3a,00,00,00,00,00\r\n",
          "error: line 4: \"Scancode Map\" is not a whole table (20 bytes, its count of 9 needs more)"},
+        // A count that disagrees with the entries, and entries that set refuses.
+        {"a null entry, counted",
+         kRegHead + "\"Scancode Map\"=hex:00,00,00,00,00,00,00,00,03,00,00,00,00,00,00,00,1d,00,3a,00,00,00,00,00\r\n",
+         "error: line 4: entry 1: None (0x0000) is no key and cannot be remapped"},
+        {"count 0 with an entry",
+         kRegHead + "\"Scancode Map\"=hex:00,00,00,00,00,00,00,00,00,00,00,00,\\\r\n  1d,00,3a,00,00,00,00,00\r\n",
+         "error: line 5: \"Scancode Map\" is not a whole table (20 bytes, its count of 0 says it holds no mappings, but entry 1 is one)"},
+        {"a negative count with an entry",
+         kRegHead + "\"Scancode Map\"=hex:00,00,00,00,00,00,00,00,ff,ff,ff,ff,1d,00,3a,00,00,00,00,00\r\n",
+         "error: line 4: \"Scancode Map\" is not a whole table (20 bytes, its count of -1 says it holds no mappings, but entry 1 is one)"},
+        {"count 2 with three entries",
+         kRegHead + "\"Scancode Map\"=hex:00,00,00,00,00,00,00,00,02,00,00,00,1d,00,3a,00,3a,00,1d,00,00,00,00,00\r\n",
+         "error: line 4: \"Scancode Map\" is not a whole table (24 bytes, its count of 2 does not match its 3 entries, the terminator included)"},
+        {"no terminator",
+         kRegHead + "\"Scancode Map\"=hex:00,00,00,00,00,00,00,00,03,00,00,00,1d,00,3a,00,3a,00,1d,00\r\n",
+         "error: line 4: \"Scancode Map\" is not a whole table (20 bytes, its count of 3 does not match its 2 entries, the terminator included)"},
+        {"a terminator that is a mapping",
+         kRegHead + "\"Scancode Map\"=hex:00,00,00,00,00,00,00,00,02,00,00,00,\\\r\n  1d,00,3a,00,3a,00,1d,00\r\n",
+         "error: line 5: \"Scancode Map\" is not a whole table (20 bytes, its last entry, the terminator, is not 0)"},
+        {"a part of an entry",
+         kRegHead + "\"Scancode Map\"=hex:00,00,00,00,00,00,00,00,01,00,00,00,00,00,00,00,00\r\n",
+         "error: line 4: \"Scancode Map\" is not a whole table (17 bytes, its entries are not whole 4-byte words)"},
+        {"physical 0 with a produced code",
+         kRegHead + "\"Scancode Map\"=hex:00,00,00,00,00,00,00,00,02,00,00,00,1d,00,00,00,00,00,00,00\r\n",
+         "error: line 4: entry 1: None (0x0000) is no key and cannot be remapped"},
+        {"a physical code that is no key",
+         kRegHead + "\"Scancode Map\"=hex:00,00,00,00,00,00,00,00,02,00,00,00,1d,00,3a,12,00,00,00,00\r\n",
+         "error: line 4: entry 1: scancode 0x123A is no key (its high byte must be 00 or E0, or it is E11D)"},
+        {"a produced code that is no key",
+         kRegHead + "\"Scancode Map\"=hex:00,00,00,00,00,00,00,00,02,00,00,00,ff,ff,3a,00,00,00,00,00\r\n",
+         "error: line 4: entry 1: scancode 0xFFFF is no key (its high byte must be 00 or E0, or it is E11D)"},
+        {"the key deleted after the value", std::string(kRegVersion5) + kRegLayoutKey + kSwapValue + "[-" + (kRegLayoutKey + 1),
+         "error: line 5: the file deletes the key of \"Scancode Map\" after setting it (line 4): the registry editor leaves no value"},
         {"shorter than a header", kRegHead + "\"Scancode Map\"=hex:00,00,00,00\r\n",
          "error: line 4: \"Scancode Map\" is not a whole table (4 bytes, shorter than its 12-byte header)"},
         {"a key mapped twice",
@@ -183,7 +220,7 @@ TEST(RemapFileReader, TextFile_Refusals_SayTheLineAndWhat)
         {"None as the physical key", strSix + "None=A\n",
          "error: line 7: None (0x0000) is no key and cannot be remapped"},
         {"a bad scancode", strSix + "0xE15B=A\n",
-         "error: line 7: scancode '0xE15B' is no key (its high byte must be 00 or E0)"},
+         "error: line 7: scancode '0xE15B' is no key (its high byte must be 00 or E0, or it is E11D)"},
         {"a key mapped twice", strSix + "a=Esc\n",
          "error: line 7: key A (0x001E) is mapped twice (first on line 2)"},
         {"a broken registry header", "REGEDIT 4\n", "error: line 1: expected FROM=TO"},
@@ -201,8 +238,11 @@ TEST(RemapFileReader, MoreMappingsThanOneValueHolds_AreRefused)
     ASSERT_EQ(4096u, value.size());
     Bytes file;
     CRegFileWriter::Write(value.data(), (DWORD)value.size(), &file);
-    // The last entry starts at byte 4092: 20 bytes on line 4, then 25 a line.
-    EXPECT_EQ("error: line 167: more than 1020 mappings", Read(file));
+    // Refused before its mappings are counted: no terminator. (With codes
+    // that are keys and a terminator, no file reaches 1021 mappings.)
+    EXPECT_EQ("error: line 4: \"Scancode Map\" is not a whole table (4096 bytes, its count of 1022 "
+              "does not match its 1021 entries, the terminator included)",
+              Read(file));
 }
 
 // ---- Any file ------------------------------------------------------------------

@@ -33,10 +33,13 @@ TEST(StableKeyName, EveryKeyOfTheTable_HasOneName_ThatReadsBackToItsScancode)
     }
 }
 
-TEST(StableKeyName, KeysOutsideTheTable_HaveNoName_AndZeroIsNone)
+TEST(StableKeyName, KeysOutsideTheTableAndTheCatalogue_HaveNoName_AndZeroIsNone)
 {
-    EXPECT_EQ(nullptr, CStableKeyName::NameOf(0x0046)); // Scroll Lock
-    EXPECT_EQ(nullptr, CStableKeyName::NameOf(0xE037)); // Print Screen
+    EXPECT_EQ(std::string("ScrollLock"), CStableKeyName::NameOf(0x0046));
+    EXPECT_EQ(std::string("PrintScreen"), CStableKeyName::NameOf(0xE037));
+    EXPECT_EQ(std::string("Pause"), CStableKeyName::NameOf(0xE11D));
+    EXPECT_EQ(nullptr, CStableKeyName::NameOf(0xE045)); // no key: the old Num Lock code
+    EXPECT_EQ(nullptr, CStableKeyName::NameOf(0x0077));
     EXPECT_EQ(nullptr, CStableKeyName::NameOf(0xE13A));
     EXPECT_EQ(std::string("None"), CStableKeyName::NameOf(0x0000));
 }
@@ -51,7 +54,7 @@ TEST(StableKeyName, Parse_TakesNamesInAnyCase_AndScancodesInHex)
     const Case cases[] = {
         {"CapsLock", 0x003A}, {"capslock", 0x003A}, {"CAPSLOCK", 0x003A},
         {"Esc", 0x0001}, {"Grave", 0x0029}, {"NumpadMultiply", 0x0037},
-        {"RightAlt", 0xE038}, {"NumLock", 0xE045}, {"NumpadDivide", 0xE035},
+        {"RightAlt", 0xE038}, {"NumLock", 0x0045}, {"NumpadDivide", 0xE035},
         {"NumpadEnter", 0xE01C}, {"Application", 0xE05D}, {"LeftWindows", 0xE05B},
         {"Kana", 0x0070}, {"Ro", 0x0073}, {"Convert", 0x0079}, {"NoConvert", 0x007B},
         {"Yen", 0x007D},
@@ -60,6 +63,9 @@ TEST(StableKeyName, Parse_TakesNamesInAnyCase_AndScancodesInHex)
         {"0x3A", 0x003A}, {"0X3a", 0x003A}, {"3a", 0x003A}, {"E05B", 0xE05B},
         {"0xE05B", 0xE05B}, {"0x01", 0x0001}, {"0x0", 0x0000}, {"00", 0x0000},
         {"None", 0x0000}, {"none", 0x0000}, {"0x00FF", 0x00FF},
+        // Keys beyond the drawn keyboard, Pause's E1 form, and the old Num Lock code.
+        {"printscreen", 0xE037}, {"MediaPlayPause", 0xE022}, {"F24", 0x0076},
+        {"E11D", 0xE11D}, {"0xE045", 0x0045},
     };
     for (const Case& c : cases)
     {
@@ -87,9 +93,9 @@ TEST(StableKeyName, Parse_RefusesWhatIsNoKey_AndSaysWhy)
         {"0x12345", CStableKeyName::PARSE_BAD_SCANCODE, "bad scancode '0x12345' (1 to 4 hex digits)"},
         {"E05B0", CStableKeyName::PARSE_BAD_SCANCODE, "bad scancode 'E05B0' (1 to 4 hex digits)"},
         {"0xE15B", CStableKeyName::PARSE_BAD_PREFIX,
-         "scancode '0xE15B' is no key (its high byte must be 00 or E0)"},
+         "scancode '0xE15B' is no key (its high byte must be 00 or E0, or it is E11D)"},
         {"13A", CStableKeyName::PARSE_BAD_PREFIX,
-         "scancode '13A' is no key (its high byte must be 00 or E0)"},
+         "scancode '13A' is no key (its high byte must be 00 or E0, or it is E11D)"},
         {"Caps\tLock\x81", CStableKeyName::PARSE_UNKNOWN_NAME, "unknown key name 'Caps?Lock?'"},
         {"ThisNameIsFarLongerThanAnyKeyNameCouldEverBe", CStableKeyName::PARSE_UNKNOWN_NAME,
          "unknown key name 'ThisNameIsFarLongerThanAnyKeyNameCouldEv...'"},

@@ -148,7 +148,7 @@ TEST(VelloricCli, WrongUsage_ExitsWithTwo_AndTouchesNothing)
         {"set CapsLock", kSwap, 2, "", "velloric-cli: 'CapsLock' is not FROM=TO" + strTry, kSwap},
         {"set None=A", kSwap, 2, "", "velloric-cli: None (0x0000) is no key and cannot be remapped" + strTry, kSwap},
         {"set A=B a=C", kSwap, 2, "", "velloric-cli: key A (0x001E) is given twice" + strTry, kSwap},
-        {"remove 0xE15B", kSwap, 2, "", "velloric-cli: scancode '0xE15B' is no key (its high byte must be 00 or E0)" + strTry, kSwap},
+        {"remove 0xE15B", kSwap, 2, "", "velloric-cli: scancode '0xE15B' is no key (its high byte must be 00 or E0, or it is E11D)" + strTry, kSwap},
     });
 }
 
@@ -157,9 +157,10 @@ TEST(VelloricCli, ListAndKeys_PrintWithoutWriting)
     ExpectRuns({
         {"list", Table({{0x003A, 0x001D}, {0x0046, 0xE037}, {0xE05B, 0x0000}}), 0,
          "0x003A CapsLock       -> 0x001D LeftCtrl\n"
-         "0x0046                -> 0xE037\n"
+         "0x0046 ScrollLock     -> 0xE037 PrintScreen\n"
          "0xE05B LeftWindows    -> 0x0000 None\n"
-         "\n" + kCapsLost,
+         "\nNo key will send \"Left Windows\" [0xE05B] any more.\n" + kCapsLost +
+             "No key will send \"Scroll Lock\" [0x0046] any more.\n",
          "", Table({{0x003A, 0x001D}, {0x0046, 0xE037}, {0xE05B, 0x0000}})},
         {"list", kSwap, 0,
          "0x003A CapsLock       -> 0x001D LeftCtrl\n0x001D LeftCtrl       -> 0x003A CapsLock\n", "", kSwap},
@@ -207,14 +208,21 @@ TEST_F(VelloricCliTest, Keys_ListsEveryKeyOfTheTable_WithTheSystemsName)
     EXPECT_NE(std::string::npos, strOut.find("\n0x003A CapsLock         Caps Lock\n"));
     EXPECT_NE(std::string::npos, strOut.find("\n0xE05B LeftWindows      Left Windows\n"));
     EXPECT_NE(std::string::npos, strOut.find("\n0x0070 Kana\n")); // no US name
-    EXPECT_EQ(106, (int)std::count(strOut.begin(), strOut.end(), '\n'));
+    // Then the keys no layout draws, with their stable names.
+    EXPECT_NE(std::string::npos, strOut.find("\n0xE037 PrintScreen      Prnt Scrn\n0x0046 ScrollLock       Scroll Lock\n"
+                                             "0xE11D Pause            Pause\n0x0064 F13\n"));
+    EXPECT_NE(std::string::npos, strOut.find("\n0x0045 NumLock          Num Lock\n"));
+    EXPECT_NE(std::string::npos, strOut.find("\n0xE022 MediaPlayPause\n"));
+    EXPECT_EQ(106 + 41, (int)std::count(strOut.begin(), strOut.end(), '\n'));
 
     console.m_strOut.clear();
     EXPECT_EQ(0, RunCli("keys --json"));
     EXPECT_EQ(0u, strOut.find("{\n  \"layout106\": false,\n  \"keys\": [\n    {\"scancode\": \"0x0001\", "
-                              "\"name\": \"Esc\", \"systemName\": \"Esc\", \"only106\": false},\n"));
+                              "\"name\": \"Esc\", \"systemName\": \"Esc\", \"only106\": false, \"drawn\": true},\n"));
     EXPECT_NE(std::string::npos, strOut.find("\n    {\"scancode\": \"0x0070\", \"name\": \"Kana\", "
-                                             "\"systemName\": null, \"only106\": true},\n"));
+                                             "\"systemName\": null, \"only106\": true, \"drawn\": true},\n"));
+    EXPECT_NE(std::string::npos, strOut.find("\n    {\"scancode\": \"0xE063\", \"name\": \"Wake\", "
+                                             "\"systemName\": null, \"only106\": false, \"drawn\": false}\n  ]"));
     EXPECT_EQ(strOut.size() - 8, strOut.find("}\n  ]\n}\n"));
 }
 
@@ -260,6 +268,26 @@ TEST(VelloricCli, Writing_ChecksFirst_KeepsTheOrder_AndShowsWhatItWrites)
         {"delete --dry-run", kSwap, 0, "Dry run: would delete \"Scancode Map\".\n", "", kSwap},
         {"export saved.reg", std::nullopt, 1, "",
          "velloric-cli: there is no \"Scancode Map\" to export\n", std::nullopt},
+        // Sent nothing, every Ctrl is lost; a key reached from Print Screen is not.
+        {"set LeftCtrl=None RightCtrl=None", std::nullopt, 1,
+         "0x001D LeftCtrl       -> 0x0000 None\n0xE01D RightCtrl      -> 0x0000 None\n",
+         "No key will send \"Ctrl\" [0x001D] any more.\nNo key will send \"Right Ctrl\" [0xE01D] any more.\n"
+         "velloric-cli: refused: Ctrl, Alt or Del would be lost (--force writes anyway)\n",
+         std::nullopt},
+        {"set RightAlt=A 0xE037=RightAlt", std::nullopt, 0,
+         "0xE038 RightAlt       -> 0x001E A\n0xE037 PrintScreen    -> 0xE038 RightAlt\n"
+         "Wrote 24 bytes to \"Scancode Map\". Windows takes the new table when it restarts.\n",
+         "No key will send \"Prnt Scrn\" [0xE037] any more.\n", Table({{0xE038, 0x001E}, {0xE037, 0xE038}})},
+        // Num Lock is written 0045, and an old E045 is read as Num Lock and written back as 0045.
+        {"set NumLock=Pause Pause=NumLock", std::nullopt, 0,
+         "0x0045 NumLock        -> 0xE11D Pause\n0xE11D Pause          -> 0x0045 NumLock\n"
+         "Wrote 24 bytes to \"Scancode Map\". Windows takes the new table when it restarts.\n",
+         "", Table({{0x0045, 0xE11D}, {0xE11D, 0x0045}})},
+        {"set F1=F1", Table({{0xE045, 0x003A}, {0x003A, 0xE045}}), 0,
+         "0x0045 NumLock        -> 0x003A CapsLock\n0x003A CapsLock       -> 0x0045 NumLock\n"
+         "0x003B F1             -> 0x003B F1\n"
+         "Wrote 28 bytes to \"Scancode Map\". Windows takes the new table when it restarts.\n",
+         "", Table({{0x0045, 0x003A}, {0x003A, 0x0045}, {0x003B, 0x003B}})},
     });
 }
 

@@ -9,6 +9,8 @@
 
 #include "model/lost_key_check.h"
 #include "model/reg_file_writer.h"
+#include "model/remap_file_reader.h"
+#include "model/remap_list.h"
 #include "platform/stdio_byte_files.h"
 #include "tests/support/scancode_map_bytes.h"
 #include "tests/win32/win32_test_support.h"
@@ -331,4 +333,39 @@ TEST_F(CliTest, ListJsonJapanese_GivesTheReportOfCodePage932InUtf8)
     EXPECT_NE(std::string::npos,
               list.strOut.find("\"lostKeys\": {\"level\": \"warning\", \"report\": \"" + strJson + "\"}"))
         << list.strOut;
+}
+
+TEST_F(CliTest, RegFiles_ReadAsWinesRegeditReadsThem_OrAreRefusedWhereItSetsNothing)
+{
+    const std::string strHead = std::string("Windows Registry Editor Version 5.00\r\n\r\n[") +
+                                CRegFileWriter::s_pszKeyName + "]\r\n";
+    const std::string strDelete = std::string("[-") + CRegFileWriter::s_pszKeyName + "]\r\n";
+    const std::string strSwap = "\"Scancode Map\"=hex:00,00,00,00,00,00,00,00,03,00,00,00,1d,00,3a,\\\r\n"
+                                "  ; a comment between the lines\r\n  00,3a,00,1d,00,00,00,00,00\r\n";
+    const std::string files[] = {
+        strHead + strSwap,
+        // The key deleted after the value: the editor leaves no value.
+        strHead + strSwap + strDelete,
+        // Deleted first, then made again with the value.
+        std::string("Windows Registry Editor Version 5.00\r\n\r\n") + strDelete + strHead.substr(40) + strSwap,
+        // A continuation that swallows the next value's line: neither is set.
+        strHead + "\"Scancode Map\"=hex:00,00,00,00,00,00,00,00,02,00,00,00,\\\r\n\"Other\"=dword:00000001\r\n",
+    };
+    for (const std::string& strText : files)
+    {
+        std::string strFile = File("regedit-" + std::to_string(m_files.size()) + ".reg");
+        std::string strError;
+        ASSERT_EQ(TRUE, CStdioByteFiles().WriteFile(strFile, Bytes(strText.begin(), strText.end()), &strError));
+        wintest::DeleteScancodeMap();
+        RunRegedit("/s \"" + strFile + "\"");
+        Bytes value = Value();
+        CRemapFileReader reader;
+        BOOL bRead = reader.Read((const BYTE*)strText.data(), strText.size());
+        EXPECT_EQ(value != kAbsent, bRead) << strText << reader.GetError();
+        if (value == kAbsent || !bRead)
+            continue;
+        CRemapList list;
+        list.Decode(value.data(), (DWORD)value.size());
+        EXPECT_EQ(list.GetPairs(), reader.GetPairs()) << strText;
+    }
 }

@@ -135,12 +135,14 @@ TEST_F(KeyboardViewDisplay, RegistryList_RemappedKeyRedAndRaised_UnmappedEtched_
               image.At(pBaseB->GetRect().left, (pBaseB->GetRect().top + pBaseB->GetRect().bottom) / 2));
 }
 
-TEST_F(KeyboardViewDisplay, ProducedCodeOffTheKeyboard_ShowsOwnNameInRed)
+TEST_F(KeyboardViewDisplay, ProducedCodeOffTheKeyboard_ShowsTheCatalogueKeyOrOwnNameInRed)
 {
-    StartWithList({{SC_B, 0x46}}); // Scroll Lock has no key here
+    // Scroll Lock has no key here but is in the catalogue; 0x77 is no known key.
+    StartWithList({{SC_B, 0x77}, {SC_N, 0x46}});
     CKeyCap* pB = Remap(SC_B);
     EXPECT_EQ(TRUE, pB->IsRemapped());
     EXPECT_EQ(" B ", Label(pB));
+    EXPECT_EQ("Scroll Lock", Label(Remap(SC_N)));
     CViewImage image(ViewWindow());
     EXPECT_LT(0, image.Count(pB->GetRect(), RGB(255, 0, 0)));
 }

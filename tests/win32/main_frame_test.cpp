@@ -37,13 +37,13 @@ protected:
 };
 } // namespace
 
-TEST_F(MainFrame, ToolBar_HoldsFiveButtonsInOrder_WithSeparators)
+TEST_F(MainFrame, ToolBar_HoldsFiveButtonsInOrder_WithSeparators_ThenOtherKeys)
 {
     ASSERT_NE((HWND)NULL, ToolBar());
-    ASSERT_EQ(9, (int)::SendMessageA(ToolBar(), TB_BUTTONCOUNT, 0, 0));
+    ASSERT_EQ(11, (int)::SendMessageA(ToolBar(), TB_BUTTONCOUNT, 0, 0));
     const int expected[] = {ID_APP_EXIT, 0, ID_FILE_CANCEL_EXIT, 0, ID_EDIT_RESTORE, 0,
-                            ID_EDIT_CHECK_INTEGRITY, 0, ID_APP_ABOUT};
-    for (int i = 0; i < 9; ++i)
+                            ID_EDIT_CHECK_INTEGRITY, 0, ID_APP_ABOUT, 0, ID_EDIT_OTHER_KEYS};
+    for (int i = 0; i < 11; ++i)
     {
         TBBUTTON button = {};
         ::SendMessageA(ToolBar(), TB_GETBUTTON, i, (LPARAM)&button);

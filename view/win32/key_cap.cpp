@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "framework/afx_message_box.h"
 #include "model/command_line_flags.h"
 #include "model/key_name_alias.h"
 #include "view/key_cap_state.h"
@@ -11,6 +12,7 @@
 #include "view/key_label.h"
 #include "view/win32/velloric_view.h"
 #include "platform/win32/win32_text_measure.h"
+#include "res/resource.h"
 
 static_assert(KEY_DT_CENTER == DT_CENTER && KEY_DT_VCENTER == DT_VCENTER &&
                   KEY_DT_WORDBREAK == DT_WORDBREAK && KEY_DT_SINGLELINE == DT_SINGLELINE &&
@@ -49,7 +51,7 @@ HWND ViewWindow()
 CKeyCap::CKeyCap(CVelloricView* pView, WORD wTableCode, int nID, WORD wScancode,
                  BOOL bOnRemapBoard)
     : m_nID(nID), m_nState(0), m_wScancode(wScancode), m_wTableCode(wTableCode), m_wProduced(0),
-      m_bOnRemapBoard(bOnRemapBoard ? 1 : 0), m_nDrawFormat(0)
+      m_bOnRemapBoard(bOnRemapBoard ? 1 : 0), m_bSendsNothing(0), m_nDrawFormat(0)
 {
     ::SetRectEmpty(&m_rect);
     ::SetRectEmpty(&m_rectText);
@@ -85,7 +87,7 @@ void CKeyCap::UpdateToolTip()
     if (g_pKeyboardView == nullptr || g_pKeyboardView->GetToolTip() == NULL)
         return;
     std::string strLabel;
-    GetLabel(strLabel);
+    GetHint(strLabel);
     std::vector<char> text(strLabel.begin(), strLabel.end());
     text.push_back('\0');
     TOOLINFOA ti;
@@ -101,9 +103,24 @@ void CKeyCap::UpdateToolTip()
     ::SendMessageA(g_pKeyboardView->GetToolTip(), TTM_ADDTOOLA, 0, (LPARAM)&ti);
 }
 
+void CKeyCap::SetSendsNothing()
+{
+    SetProduced(0);
+    m_bSendsNothing = 1;
+    UpdateToolTip();
+}
+
+void CKeyCap::GetHint(std::string& strHint) const
+{
+    GetLabel(strHint);
+    if (m_bSendsNothing)
+        AfxFormatString1(strHint, IDS_PRODUCES_NOTHING, std::string(strHint).c_str());
+}
+
 void CKeyCap::SetProduced(WORD wProduced)
 {
     m_wProduced = wProduced;
+    m_bSendsNothing = 0;
     HWND hView = ViewWindow();
     if (hView != NULL)
     {

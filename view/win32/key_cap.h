@@ -43,6 +43,12 @@ public:
     void UpdateToolTip();
     void SetProduced(WORD wProduced);
     void ClearProduced();
+    // The list maps the key to 0: drawn as a key not remapped, but its tool
+    // tip and status text say that it produces nothing. SetProduced ends it.
+    void SetSendsNothing();
+    BOOL SendsNothing() const { return m_bSendsNothing; }
+    // The tool tip and status-bar text: the label, or "... produces nothing".
+    void GetHint(std::string& strHint) const;
     // Changes the state and paints the cap before returning.
     void SetState(int nRequest);
     void GetLabel(std::string& strLabel) const;
@@ -61,6 +67,7 @@ private:
     WORD m_wTableCode;
     WORD m_wProduced;
     UINT m_bOnRemapBoard : 1;
+    UINT m_bSendsNothing : 1;
     LOGFONTA m_lfFit;
     UINT m_nDrawFormat;
     RECT m_rectText;

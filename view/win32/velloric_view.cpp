@@ -179,7 +179,7 @@ void CVelloricView::OnUpdate(IDocumentView* pSender, long lHint)
     // Every remapped key starts over, also one that the old list mapped to
     // its own scancode: otherwise it would stay red after a restore.
     ForEachCap(g_remapCapMap, [](CKeyCap* pCap) {
-        if (pCap->IsRemapped())
+        if (pCap->IsRemapped() || pCap->SendsNothing())
             pCap->ClearProduced();
     });
     if (CVelloricDoc* pDoc = GetVelloricDoc())
@@ -191,7 +191,7 @@ void CVelloricView::OnUpdate(IDocumentView* pSender, long lHint)
             // A pair for a key that is not on this keyboard stays in the list unseen.
             CKeyCap* pCap = nullptr;
             if (g_remapCapMap.Lookup(pair.wPhysical, pCap) && pCap != nullptr)
-                pCap->SetProduced(pair.wProduced);
+                ShowPair(pCap, pair);
         }
     }
     RelayoutAllKeys();
@@ -347,6 +347,7 @@ LRESULT CVelloricView::WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam)
     case WM_MOUSEMOVE: return OnMouseMove((UINT)wParam, pt);
     case WM_LBUTTONUP: return OnLButtonUp((UINT)wParam, pt);
     case WM_INPUTLANGCHANGE: return OnInputLangChange(wParam, lParam);
+    case WM_CONTEXTMENU: return OnContextMenu(lParam);
     case WM_PAINT: return OnPaint();
     case WM_PRINTCLIENT: return OnPrintClient(wParam, lParam);
     default: return CFormView::WindowProc(nMsg, wParam, lParam);

@@ -15,6 +15,7 @@
 #include "framework/cmd_target.h"
 #include "framework/win32/view.h"
 #include "model/remap_keyboard.h"
+#include "model/remap_pair.h"
 #include "model/word_hash_map.h"
 #include "platform/font_chooser.h"
 #include "platform/keyboard_services.h"
@@ -56,6 +57,11 @@ public:
     const CKeyCap* GetHoverKey() const { return m_pHoverKey; }
     HCURSOR GetDragCursor() const { return m_hDragCursor; }
 
+    // The key context menu's commands on a key of the remapped keyboard:
+    // ID_KEY_PRODUCE_NOTHING maps it to 0, ID_KEY_PRODUCE_OWN removes its
+    // mapping. FALSE for another command or no key.
+    BOOL ApplyKeyCommand(CKeyCap* pCap, UINT nID);
+
 protected:
     LRESULT WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam) override;
     void PostNcDestroy() override;
@@ -75,6 +81,9 @@ protected:
     LRESULT OnInputLangChange(WPARAM wParam, LPARAM lParam);
     void OnKeyNameStyle(UINT nID);
     void OnUpdateKeyNameStyle(CCmdUI* pCmdUI);
+    // WM_CONTEXTMENU: the key menu for the cap under the point (screen
+    // coordinates; -1, -1 when the keyboard asks for the menu).
+    LRESULT OnContextMenu(LPARAM lParam);
 
 private:
     void CreateKeyCaps(CWordHashMap<CKeyCap*>& map, int nOffset);
@@ -89,6 +98,12 @@ private:
     void ReleasePress();
     // The gesture ended without a release of ours: put its keys back.
     void AbandonGesture();
+    // The cap whose menu the keyboard asks for: none yet.
+    CKeyCap* GetKeyboardMenuCap() const;
+    // The remapped-keyboard cap that a cap of either keyboard stands for.
+    static CKeyCap* RemapCapOf(CKeyCap* pCap);
+    // One pair of the list on its cap: what it produces, or nothing.
+    static void ShowPair(CKeyCap* pCap, const CRemapPair& pair);
     void Paint();
 
     static const TCommandEntry<CVelloricView> s_commands[];

@@ -100,7 +100,7 @@ LRESULT CVelloricView::OnMouseMove(UINT nFlags, POINT pt)
     {
         // The full name, without alias: "Caps Lock", not "Caps".
         std::string strLabel;
-        pCap->GetLabel(strLabel);
+        pCap->GetHint(strLabel);
         SendStatusMessage(0, (LPARAM)strLabel.c_str());
     }
     else
