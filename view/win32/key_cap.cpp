@@ -142,6 +142,16 @@ void CKeyCap::GetLabel(std::string& strLabel) const
     strLabel = label.Get(m_wTableCode, m_wScancode, m_wProduced, g_bDebug);
 }
 
+void CKeyCap::GetOwnLabel(std::string& strLabel) const
+{
+    strLabel.clear();
+    if (g_pKeyboardView == nullptr)
+        return;
+    CRemapCapFinder finder;
+    CKeyLabel label(g_pKeyboardView->GetKeyboard(), finder);
+    strLabel = label.GetOwn(m_wTableCode, m_wScancode, g_bDebug);
+}
+
 HFONT CKeyCap::GetKeyFont()
 {
     if (g_keyFont != NULL)

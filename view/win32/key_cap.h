@@ -46,6 +46,8 @@ public:
     // Changes the state and paints the cap before returning.
     void SetState(int nRequest);
     void GetLabel(std::string& strLabel) const;
+    // The key's own label, whatever it produces now.
+    void GetOwnLabel(std::string& strLabel) const;
     void Layout(HDC hDC);
     void Draw(HDC hDC);
 

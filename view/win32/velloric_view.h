@@ -56,11 +56,22 @@ public:
     const CKeyCap* GetHoverKey() const { return m_pHoverKey; }
     HCURSOR GetDragCursor() const { return m_hDragCursor; }
 
+    // The cap with the focus cue: what the keys act on (the base keyboard's
+    // Esc until the cue first moves).
+    CKeyCap* GetFocusKey() const;
+    BOOL IsFocusTipShown() const;
+    // Every cap, the base keyboard's then the remapped keyboard's, in map order.
+    static void GetCapsInOrder(std::vector<CKeyCap*>& caps);
+
 protected:
     LRESULT WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam) override;
     void PostNcDestroy() override;
 
     LRESULT OnSetFocus(WPARAM wParam, LPARAM lParam);
+    LRESULT OnKillFocus(WPARAM wParam, LPARAM lParam);
+    LRESULT OnGetDlgCode();
+    LRESULT OnKeyDown(UINT nMsg, WPARAM wParam, LPARAM lParam);
+    LRESULT OnGetObject(WPARAM wParam, LPARAM lParam);
     // A press or a double click: either starts a gesture.
     LRESULT OnLButtonDown(UINT nMsg, UINT nFlags, POINT pt);
     void StartGesture(POINT pt);
@@ -90,6 +101,16 @@ private:
     // The gesture ended without a release of ours: put its keys back.
     void AbandonGesture();
     void Paint();
+    // Keyboard operation (velloric_view_keyboard.cpp).
+    void MoveFocus(int nMove);
+    void SetFocusKey(CKeyCap* pCap);
+    void PressFocusKey();
+    void ShowFocusKeyName();
+    void ShowFocusTip(const CKeyCap* pCap, const std::string& strLabel);
+    void HideFocusTip();
+    void DrawFocusCue(HDC hDC);
+    // Tells assistive technology where the cue is (velloric_view_accessible.cpp).
+    void OnFocusKeyChanged();
 
     static const TCommandEntry<CVelloricView> s_commands[];
 
@@ -99,6 +120,9 @@ private:
     CKeyCap* m_pHoverKey;
     HCURSOR m_hDragCursor;
     BOOL m_bInside;
+    CKeyCap* m_pFocusKey;     // none: the default, the base keyboard's Esc
+    BOOL m_bKeyboardGesture;  // the gesture under way was started by a key
+    POINT m_ptLastMouse;      // a move to the same point is no move
 
     IKeyboardServices& m_keyboard;
     IFontChooser& m_fontChooser;
