@@ -262,6 +262,8 @@ LRESULT CFrameWnd::WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam)
     case WM_NOTIFY: return OnNotify((NMHDR*)lParam);
     case WM_SETFOCUS: return OnSetFocus();
     case WM_ENABLE: return OnEnable((BOOL)wParam);
+    case WM_SYSCOLORCHANGE:
+    case WM_SETTINGCHANGE: return OnSystemChange(nMsg, wParam, lParam);
     default: return CWnd::WindowProc(nMsg, wParam, lParam);
     }
 }
@@ -341,6 +343,27 @@ LRESULT CFrameWnd::OnSetFocus()
     if (m_pView != nullptr && m_pView->m_hWnd != NULL)
         ::SetFocus(m_pView->m_hWnd);
     return 0;
+}
+
+LRESULT CFrameWnd::OnSystemChange(UINT nMsg, WPARAM wParam, LPARAM lParam)
+{
+    // Only top-level windows hear of new colours or settings (a high-contrast
+    // theme): the view and the bars are told as well.
+    struct CMessage
+    {
+        UINT nMsg;
+        WPARAM wParam;
+        LPARAM lParam;
+    } message = {nMsg, wParam, lParam};
+    ::EnumChildWindows(
+        m_hWnd,
+        [](HWND hChild, LPARAM lParam) -> BOOL {
+            const CMessage* pMessage = (const CMessage*)lParam;
+            ::SendMessageA(hChild, pMessage->nMsg, pMessage->wParam, pMessage->lParam);
+            return TRUE;
+        },
+        (LPARAM)&message);
+    return Default(nMsg, wParam, lParam);
 }
 
 LRESULT CFrameWnd::OnEnable(BOOL bEnable)

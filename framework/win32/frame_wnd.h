@@ -82,6 +82,7 @@ private:
     LRESULT OnNotify(NMHDR* pHeader);
     LRESULT OnSetFocus();
     LRESULT OnEnable(BOOL bEnable);
+    LRESULT OnSystemChange(UINT nMsg, WPARAM wParam, LPARAM lParam);
     void LoadBarState();
     void SaveBarState();
 

@@ -52,10 +52,14 @@ public:
     void Draw(HDC hDC);
 
     static void RecreateKeyFont(const LOGFONTA& lf);
+    // Whether a high-contrast theme is on: then the caps take the system's colours.
+    static BOOL IsHighContrast();
     // g_keyFont, made from the view's font when it holds none yet.
     static HFONT GetKeyFont();
 
 private:
+    void DrawInContrast(HDC hDC);
+
     RECT m_rect;
     int m_nID;
     int m_nState;

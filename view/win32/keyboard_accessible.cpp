@@ -4,7 +4,6 @@
 
 #include "framework/afx_message_box.h"
 #include "framework/win32/wnd.h"
-#include "model/velloric_doc.h"
 #include "view/win32/key_cap.h"
 #include "view/win32/velloric_view.h"
 #include "res/resource.h"
@@ -258,14 +257,8 @@ HRESULT CKeyboardAccessible::GetCapValue(const CKeyCap* pCap, BSTR* pszValue) co
         return ReturnText(strText, pszValue);
     }
     // A pair whose key produces 0 is not drawn as remapped, yet the key is off.
-    if (CVelloricDoc* pDoc = View()->GetVelloricDoc())
-    {
-        CRemapPair pair;
-        pDoc->GetStartPosition();
-        while (!pDoc->GetNextPair(pair).IsNull())
-            if (pair.wPhysical == pCap->GetScancode() && pair.wProduced == 0)
-                return ReturnText(AfxLoadString(IDS_ACC_PRODUCES_NOTHING), pszValue);
-    }
+    if (View()->IsKeyOff(pCap))
+        return ReturnText(AfxLoadString(IDS_ACC_PRODUCES_NOTHING), pszValue);
     return ReturnText(AfxLoadString(IDS_ACC_UNCHANGED), pszValue);
 }
 

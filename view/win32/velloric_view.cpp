@@ -341,6 +341,8 @@ LRESULT CVelloricView::WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam)
     case WM_GETDLGCODE: return OnGetDlgCode();
     case WM_KEYDOWN: return OnKeyDown(nMsg, wParam, lParam);
     case WM_GETOBJECT: return OnGetObject(wParam, lParam);
+    case WM_SYSCOLORCHANGE:
+    case WM_SETTINGCHANGE: return OnSysColorChange(nMsg, wParam, lParam);
     case WM_LBUTTONDOWN: // the class takes double clicks: a quick second press is one
     case WM_LBUTTONDBLCLK: return OnLButtonDown(nMsg, (UINT)wParam, pt);
     case WM_MOUSEMOVE: return OnMouseMove((UINT)wParam, pt);

@@ -60,6 +60,8 @@ public:
     // Esc until the cue first moves).
     CKeyCap* GetFocusKey() const;
     BOOL IsFocusTipShown() const;
+    // A key of the remapped keyboard that the list maps to 0: it produces nothing.
+    BOOL IsKeyOff(const CKeyCap* pCap) const;
     // Every cap, the base keyboard's then the remapped keyboard's, in map order.
     static void GetCapsInOrder(std::vector<CKeyCap*>& caps);
 
@@ -72,6 +74,7 @@ protected:
     LRESULT OnGetDlgCode();
     LRESULT OnKeyDown(UINT nMsg, WPARAM wParam, LPARAM lParam);
     LRESULT OnGetObject(WPARAM wParam, LPARAM lParam);
+    LRESULT OnSysColorChange(UINT nMsg, WPARAM wParam, LPARAM lParam);
     // A press or a double click: either starts a gesture.
     LRESULT OnLButtonDown(UINT nMsg, UINT nFlags, POINT pt);
     void StartGesture(POINT pt);
