@@ -17,9 +17,13 @@ LONG CentreY2(const CCapRect& rc)
     return rc.top + rc.bottom;
 }
 
+// In the same row: the form's rows may touch or overlap by a pixel, so half
+// the lower key's height must be shared.
 BOOL OverlapVertically(const CCapRect& a, const CCapRect& b)
 {
-    return a.top < b.bottom && b.top < a.bottom;
+    LONG nShared = (a.bottom < b.bottom ? a.bottom : b.bottom) - (a.top > b.top ? a.top : b.top);
+    LONG nLower = CapRectHeight(a) < CapRectHeight(b) ? CapRectHeight(a) : CapRectHeight(b);
+    return nShared > 0 && 2 * nShared >= nLower;
 }
 } // namespace
 

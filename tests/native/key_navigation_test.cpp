@@ -48,3 +48,15 @@ TEST(KeyNavigation, EveryMove_LeadsToTheNearestCapThatWay_OrStays)
     for (const auto& c : cases)
         EXPECT_EQ(c.nTo, nav.Move(c.nFrom, c.move)) << "from " << c.nFrom << " move " << c.move;
 }
+
+TEST(KeyNavigation, RowsThatOverlapByAPixel_StayApart)
+{
+    // Q above R and S, one pixel into their row, and nearer across than S.
+    enum { Q, R, S };
+    std::vector<CNavCap> caps = {{{12, 0, 18, 11}, FALSE, 0x10},
+                                 {{0, 10, 10, 20}, FALSE, 0x1E},
+                                 {{20, 10, 30, 20}, FALSE, 0x1F}};
+    CKeyNavigation nav(caps);
+    EXPECT_EQ(S, nav.Move(R, CKeyNavigation::NAV_RIGHT));
+    EXPECT_EQ(Q, nav.Move(R, CKeyNavigation::NAV_UP));
+}
