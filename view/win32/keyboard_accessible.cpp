@@ -59,6 +59,10 @@ LRESULT CKeyboardAccessible::OnGetObject(HWND hView, WPARAM wParam, LPARAM lPara
 {
     if ((LONG)lParam != OBJID_CLIENT)
         return 0;
+    // Handing the object over marshals it: COM must be up on this thread,
+    // once, for the rest of the process.
+    static const HRESULT s_hrCom = ::CoInitialize(NULL);
+    (void)s_hrCom;
     CKeyboardAccessible* pAcc = new CKeyboardAccessible(hView, WHOLE);
     LRESULT lResult = ::LresultFromObject(IID_VellAccessible, wParam, pAcc);
     pAcc->Release();

@@ -158,7 +158,9 @@ void CVelloricView::TrackPress(POINT pt)
 
 LRESULT CVelloricView::OnLButtonUp(UINT nFlags, POINT pt)
 {
-    EndDrag(pt, FALSE);
+    // A button let go during a drag from the keyboard drops nothing: Enter does.
+    if (!m_bKeyboardGesture)
+        EndDrag(pt, FALSE);
     return Default(WM_LBUTTONUP, nFlags, MAKELPARAM(pt.x, pt.y));
 }
 
