@@ -25,7 +25,7 @@ file(GLOB VELLORIC_WIN32_SOURCES CONFIGURE_DEPENDS
 list(REMOVE_ITEM VELLORIC_WIN32_SOURCES ${CMAKE_SOURCE_DIR}/app/win32/main.cpp)
 add_library(velloric_win32 STATIC ${VELLORIC_WIN32_SOURCES})
 target_link_libraries(velloric_win32 PUBLIC velloric_core
-    user32 gdi32 comctl32 comdlg32 shell32 winmm advapi32)
+    user32 gdi32 comctl32 comdlg32 shell32 winmm advapi32 oleacc oleaut32 ole32)
 
 add_executable(velloric WIN32 app/win32/main.cpp $<TARGET_OBJECTS:velloric_res>)
 target_link_libraries(velloric PRIVATE velloric_win32)

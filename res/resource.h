@@ -40,6 +40,12 @@
 #define IDS_PRESS_A_KEY_GOT 1063 // "%1": the key taken
 #define IDS_PRESS_A_KEY_FAILED 1064 // the hook could not be set
 #define IDS_OTHER_KEYS_SAME 1065 // a key mapped to itself
+#define IDS_MORE_LINES 1088 // a message box cut to the screen: "%1" the lines left out
+#define IDS_ACC_BASE_KEYBOARD 1089 // what assistive technology calls the two keyboards
+#define IDS_ACC_REMAP_KEYBOARD 1090
+#define IDS_ACC_PRODUCES 1091 // a remapped key: "%1" the name of the key it produces
+#define IDS_ACC_UNCHANGED 1092
+#define IDS_ACC_PRODUCES_NOTHING 1093
 
 // Strings: frame and framework
 #define IDS_APP_TITLE 57344 // message-box caption and profile key name

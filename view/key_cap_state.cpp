@@ -49,3 +49,31 @@ CKeyCapLook CKeyCapState::GetLook(int nState, BOOL bOnRemapBoard, BOOL bRemapped
         look.nStyleShift = 1;
     return look;
 }
+
+CKeyCapContrastLook CKeyCapState::GetContrastLook(int nState, BOOL bOnRemapBoard, BOOL bRemapped,
+                                                  BOOL bOff)
+{
+    CKeyCapContrastLook look = {KEY_SYSCOLOR_BTNFACE, KEY_SYSCOLOR_BTNTEXT, KEY_EDGE_RAISED, 0, FALSE};
+    if ((nState & STATE_HILITE) != 0 || (nState & STATE_MASK) == STATE_PRESSED)
+    {
+        // The drop target and the key picked up (or pressed) stand out alike.
+        look.nFace = KEY_SYSCOLOR_HIGHLIGHT;
+        look.nText = KEY_SYSCOLOR_HIGHLIGHTTEXT;
+        look.nEdge = KEY_EDGE_SUNKEN;
+        look.nOffset = 1;
+        look.bMarkRemapped = bRemapped;
+    }
+    else if (bRemapped)
+    {
+        look.nFace = KEY_SYSCOLOR_HIGHLIGHT;
+        look.nText = KEY_SYSCOLOR_HIGHLIGHTTEXT;
+        look.bMarkRemapped = TRUE;
+    }
+    else if (bOnRemapBoard)
+    {
+        look.nEdge = KEY_EDGE_ETCHED;
+        if (bOff)
+            look.nText = KEY_SYSCOLOR_GRAYTEXT;
+    }
+    return look;
+}

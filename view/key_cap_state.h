@@ -13,6 +13,26 @@ struct CKeyCapLook
     int nStyleShift;    // where the white copy lies: -1 up-left, +1 down-right, else 0
 };
 
+// Under a high-contrast theme: the system colours (indices as GetSysColor
+// takes them) and a mark that tells a remapped key by more than colour.
+struct CKeyCapContrastLook
+{
+    int nFace;            // the colour the cap is filled with
+    int nText;            // the label's colour
+    int nEdge;
+    int nOffset;
+    BOOL bMarkRemapped;   // an inner frame around a remapped key's label
+};
+
+enum
+{
+    KEY_SYSCOLOR_HIGHLIGHT = 13,
+    KEY_SYSCOLOR_HIGHLIGHTTEXT = 14,
+    KEY_SYSCOLOR_BTNFACE = 15,
+    KEY_SYSCOLOR_GRAYTEXT = 17,
+    KEY_SYSCOLOR_BTNTEXT = 18
+};
+
 class CKeyCapState
 {
 public:
@@ -42,4 +62,6 @@ public:
     // How a cap is drawn: its state nibble, whether it lies on the remapped
     // keyboard, whether it produces another code, and the key-name style.
     static CKeyCapLook GetLook(int nState, BOOL bOnRemapBoard, BOOL bRemapped, int nButtonTextType);
+    // The same under a high-contrast theme; bOff: the key produces nothing.
+    static CKeyCapContrastLook GetContrastLook(int nState, BOOL bOnRemapBoard, BOOL bRemapped, BOOL bOff);
 };

@@ -7,13 +7,14 @@
 #include "framework/afx_message_box.h"
 #include "framework/win32/win32_message_boxes.h"
 #include "platform/win32/win32_services.h"
+#include "res/resource.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
     CWin32Services services;
     // AfxMessageBox and AfxLoadString are free functions called from every
     // layer, as the framework's are: their sinks are set once for the process.
-    CWin32MessageBoxSink messageBoxes;
+    CWin32MessageBoxSink messageBoxes(IDS_MORE_LINES);
     CWin32StringSource strings;
     AfxSetMessageBoxSink(&messageBoxes);
     AfxSetStringSource(&strings);

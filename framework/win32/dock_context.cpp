@@ -118,10 +118,44 @@ void CDockContext::Float(POINT ptTopLeft)
     ::SetWindowPos(m_pBar->m_hWnd, NULL, CMiniDockFrameWnd::BORDER, CMiniDockFrameWnd::BORDER, 0, 0,
                    SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
     RECT rc = m_miniFrame.WindowRectFor(size, ptTopLeft);
+    KeepCaptionReachable(&rc);
     ::SetWindowPos(m_miniFrame.m_hWnd, HWND_TOP, rc.left, rc.top, rc.right - rc.left,
                    rc.bottom - rc.top, SWP_NOACTIVATE | SWP_SHOWWINDOW);
     ::ShowWindow(m_dockBar.m_hWnd, SW_HIDE);
     m_frame.OnBarDockChanged();
+}
+
+void CDockContext::KeepCaptionReachable(RECT* prcWindow) const
+{
+    // A caption off every monitor (a remembered place on a monitor since
+    // unplugged) could never be dragged back: move the window into the
+    // nearest monitor's work area.
+    POINT ptCaption = {(prcWindow->left + prcWindow->right) / 2,
+                       prcWindow->top + ::GetSystemMetrics(SM_CYSMCAPTION) / 2 + 1};
+    if (::MonitorFromPoint(ptCaption, MONITOR_DEFAULTTONULL) != NULL)
+        return;
+    MONITORINFO mi;
+    mi.cbSize = sizeof mi;
+    if (!::GetMonitorInfoA(::MonitorFromRect(prcWindow, MONITOR_DEFAULTTONEAREST), &mi))
+        return;
+    const RECT& rcWork = mi.rcWork;
+    LONG dx = 0, dy = 0;
+    if (prcWindow->right > rcWork.right)
+        dx = rcWork.right - prcWindow->right;
+    if (prcWindow->left + dx < rcWork.left)
+        dx = rcWork.left - prcWindow->left;
+    if (prcWindow->bottom > rcWork.bottom)
+        dy = rcWork.bottom - prcWindow->bottom;
+    if (prcWindow->top + dy < rcWork.top)
+        dy = rcWork.top - prcWindow->top;
+    ::OffsetRect(prcWindow, dx, dy);
+}
+
+POINT CDockContext::GetFloatTopLeft() const
+{
+    RECT rc = {0, 0, 0, 0};
+    ::GetWindowRect(m_miniFrame.m_hWnd, &rc);
+    return POINT{rc.left, rc.top};
 }
 
 void CDockContext::ToggleDocking()

@@ -38,6 +38,8 @@ public:
     // Floats the bar with its window's top-left corner at ptTopLeft (screen).
     void Float(POINT ptTopLeft);
     void ToggleDocking();
+    // Where the floating window stands (screen), also while the bar is docked.
+    POINT GetFloatTopLeft() const;
 
     EDockSide GetSide() const { return m_side; }
     // The strip's size on the side it is docked on; nothing while it floats.
@@ -66,6 +68,7 @@ private:
     RECT FloatRectAt(POINT ptTopLeft) const; // the floating window with its rows
     RECT OutlineFor(EDockSide target, POINT ptScreen) const;
     void EraseOutline();
+    void KeepCaptionReachable(RECT* prcWindow) const;
 
     CFrameWnd& m_frame;
     CToolBar* m_pBar = nullptr;

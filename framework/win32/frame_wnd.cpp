@@ -150,7 +150,45 @@ BOOL CFrameWnd::DockControlBar(CToolBar* pBar)
     if (!m_dockContext.IsCreated() && !m_dockContext.Create(*pBar, m_dwDockStyle))
         return FALSE;
     m_dockContext.Dock(DOCK_TOP);
+    LoadBarState();
+    m_bBarPlaced = TRUE; // from here on each move is the user's, and remembered
     return TRUE;
+}
+
+namespace
+{
+const char s_szBarSection[] = "ToolBar";
+} // namespace
+
+void CFrameWnd::LoadBarState()
+{
+    CWinApp* pApp = AfxGetApp();
+    if (pApp == nullptr)
+        return;
+    CProfile& profile = pApp->GetProfile();
+    int nSide = profile.GetProfileInt(s_szBarSection, "Side", DOCK_TOP);
+    if (nSide == DOCK_FLOAT)
+    {
+        POINT pt = {profile.GetProfileInt(s_szBarSection, "FloatLeft", 0),
+                    profile.GetProfileInt(s_szBarSection, "FloatTop", 0)};
+        m_dockContext.Float(pt);
+    }
+    else if (nSide != DOCK_TOP && nSide >= DOCK_TOP && nSide < DOCK_FLOAT)
+        m_dockContext.Dock((EDockSide)nSide);
+}
+
+void CFrameWnd::SaveBarState()
+{
+    CWinApp* pApp = AfxGetApp();
+    if (pApp == nullptr || !m_dockContext.IsCreated() || !m_bBarPlaced)
+        return;
+    CProfile& profile = pApp->GetProfile();
+    profile.WriteProfileInt(s_szBarSection, "Side", (int)m_dockContext.GetSide());
+    if (m_dockContext.GetSide() != DOCK_FLOAT)
+        return;
+    POINT pt = m_dockContext.GetFloatTopLeft();
+    profile.WriteProfileInt(s_szBarSection, "FloatLeft", pt.x);
+    profile.WriteProfileInt(s_szBarSection, "FloatTop", pt.y);
 }
 
 void CFrameWnd::OnBarDockChanged()
@@ -159,6 +197,11 @@ void CFrameWnd::OnBarDockChanged()
         ResizeParentToFit(m_sizeView.cx, m_sizeView.cy);
     else
         RecalcLayout();
+    // Remembered at once: when the frame goes, its floating bar is gone already.
+    SaveBarState();
+    // Moving children uncovers parts that no one else repaints (the form's
+    // group captions, a strip beside the form, the status bar): all of it anew.
+    ::RedrawWindow(m_hWnd, NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
 void CFrameWnd::RecalcLayout()
@@ -217,6 +260,10 @@ LRESULT CFrameWnd::WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam)
     case WM_DESTROY: return OnDestroy();
     case WM_SIZE: return OnSize();
     case WM_NOTIFY: return OnNotify((NMHDR*)lParam);
+    case WM_SETFOCUS: return OnSetFocus();
+    case WM_ENABLE: return OnEnable((BOOL)wParam);
+    case WM_SYSCOLORCHANGE:
+    case WM_SETTINGCHANGE: return OnSystemChange(nMsg, wParam, lParam);
     default: return CWnd::WindowProc(nMsg, wParam, lParam);
     }
 }
@@ -287,6 +334,44 @@ LRESULT CFrameWnd::OnClose()
     if (m_pDocument != nullptr && !m_pDocument->CanCloseFrame())
         return 0;
     DestroyWindow();
+    return 0;
+}
+
+LRESULT CFrameWnd::OnSetFocus()
+{
+    // The keys go to the view, as they would to a frame's active view.
+    if (m_pView != nullptr && m_pView->m_hWnd != NULL)
+        ::SetFocus(m_pView->m_hWnd);
+    return 0;
+}
+
+LRESULT CFrameWnd::OnSystemChange(UINT nMsg, WPARAM wParam, LPARAM lParam)
+{
+    // Only top-level windows hear of new colours or settings (a high-contrast
+    // theme): the view and the bars are told as well.
+    struct CMessage
+    {
+        UINT nMsg;
+        WPARAM wParam;
+        LPARAM lParam;
+    } message = {nMsg, wParam, lParam};
+    ::EnumChildWindows(
+        m_hWnd,
+        [](HWND hChild, LPARAM lParam) -> BOOL {
+            const CMessage* pMessage = (const CMessage*)lParam;
+            ::SendMessageA(hChild, pMessage->nMsg, pMessage->wParam, pMessage->lParam);
+            return TRUE;
+        },
+        (LPARAM)&message);
+    return Default(nMsg, wParam, lParam);
+}
+
+LRESULT CFrameWnd::OnEnable(BOOL bEnable)
+{
+    // The floating bar is owned, not a child: a modal dialog that disables
+    // the frame must disable it too, or its buttons run under the dialog.
+    if (m_dockContext.IsCreated() && m_dockContext.GetFloatWindow() != NULL)
+        ::EnableWindow(m_dockContext.GetFloatWindow(), bEnable);
     return 0;
 }
 

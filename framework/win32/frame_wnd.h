@@ -50,7 +50,8 @@ public:
 
     // The sides (CBRS_ALIGN_...) of the frame that take a docking bar.
     void EnableDocking(DWORD dwDockStyle) { m_dwDockStyle = dwDockStyle & CBRS_ALIGN_ANY; }
-    // Docks the bar on the first side both allow, the top first.
+    // Docks the bar where the profile remembers it (section "ToolBar"), or
+    // on the first side both allow, the top first.
     BOOL DockControlBar(CToolBar* pBar);
     CDockContext& GetDockContext() { return m_dockContext; }
     // The bar moved: the frame fits itself around its view again.
@@ -79,10 +80,16 @@ private:
     LRESULT OnDestroy();
     LRESULT OnSize();
     LRESULT OnNotify(NMHDR* pHeader);
+    LRESULT OnSetFocus();
+    LRESULT OnEnable(BOOL bEnable);
+    LRESULT OnSystemChange(UINT nMsg, WPARAM wParam, LPARAM lParam);
+    void LoadBarState();
+    void SaveBarState();
 
     ViewFactory m_viewFactory;
     CDockContext m_dockContext{*this};
     DWORD m_dwDockStyle = 0;
+    BOOL m_bBarPlaced = FALSE; // the bar stands where it starts; later moves are saved
     SIZE m_sizeView = {0, 0}; // the view's own size, which the frame fits around
     CDocument* m_pDocument = nullptr;
     CView* m_pView = nullptr;

@@ -80,3 +80,23 @@ TEST(KeyCapLook, Styles_SimpleHasNoCopy_RaisedCopyUpLeft_SunkCopyDownRight)
         }
     }
 }
+
+TEST(KeyCapContrastLook, SystemColours_HighlightForRemappedAndPickedUp_GrayForKeysThatDoNothing)
+{
+    struct { int nState; BOOL bRemapBoard, bRemapped, bOff; int nFace, nText, nEdge; BOOL bMark; } cases[] = {
+        {0, FALSE, FALSE, FALSE, KEY_SYSCOLOR_BTNFACE, KEY_SYSCOLOR_BTNTEXT, KEY_EDGE_RAISED, FALSE},
+        {1, FALSE, FALSE, FALSE, KEY_SYSCOLOR_HIGHLIGHT, KEY_SYSCOLOR_HIGHLIGHTTEXT, KEY_EDGE_SUNKEN, FALSE},
+        {0, TRUE, TRUE, FALSE, KEY_SYSCOLOR_HIGHLIGHT, KEY_SYSCOLOR_HIGHLIGHTTEXT, KEY_EDGE_RAISED, TRUE},
+        {2, TRUE, TRUE, FALSE, KEY_SYSCOLOR_HIGHLIGHT, KEY_SYSCOLOR_HIGHLIGHTTEXT, KEY_EDGE_SUNKEN, TRUE},
+        {0, TRUE, FALSE, FALSE, KEY_SYSCOLOR_BTNFACE, KEY_SYSCOLOR_BTNTEXT, KEY_EDGE_ETCHED, FALSE},
+        {0, TRUE, FALSE, TRUE, KEY_SYSCOLOR_BTNFACE, KEY_SYSCOLOR_GRAYTEXT, KEY_EDGE_ETCHED, FALSE},
+    };
+    for (const auto& c : cases)
+    {
+        CKeyCapContrastLook look = CKeyCapState::GetContrastLook(c.nState, c.bRemapBoard, c.bRemapped, c.bOff);
+        EXPECT_EQ(c.nFace, look.nFace);
+        EXPECT_EQ(c.nText, look.nText);
+        EXPECT_EQ(c.nEdge, look.nEdge);
+        EXPECT_EQ(c.bMark, look.bMarkRemapped);
+    }
+}

@@ -164,9 +164,11 @@ TEST_F(OnePointDialog, Heading_IsPaintedBesideTheBulb_OnWhite)
 {
     WriteTips(kTips);
     COLORREF crGround = 0, crGlass = 0, crArea = 0;
-    BOOL bHeadingInk = FALSE;
+    BOOL bHeadingInk = FALSE, bPlaceholderShown = -1;
     CDialogDriver driver;
     driver.Then([&](HWND hDlg) {
+        // A shown placeholder would paint its empty frame over all of it.
+        bPlaceholderShown = ::IsWindowVisible(::GetDlgItem(hDlg, IDC_TIP_PICTURE));
         ::RedrawWindow(hDlg, NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
         RECT rc = PaintedArea(hDlg);
         HDC hdc = ::GetDC(hDlg);
@@ -186,6 +188,7 @@ TEST_F(OnePointDialog, Heading_IsPaintedBesideTheBulb_OnWhite)
     EXPECT_EQ(RGB(255, 255, 0), crGlass);
     EXPECT_EQ(RGB(255, 255, 255), crArea);
     EXPECT_EQ(TRUE, bHeadingInk);
+    EXPECT_EQ(FALSE, bPlaceholderShown);
 }
 
 TEST_F(OnePointDialog, TipText_GetsTheWhiteBrush_OtherControlsTheDefault)

@@ -225,3 +225,55 @@ TEST_F(ToolBarDocking, Click_WithoutMoving_LeavesTheBarWhereItIs)
     EXPECT_EQ(rc.left, rcAfter.left);
     EXPECT_EQ(rc.bottom, rcAfter.bottom);
 }
+
+TEST_F(ToolBarDocking, FloatingBar_IsDisabledWithTheFrame_WhileAModalDialogRuns)
+{
+    ASSERT_EQ(DOCK_FLOAT, FloatAway());
+    ::EnableWindow(MainWindow(), FALSE); // as a modal dialog or message box does
+    EXPECT_EQ(FALSE, ::IsWindowEnabled(Float()));
+    ::EnableWindow(MainWindow(), TRUE);
+    EXPECT_EQ(TRUE, ::IsWindowEnabled(Float()));
+}
+
+TEST_F(ToolBarDocking, EveryMove_LeavesTheWholeFrameToBeRepainted)
+{
+    ::UpdateWindow(MainWindow());
+    ::RedrawWindow(MainWindow(), NULL, NULL, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    RECT rcClient = ClientRect();
+    DragStripTo(POINT{rcClient.left + 2, (rcClient.top + rcClient.bottom) / 2});
+    ASSERT_EQ(DOCK_LEFT, Context().GetSide());
+    // Nothing painted yet: the view, its group boxes and the status bar all wait for it.
+    EXPECT_EQ(TRUE, ::GetUpdateRect(View(), NULL, FALSE));
+    HWND hGroup = ::GetWindow(View(), GW_CHILD);
+    while (hGroup != NULL && !(::IsWindowVisible(hGroup) &&
+                               (::GetWindowLongPtrA(hGroup, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX))
+        hGroup = ::GetWindow(hGroup, GW_HWNDNEXT);
+    ASSERT_NE(HWND(NULL), hGroup);
+    EXPECT_EQ(TRUE, ::GetUpdateRect(hGroup, NULL, FALSE));
+    EXPECT_EQ(TRUE, ::GetUpdateRect(Frame()->m_wndStatusBar.m_hWnd, NULL, FALSE));
+}
+
+TEST_F(ToolBarDocking, ThePlace_IsRememberedAcrossStarts_AndAFloatingCaptionStaysInReach)
+{
+    ASSERT_EQ(DOCK_FLOAT, FloatAway());
+    RECT rcFloat = ScreenRect(Float());
+    Stop();
+    ASSERT_EQ(TRUE, Start({}));
+    EXPECT_EQ(DOCK_FLOAT, Context().GetSide());
+    EXPECT_EQ(rcFloat.left, ScreenRect(Float()).left);
+    EXPECT_EQ(rcFloat.top, ScreenRect(Float()).top);
+
+    // A place on a monitor that is no longer there.
+    m_pApp->GetProfile().WriteProfileInt("ToolBar", "FloatLeft", -30000);
+    m_pApp->GetProfile().WriteProfileInt("ToolBar", "FloatTop", -30000);
+    Stop();
+    ASSERT_EQ(TRUE, Start({}));
+    RECT rc = ScreenRect(Float());
+    POINT ptCaption = {(rc.left + rc.right) / 2, rc.top + 4};
+    EXPECT_NE(HMONITOR(NULL), ::MonitorFromPoint(ptCaption, MONITOR_DEFAULTTONULL));
+
+    ::SendMessageA(Float(), WM_NCLBUTTONDBLCLK, HTCAPTION, 0); // docked again
+    Stop();
+    ASSERT_EQ(TRUE, Start({}));
+    EXPECT_EQ(DOCK_TOP, Context().GetSide());
+}

@@ -18,6 +18,10 @@ static_assert(KEY_DT_CENTER == DT_CENTER && KEY_DT_VCENTER == DT_VCENTER &&
                   KEY_DT_WORDBREAK == DT_WORDBREAK && KEY_DT_SINGLELINE == DT_SINGLELINE &&
                   KEY_DT_CALCRECT == DT_CALCRECT && KEY_DT_NOPREFIX == DT_NOPREFIX,
               "the cap logic's DrawText formats are the platform's");
+static_assert(KEY_SYSCOLOR_HIGHLIGHT == COLOR_HIGHLIGHT && KEY_SYSCOLOR_HIGHLIGHTTEXT == COLOR_HIGHLIGHTTEXT &&
+                  KEY_SYSCOLOR_BTNFACE == COLOR_BTNFACE && KEY_SYSCOLOR_GRAYTEXT == COLOR_GRAYTEXT &&
+                  KEY_SYSCOLOR_BTNTEXT == COLOR_BTNTEXT,
+              "the contrast look's colours are the system's");
 static_assert(KEY_EDGE_RAISED == EDGE_RAISED && KEY_EDGE_SUNKEN == EDGE_SUNKEN &&
                   KEY_EDGE_ETCHED == EDGE_ETCHED && KEY_SYMBOL_CHARSET == SYMBOL_CHARSET,
               "the cap logic's edges and character set are the platform's");
@@ -159,6 +163,16 @@ void CKeyCap::GetLabel(std::string& strLabel) const
     strLabel = label.Get(m_wTableCode, m_wScancode, m_wProduced, g_bDebug);
 }
 
+void CKeyCap::GetOwnLabel(std::string& strLabel) const
+{
+    strLabel.clear();
+    if (g_pKeyboardView == nullptr)
+        return;
+    CRemapCapFinder finder;
+    CKeyLabel label(g_pKeyboardView->GetKeyboard(), finder);
+    strLabel = label.GetOwn(m_wTableCode, m_wScancode, g_bDebug);
+}
+
 HFONT CKeyCap::GetKeyFont()
 {
     if (g_keyFont != NULL)
@@ -195,8 +209,57 @@ void CKeyCap::Layout(HDC hDC)
     ::RestoreDC(hDC, nSaved);
 }
 
+BOOL CKeyCap::IsHighContrast()
+{
+    HIGHCONTRASTA hc;
+    ZeroMemory(&hc, sizeof hc);
+    hc.cbSize = sizeof hc;
+    return ::SystemParametersInfoA(SPI_GETHIGHCONTRAST, sizeof hc, &hc, 0) &&
+           (hc.dwFlags & HCF_HIGHCONTRASTON) != 0;
+}
+
+void CKeyCap::DrawInContrast(HDC hDC)
+{
+    BOOL bOff = IsOnRemapBoard() && g_pKeyboardView->IsKeyOff(this);
+    CKeyCapContrastLook look = CKeyCapState::GetContrastLook(m_nState, IsOnRemapBoard(), IsRemapped(), bOff);
+    int nSaved = ::SaveDC(hDC);
+    RECT rcFace = m_rect;
+    ::FillRect(hDC, &rcFace, ::GetSysColorBrush(look.nFace));
+    if (look.bMarkRemapped)
+    {
+        // Not by colour alone: a double frame inside the edge.
+        RECT rcMark = m_rect;
+        ::InflateRect(&rcMark, -2, -2);
+        ::FrameRect(hDC, &rcMark, ::GetSysColorBrush(look.nText));
+        ::InflateRect(&rcMark, -1, -1);
+        ::FrameRect(hDC, &rcMark, ::GetSysColorBrush(look.nText));
+    }
+    RECT rcDraw = m_rectText;
+    ::OffsetRect(&rcDraw, look.nOffset, look.nOffset);
+    std::string strLabel;
+    GetLabel(strLabel);
+    ApplyKeyNameAlias(strLabel);
+    HFONT hFitFont = !IsEmptyFontRecord(m_lfFit) ? ::CreateFontIndirectA(&m_lfFit) : NULL;
+    ::SelectObject(hDC, hFitFont != NULL ? hFitFont : GetKeyFont());
+    ::SetBkMode(hDC, TRANSPARENT);
+    ::SetTextColor(hDC, ::GetSysColor(look.nText));
+    ::DrawTextA(hDC, strLabel.c_str(), (int)strLabel.size(), &rcDraw, m_nDrawFormat);
+    RECT rcEdge = m_rect;
+    ::DrawEdge(hDC, &rcEdge, (UINT)look.nEdge, BF_RECT);
+    ::RestoreDC(hDC, nSaved);
+    if (hFitFont != NULL)
+        ::DeleteObject(hFitFont);
+}
+
 void CKeyCap::Draw(HDC hDC)
 {
+    // A high-contrast theme asks for the system's colours; outside it the
+    // caps keep their own.
+    if (IsHighContrast())
+    {
+        DrawInContrast(hDC);
+        return;
+    }
     CKeyCapLook look = CKeyCapState::GetLook(m_nState, IsOnRemapBoard(), IsRemapped(),
                                              g_pKeyboardView->GetPreferences().GetButtonTextType());
     int nSaved = ::SaveDC(hDC);

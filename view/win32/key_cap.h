@@ -52,14 +52,20 @@ public:
     // Changes the state and paints the cap before returning.
     void SetState(int nRequest);
     void GetLabel(std::string& strLabel) const;
+    // The key's own label, whatever it produces now.
+    void GetOwnLabel(std::string& strLabel) const;
     void Layout(HDC hDC);
     void Draw(HDC hDC);
 
     static void RecreateKeyFont(const LOGFONTA& lf);
+    // Whether a high-contrast theme is on: then the caps take the system's colours.
+    static BOOL IsHighContrast();
     // g_keyFont, made from the view's font when it holds none yet.
     static HFONT GetKeyFont();
 
 private:
+    void DrawInContrast(HDC hDC);
+
     RECT m_rect;
     int m_nID;
     int m_nState;

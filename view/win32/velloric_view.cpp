@@ -53,7 +53,8 @@ CVelloricView::CVelloricView(IKeyboardServices& keyboard, IFontChooser& fontChoo
                              IDisplayPreferences& preferences)
     : CFormView(Is106Layout(keyboard) ? CKeyTable::FORM_106 : CKeyTable::FORM_101),
       m_hToolTip(NULL), m_pDragKey(nullptr), m_pHoverKey(nullptr), m_hDragCursor(NULL),
-      m_bInside(FALSE), m_keyboard(keyboard), m_fontChooser(fontChooser),
+      m_bInside(FALSE), m_pFocusKey(nullptr), m_bKeyboardGesture(FALSE), m_ptLastMouse{-1, -1},
+      m_keyboard(keyboard), m_fontChooser(fontChooser),
       m_preferences(preferences), m_b106Layout(Is106Layout(keyboard))
 {
     m_strStatus.clear();
@@ -98,6 +99,7 @@ void CVelloricView::ReleaseKeyCaps()
     DestroyDragCursor();
     m_pDragKey = nullptr;
     m_pHoverKey = nullptr;
+    m_pFocusKey = nullptr;
     if (m_hToolTip != NULL && ::IsWindow(m_hToolTip))
         ::DestroyWindow(m_hToolTip);
     m_hToolTip = NULL;
@@ -211,6 +213,7 @@ void CVelloricView::OnDraw(HDC hDC)
         if (::RectVisible(hDC, &pCap->GetRect()))
             pCap->Draw(hDC);
     });
+    DrawFocusCue(hDC);
 }
 
 void CVelloricView::RelayoutAllKeys()
@@ -315,14 +318,6 @@ LRESULT CVelloricView::OnInputLangChange(WPARAM wParam, LPARAM lParam)
     return Default(WM_INPUTLANGCHANGE, wParam, lParam);
 }
 
-LRESULT CVelloricView::OnSetFocus(WPARAM wParam, LPARAM lParam)
-{
-    LRESULT lResult = Default(WM_SETFOCUS, wParam, lParam);
-    if (m_hToolTip != NULL)
-        ::SendMessageA(m_hToolTip, TTM_ACTIVATE, TRUE, 0);
-    return lResult;
-}
-
 LRESULT CVelloricView::OnPaint()
 {
     Paint();
@@ -342,6 +337,12 @@ LRESULT CVelloricView::WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam)
     switch (nMsg)
     {
     case WM_SETFOCUS: return OnSetFocus(wParam, lParam);
+    case WM_KILLFOCUS: return OnKillFocus(wParam, lParam);
+    case WM_GETDLGCODE: return OnGetDlgCode();
+    case WM_KEYDOWN: return OnKeyDown(nMsg, wParam, lParam);
+    case WM_GETOBJECT: return OnGetObject(wParam, lParam);
+    case WM_SYSCOLORCHANGE:
+    case WM_SETTINGCHANGE: return OnSysColorChange(nMsg, wParam, lParam);
     case WM_LBUTTONDOWN: // the class takes double clicks: a quick second press is one
     case WM_LBUTTONDBLCLK: return OnLButtonDown(nMsg, (UINT)wParam, pt);
     case WM_MOUSEMOVE: return OnMouseMove((UINT)wParam, pt);

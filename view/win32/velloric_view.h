@@ -61,12 +61,25 @@ public:
     // ID_KEY_PRODUCE_NOTHING maps it to 0, ID_KEY_PRODUCE_OWN removes its
     // mapping. FALSE for another command or no key.
     BOOL ApplyKeyCommand(CKeyCap* pCap, UINT nID);
+    // The cap with the focus cue: what the keys act on (the base keyboard's
+    // Esc until the cue first moves).
+    CKeyCap* GetFocusKey() const;
+    BOOL IsFocusTipShown() const;
+    // A key of the remapped keyboard that the list maps to 0: it produces nothing.
+    BOOL IsKeyOff(const CKeyCap* pCap) const;
+    // Every cap, the base keyboard's then the remapped keyboard's, in map order.
+    static void GetCapsInOrder(std::vector<CKeyCap*>& caps);
 
 protected:
     LRESULT WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam) override;
     void PostNcDestroy() override;
 
     LRESULT OnSetFocus(WPARAM wParam, LPARAM lParam);
+    LRESULT OnKillFocus(WPARAM wParam, LPARAM lParam);
+    LRESULT OnGetDlgCode();
+    LRESULT OnKeyDown(UINT nMsg, WPARAM wParam, LPARAM lParam);
+    LRESULT OnGetObject(WPARAM wParam, LPARAM lParam);
+    LRESULT OnSysColorChange(UINT nMsg, WPARAM wParam, LPARAM lParam);
     // A press or a double click: either starts a gesture.
     LRESULT OnLButtonDown(UINT nMsg, UINT nFlags, POINT pt);
     void StartGesture(POINT pt);
@@ -98,13 +111,21 @@ private:
     void ReleasePress();
     // The gesture ended without a release of ours: put its keys back.
     void AbandonGesture();
-    // The cap whose menu the keyboard asks for: none yet.
-    CKeyCap* GetKeyboardMenuCap() const;
     // The remapped-keyboard cap that a cap of either keyboard stands for.
     static CKeyCap* RemapCapOf(CKeyCap* pCap);
     // One pair of the list on its cap: what it produces, or nothing.
     static void ShowPair(CKeyCap* pCap, const CRemapPair& pair);
     void Paint();
+    // Keyboard operation (velloric_view_keyboard.cpp).
+    void MoveFocus(int nMove);
+    void SetFocusKey(CKeyCap* pCap);
+    void PressFocusKey();
+    void ShowFocusKeyName();
+    void ShowFocusTip(const CKeyCap* pCap, const std::string& strLabel);
+    void HideFocusTip();
+    void DrawFocusCue(HDC hDC);
+    // Tells assistive technology where the cue is (velloric_view_accessible.cpp).
+    void OnFocusKeyChanged();
 
     static const TCommandEntry<CVelloricView> s_commands[];
 
@@ -114,6 +135,9 @@ private:
     CKeyCap* m_pHoverKey;
     HCURSOR m_hDragCursor;
     BOOL m_bInside;
+    CKeyCap* m_pFocusKey;     // none: the default, the base keyboard's Esc
+    BOOL m_bKeyboardGesture;  // the gesture under way was started by a key
+    POINT m_ptLastMouse;      // a move to the same point is no move
 
     IKeyboardServices& m_keyboard;
     IFontChooser& m_fontChooser;

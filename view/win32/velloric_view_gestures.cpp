@@ -44,6 +44,7 @@ void CVelloricView::AbandonGesture()
     if (m_pDragKey != nullptr)
         m_pDragKey->SetState(CKeyCap::KEYSTATE_UP);
     m_pDragKey = nullptr;
+    m_bKeyboardGesture = FALSE;
     DestroyDragCursor();
     if (m_pHoverKey != nullptr)
         m_pHoverKey->SetState(CKeyCap::KEYSTATE_UNHILITE);
@@ -89,8 +90,16 @@ LRESULT CVelloricView::OnMouseMove(UINT nFlags, POINT pt)
         AbandonGesture();
         return 0;
     }
+    // The pointer really moved: the tip of the focus cue gives way to the mouse's.
+    BOOL bMoved = pt.x != m_ptLastMouse.x || pt.y != m_ptLastMouse.y;
+    m_ptLastMouse = pt;
+    if (bMoved)
+        HideFocusTip();
     if (m_pDragKey != nullptr)
     {
+        // A drag from the keyboard follows the focus cue, not the pointer.
+        if (m_bKeyboardGesture)
+            return Default(WM_MOUSEMOVE, nFlags, MAKELPARAM(pt.x, pt.y));
         if (m_pDragKey->IsOnRemapBoard())
             TrackPress(pt);
         else
@@ -149,7 +158,9 @@ void CVelloricView::TrackPress(POINT pt)
 
 LRESULT CVelloricView::OnLButtonUp(UINT nFlags, POINT pt)
 {
-    EndDrag(pt, FALSE);
+    // A button let go during a drag from the keyboard drops nothing: Enter does.
+    if (!m_bKeyboardGesture)
+        EndDrag(pt, FALSE);
     return Default(WM_LBUTTONUP, nFlags, MAKELPARAM(pt.x, pt.y));
 }
 
@@ -177,6 +188,7 @@ void CVelloricView::EndDrag(POINT pt, BOOL bCancel)
             ReleasePress();
     }
     m_pDragKey = nullptr;
+    m_bKeyboardGesture = FALSE;
     DestroyDragCursor();
     if (m_pHoverKey != nullptr)
     {

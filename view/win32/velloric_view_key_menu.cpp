@@ -6,11 +6,6 @@
 #include "res/resource.h"
 #include "view/win32/key_cap.h"
 
-CKeyCap* CVelloricView::GetKeyboardMenuCap() const
-{
-    return nullptr;
-}
-
 CKeyCap* CVelloricView::RemapCapOf(CKeyCap* pCap)
 {
     if (pCap == nullptr || pCap->IsOnRemapBoard())
@@ -34,7 +29,8 @@ LRESULT CVelloricView::OnContextMenu(LPARAM lParam)
     CKeyCap* pCap = nullptr;
     if (ptScreen.x == -1 && ptScreen.y == -1)
     {
-        pCap = GetKeyboardMenuCap();
+        // The context-menu key or Shift+F10: the key with the focus cue.
+        pCap = GetFocusKey();
         if (pCap != nullptr)
         {
             ptScreen.x = pCap->GetRect().left;

@@ -1,0 +1,44 @@
+// The keyboard view for assistive technology: its accessible object, the
+// events that tell a screen reader where the focus cue went, and the system's
+// colours under a high-contrast theme.
+#include "view/win32/keyboard_accessible.h"
+#include "model/velloric_doc.h"
+#include "view/win32/key_cap.h"
+#include "view/win32/velloric_view.h"
+
+void CVelloricView::OnFocusKeyChanged()
+{
+    CKeyCap* pCap = GetFocusKey();
+    if (m_hWnd == NULL || pCap == nullptr || ::GetFocus() != m_hWnd)
+        return;
+    LONG nId = CKeyboardAccessible::ChildIdOf(pCap);
+    ::NotifyWinEvent(EVENT_OBJECT_FOCUS, m_hWnd, OBJID_CLIENT, nId);
+    if (m_pDragKey != nullptr)
+        ::NotifyWinEvent(EVENT_OBJECT_SELECTION, m_hWnd, OBJID_CLIENT, CKeyboardAccessible::ChildIdOf(m_pDragKey));
+}
+
+LRESULT CVelloricView::OnGetObject(WPARAM wParam, LPARAM lParam)
+{
+    LRESULT lResult = CKeyboardAccessible::OnGetObject(m_hWnd, wParam, lParam);
+    return lResult != 0 ? lResult : Default(WM_GETOBJECT, wParam, lParam);
+}
+
+BOOL CVelloricView::IsKeyOff(const CKeyCap* pCap) const
+{
+    CVelloricDoc* pDoc = GetVelloricDoc();
+    if (pDoc == nullptr || pCap == nullptr || pCap->IsRemapped())
+        return FALSE;
+    CRemapPair pair;
+    pDoc->GetStartPosition();
+    while (!pDoc->GetNextPair(pair).IsNull())
+        if (pair.wPhysical == pCap->GetScancode() && pair.wProduced == 0)
+            return TRUE;
+    return FALSE;
+}
+
+LRESULT CVelloricView::OnSysColorChange(UINT nMsg, WPARAM wParam, LPARAM lParam)
+{
+    // A high-contrast theme switched on or off: every cap in its new colours.
+    ::InvalidateRect(m_hWnd, NULL, TRUE);
+    return Default(nMsg, wParam, lParam);
+}
