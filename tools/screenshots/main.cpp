@@ -541,7 +541,7 @@ int main(int argc, char* argv[])
                                        platform.shell,       platform.fontChooser,
                                        platform.soundPlayer, platform.userName,
                                        platform.tipsFiles,   platform.fileDialogs,
-                                       platform.files};
+                                       platform.files,       platform.secrets};
     CVelloricApp app(bJapanese ? japanesePlatform : platform);
     if (!app.InitInstance())
     {
