@@ -31,14 +31,19 @@ sh scripts/wine-prefix.sh start "$prefix"
 trap 'sh "$root/scripts/wine-prefix.sh" stop "$prefix"' EXIT
 
 # The fonts the Japanese set asks for, from VL Gothic: without them Japanese
-# text draws as boxes. A UTF-16 file, for the names in full-width letters.
-printf 'Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\r\n"MS UI Gothic"="VL PGothic"\r\n"MS Gothic"="VL Gothic"\r\n"MS PGothic"="VL PGothic"\r\n"ＭＳ ゴシック"="VL Gothic"\r\n"ＭＳ Ｐゴシック"="VL PGothic"\r\n\r\n' |
+# text draws as boxes. Font smoothing on, as Windows has it by default (see
+# smooth_fonts.py below). A UTF-16 file, for the names in full-width letters.
+printf 'Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\Control Panel\\Desktop]\r\n"FontSmoothing"="2"\r\n"FontSmoothingType"=dword:00000001\r\n\r\n[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\r\n"MS UI Gothic"="VL PGothic"\r\n"MS Gothic"="VL Gothic"\r\n"MS PGothic"="VL PGothic"\r\n"ＭＳ ゴシック"="VL Gothic"\r\n"ＭＳ Ｐゴシック"="VL PGothic"\r\n\r\n' |
     iconv -f UTF-8 -t UTF-16LE | { printf '\377\376'; cat; } >"$build/fonts.reg"
 (cd "$build" && sh "$root/scripts/wine-run.sh" regedit /S fonts.reg)
 # The keypad's digits and Backspace are drawn in Wingdings; Wine's copy lacks them.
 $python tools/screenshots/complete_wingdings.py /usr/share/wine/fonts/wingding.ttf \
     /usr/share/fonts/truetype/vlgothic/VL-Gothic-Regular.ttf \
     "$prefix/drive_c/windows/Fonts/wingding.ttf" >/dev/null
+# Tahoma as Wine ships it draws small text wider than it measures it.
+$python tools/screenshots/smooth_fonts.py \
+    /usr/share/wine/fonts/tahoma.ttf "$prefix/drive_c/windows/Fonts/tahoma.ttf" \
+    /usr/share/wine/fonts/tahomabd.ttf "$prefix/drive_c/windows/Fonts/tahomabd.ttf" >/dev/null
 
 rm -rf "$shots"
 mkdir -p "$shots"

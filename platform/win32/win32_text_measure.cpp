@@ -16,8 +16,12 @@ CTextExtent CWin32TextMeasure::GetWrappedExtent(const CFontRecord& record,
         return CTextExtent{nWidth + 1, 0}; // no font, no fit
     HGDIOBJ hOld = ::SelectObject(m_hDC, hFont);
     RECT rc = {0, 0, nWidth, 0};
+    // Lines break at spaces only: DrawText would also break a Japanese name
+    // between two of its characters, yet a name without a space is drawn on
+    // one line, and so is measured on one.
+    UINT nBreak = strText.find(' ') == std::string::npos ? DT_SINGLELINE : DT_WORDBREAK;
     int cyText = ::DrawTextA(m_hDC, strText.c_str(), (int)strText.size(), &rc,
-                             DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+                             DT_CALCRECT | nBreak | DT_NOPREFIX);
     extent.cx = rc.right - rc.left;
     extent.cy = cyText;
     ::SelectObject(m_hDC, hOld);

@@ -7,6 +7,8 @@
 
 #include "view/key_fit.h"
 #include "platform/win32/win32_text_measure.h"
+#include "model/key_name_alias.h"
+#include "tests/win32/keyboard_view_fixture.h"
 
 TEST(KeyFitWithGdi, ShrunkNames_OnOneLineAreCentred_WrappedOnesStayLeftAndCentredAsABlock)
 {
@@ -48,4 +50,61 @@ TEST(KeyFitWithGdi, ShrunkNames_OnOneLineAreCentred_WrappedOnesStayLeftAndCentre
     ::SelectObject(hDC, hOld);
     ::DeleteObject(hKeyFont);
     ::DeleteDC(hDC);
+}
+
+namespace
+{
+// Every label in a fitted font, laid out with the format its cap chose (the
+// same fitting gives it back), lies within the cap's text rectangle.
+class KeyFitDrawn : public KeyboardViewFixture
+{
+protected:
+    void ExpectFittedLabelsDrawnInside()
+    {
+        HDC hDC = ::GetDC(ViewWindow());
+        HGDIOBJ hOld = ::SelectObject(hDC, CKeyCap::GetKeyFont());
+        CWin32TextMeasure measure(hDC);
+        for (CWordHashMap<CKeyCap*>* pMap : {&g_baseCapMap, &g_remapCapMap})
+            for (auto pos = pMap->GetStartPosition(); pos != nullptr;)
+            {
+                WORD wKey;
+                CKeyCap* pCap;
+                pMap->GetNextAssoc(pos, wKey, pCap);
+                CKeyFitResult fit = CKeyFit(measure).Fit(pCap->GetRect(), Label(pCap), KeyFont(), FALSE, 1);
+                if (fit.lfFit.lfFaceName[0] == '\0' || fit.lfFit.lfCharSet == SYMBOL_CHARSET)
+                    continue;
+                std::string strLabel = Label(pCap);
+                ApplyKeyNameAlias(strLabel); // as drawn: "Num Enter" is "Enter"
+                HGDIOBJ hKey = ::SelectObject(hDC, ::CreateFontIndirectA(&pCap->GetFitFont()));
+                RECT rcText = pCap->GetTextRect(), rcDrawn = rcText;
+                ::DrawTextA(hDC, strLabel.c_str(), -1, &rcDrawn, fit.nDrawFormat | DT_CALCRECT);
+                ::DeleteObject(::SelectObject(hDC, hKey));
+                EXPECT_LE(rcDrawn.right - rcDrawn.left, rcText.right - rcText.left) << strLabel;
+                EXPECT_LE(rcDrawn.bottom - rcDrawn.top, rcText.bottom - rcText.top) << strLabel;
+            }
+        ::SelectObject(hDC, hOld);
+        ::ReleaseDC(ViewWindow(), hDC);
+    }
+};
+
+class KeyFitDrawnJapanese : public KeyFitDrawn
+{
+};
+} // namespace
+
+TEST_F(KeyFitDrawn, FittedLabels_AreDrawnWithinTheirTextRectangles_OnBothLayouts)
+{
+    StartWithList({});
+    ExpectFittedLabelsDrawnInside();
+    StartWithList({}, {"-6"});
+    ExpectFittedLabelsDrawnInside();
+}
+
+TEST_F(KeyFitDrawnJapanese, FittedNamesWithoutASpace_AreDrawnOnTheOneLineTheyWereMeasuredOn)
+{
+    StartWithList({});
+    ExpectFittedLabelsDrawnInside();
+    m_keyboard = CFakeKeyboard(CFakeKeyboard::JAPANESE_106);
+    StartWithList({});
+    ExpectFittedLabelsDrawnInside();
 }

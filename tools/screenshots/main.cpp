@@ -19,11 +19,15 @@
 #include "framework/afx_message_box.h"
 #include "framework/win32/frame_wnd.h"
 #include "framework/win32/win32_message_boxes.h"
+#include "model/command_line_flags.h"
+#include "model/key_name_alias.h"
 #include "model/scancode_map_store.h"
 #include "platform/restart_service.h"
 #include "platform/win32/win32_services.h"
+#include "platform/win32/win32_text_measure.h"
 #include "res/resource.h"
 #include "tools/screenshots/window_shot.h"
+#include "view/key_fit.h"
 #include "view/win32/key_cap.h"
 #include "view/win32/velloric_view.h"
 
@@ -269,6 +273,12 @@ private:
     BOOL Shoot(HWND hWnd, const char* pszName);
     void RunModal(UINT nID, CModalCatcher& catcher, const char* pszWhat);
     void Fail(const std::string& strWhat);
+    // Fails for every cap whose label leaves ink beyond its text rectangle:
+    // a text engine that draws glyphs wider than it measures them cuts names
+    // off in the pictures.
+    void CheckLabelsFit();
+    // Where the cap's label leaves ink, drawn as the cap draws it but unclipped.
+    static BOOL GetLabelInk(HDC hScreen, HDC hDC, CKeyCap* pCap, RECT& rcInk);
 
     CVelloricApp& m_app;
     std::string m_strFolder;
@@ -425,7 +435,92 @@ void CManualPictures::TakeMainWindow()
     }
     Mouse(WM_MOUSEMOVE, 0, LowerRight(pCaps));
     Settle();
+    CheckLabelsFit();
     Shoot(MainWindow(), "main-window");
+}
+
+void CManualPictures::CheckLabelsFit()
+{
+    HDC hScreen = ::GetDC(NULL);
+    HDC hDC = ::CreateCompatibleDC(hScreen);
+    for (CWordHashMap<CKeyCap*>* pMap : {&g_baseCapMap, &g_remapCapMap})
+    {
+        CWordHashMap<CKeyCap*>::Position pos = pMap->GetStartPosition();
+        while (pos != nullptr)
+        {
+            WORD wKey = 0;
+            CKeyCap* pCap = nullptr;
+            pMap->GetNextAssoc(pos, wKey, pCap);
+            RECT rcInk;
+            const RECT& rcText = pCap->GetTextRect();
+            if (!GetLabelInk(hScreen, hDC, pCap, rcInk))
+                Fail("key " + std::to_string(pCap->GetID()) + " is not laid out as its label asks");
+            else if (!::IsRectEmpty(&rcInk) &&
+                     (rcInk.left < rcText.left || rcInk.top < rcText.top ||
+                      rcInk.right > rcText.right || rcInk.bottom > rcText.bottom))
+            {
+                char szWhere[128];
+                std::snprintf(szWhere, sizeof szWhere, "(%ld,%ld)-(%ld,%ld) outside (%ld,%ld)-(%ld,%ld)",
+                              rcInk.left, rcInk.top, rcInk.right, rcInk.bottom, rcText.left,
+                              rcText.top, rcText.right, rcText.bottom);
+                Fail("the label of key " + std::to_string(pCap->GetID()) + " is drawn at " +
+                     szWhere + ": it is cut off");
+            }
+        }
+    }
+    ::DeleteDC(hDC);
+    ::ReleaseDC(NULL, hScreen);
+}
+
+BOOL CManualPictures::GetLabelInk(HDC hScreen, HDC hDC, CKeyCap* pCap, RECT& rcInk)
+{
+    // The cap's format is its own; the fitting, run again, gives it back.
+    LOGFONTA lfKey;
+    ::GetObjectA(CKeyCap::GetKeyFont(), sizeof lfKey, &lfKey);
+    std::string strLabel;
+    pCap->GetLabel(strLabel);
+    HGDIOBJ hOldFont = ::SelectObject(hDC, CKeyCap::GetKeyFont());
+    CWin32TextMeasure measure(hDC);
+    CKeyFitResult fit = CKeyFit(measure).Fit(
+        pCap->GetRect(), strLabel, lfKey, g_bDebug,
+        g_pKeyboardView->GetPreferences().GetFitKeyname());
+    ApplyKeyNameAlias(strLabel);
+
+    // Drawn black on white in a field larger than the cap, without clipping.
+    const RECT& rcCap = pCap->GetRect();
+    const int MARGIN = 32;
+    int cx = rcCap.right - rcCap.left + 2 * MARGIN;
+    int cy = rcCap.bottom - rcCap.top + 2 * MARGIN;
+    HBITMAP hBitmap = ::CreateCompatibleBitmap(hScreen, cx, cy);
+    HGDIOBJ hOldBitmap = ::SelectObject(hDC, hBitmap);
+    ::SetViewportOrgEx(hDC, MARGIN - rcCap.left, MARGIN - rcCap.top, NULL);
+    RECT rcField = {rcCap.left - MARGIN, rcCap.top - MARGIN, rcCap.right + MARGIN,
+                    rcCap.bottom + MARGIN};
+    ::FillRect(hDC, &rcField, (HBRUSH)::GetStockObject(WHITE_BRUSH));
+    HFONT hFitFont = IsEmptyFontRecord(pCap->GetFitFont()) ? NULL
+                                                           : ::CreateFontIndirectA(&pCap->GetFitFont());
+    ::SelectObject(hDC, hFitFont != NULL ? hFitFont : CKeyCap::GetKeyFont());
+    ::SetTextColor(hDC, RGB(0, 0, 0));
+    RECT rcText = pCap->GetTextRect();
+    BOOL bSame = ::EqualRect(&rcText, &fit.rectText) &&
+                 fit.lfFit.lfHeight == pCap->GetFitFont().lfHeight;
+    ::DrawTextA(hDC, strLabel.c_str(), (int)strLabel.size(), &rcText, fit.nDrawFormat | DT_NOCLIP);
+    ::SetRectEmpty(&rcInk);
+    for (int y = rcField.top; y < rcField.bottom; ++y)
+        for (int x = rcField.left; x < rcField.right; ++x)
+        {
+            if (::GetPixel(hDC, x, y) == RGB(255, 255, 255))
+                continue;
+            RECT rcPixel = {x, y, x + 1, y + 1};
+            ::UnionRect(&rcInk, &rcInk, &rcPixel);
+        }
+    ::SetViewportOrgEx(hDC, 0, 0, NULL);
+    ::SelectObject(hDC, hOldFont);
+    ::SelectObject(hDC, hOldBitmap);
+    ::DeleteObject(hBitmap);
+    if (hFitFont != NULL)
+        ::DeleteObject(hFitFont);
+    return bSame;
 }
 
 void CManualPictures::TakeLostKeyWarning()
@@ -541,7 +636,7 @@ int main(int argc, char* argv[])
                                        platform.shell,       platform.fontChooser,
                                        platform.soundPlayer, platform.userName,
                                        platform.tipsFiles,   platform.fileDialogs,
-                                       platform.files};
+                                       platform.files,       platform.secrets};
     CVelloricApp app(bJapanese ? japanesePlatform : platform);
     if (!app.InitInstance())
     {
