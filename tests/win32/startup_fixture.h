@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -24,13 +25,26 @@
 #include "tests/support/fake_user_name.h"
 #include "tests/support/scripted_message_boxes.h"
 
+// What Start answered, and when the application did not start, what the
+// fixture found afterwards: ASSERT_EQ(TRUE, Start({})) then prints why.
+struct CStartResult
+{
+    BOOL bStarted;
+    std::string strFound;
+};
+inline bool operator==(BOOL bExpected, const CStartResult& result)
+{
+    return bExpected == result.bStarted;
+}
+std::ostream& operator<<(std::ostream& os, const CStartResult& result);
+
 class StartupFixture : public ::testing::Test
 {
 protected:
     StartupFixture();
     ~StartupFixture() override;
 
-    BOOL Start(const std::vector<std::string>& args, IRegistry* pRegistry = nullptr);
+    CStartResult Start(const std::vector<std::string>& args, IRegistry* pRegistry = nullptr);
     // Ends the application: its windows go, the queue is drained and the
     // process-wide flags are as a fresh run finds them.
     void Stop();
