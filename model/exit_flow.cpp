@@ -115,8 +115,10 @@ BOOL CExitFlow::ConfirmOverwrite()
 {
     if (!m_store.HasChangedSinceRead())
         return TRUE;
-    // Yes overwrites (what save and exit was chosen for), No reloads, Cancel goes back.
-    int nAnswer = AfxMessageBox(IDS_SCANCODE_MAP_CHANGED, MB_YESNOCANCEL | MB_ICONEXCLAMATION);
+    // Yes overwrites, No reloads, Cancel goes back. Cancel is the default, so
+    // that an Enter pressed out of habit loses neither table.
+    int nAnswer = AfxMessageBox(IDS_SCANCODE_MAP_CHANGED,
+                                MB_YESNOCANCEL | MB_ICONEXCLAMATION | MB_DEFBUTTON3);
     if (nAnswer == IDYES)
         return TRUE;
     if (nAnswer == IDNO)

@@ -55,6 +55,7 @@ typedef struct HWND__* HWND;
 #define MB_ICONINFORMATION 0x40u
 #define MB_TYPEMASK 0xFu
 #define MB_ICONMASK 0xF0u
+#define MB_DEFBUTTON3 0x200u
 
 #define IDOK 1
 #define IDCANCEL 2
