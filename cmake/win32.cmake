@@ -105,13 +105,13 @@ set_tests_properties(wine_prefix_stop PROPERTIES FIXTURES_CLEANUP wine)
 # Chinese one (code page 936, which the neutral set's texts survive).
 add_test(NAME win32_tests COMMAND win32_tests --gtest_filter=-*Japanese*:*Neutral*)
 set_tests_properties(win32_tests PROPERTIES FIXTURES_REQUIRED wine
-    ENVIRONMENT "${VELLORIC_WINE_ENV};LANG=en_US.UTF-8" RESOURCE_LOCK velloric_instance TIMEOUT 600)
+    ENVIRONMENT "${VELLORIC_WINE_ENV};LANG=en_US.UTF-8" RESOURCE_LOCK velloric_instance TIMEOUT 1200)
 add_test(NAME win32_tests_japanese COMMAND win32_tests --gtest_filter=*Japanese*)
 set_tests_properties(win32_tests_japanese PROPERTIES FIXTURES_REQUIRED wine
-    ENVIRONMENT "${VELLORIC_WINE_ENV};LANG=ja_JP.UTF-8" RESOURCE_LOCK velloric_instance TIMEOUT 600)
+    ENVIRONMENT "${VELLORIC_WINE_ENV};LANG=ja_JP.UTF-8" RESOURCE_LOCK velloric_instance TIMEOUT 1200)
 add_test(NAME win32_tests_neutral COMMAND win32_tests --gtest_filter=*Neutral*)
 set_tests_properties(win32_tests_neutral PROPERTIES FIXTURES_REQUIRED wine
-    ENVIRONMENT "${VELLORIC_WINE_ENV};LANG=zh_CN.UTF-8" RESOURCE_LOCK velloric_instance TIMEOUT 600)
+    ENVIRONMENT "${VELLORIC_WINE_ENV};LANG=zh_CN.UTF-8" RESOURCE_LOCK velloric_instance TIMEOUT 1200)
 
 # ---- velloric_screenshots.exe: the manual's pictures ------------------------
 # Built only when asked, by scripts/make-screenshots.sh, which runs it under
