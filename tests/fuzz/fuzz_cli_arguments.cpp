@@ -35,8 +35,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t nSize)
     else
     {
         FUZZ_CHECK(parsed.m_command != CCliArguments::CMD_NONE);
-        FUZZ_CHECK(!parsed.m_bDryRun || parsed.IsWriting());
-        FUZZ_CHECK(!parsed.m_bJson || parsed.m_command == CCliArguments::CMD_LIST ||
+        // Help and the version end the parse at once, whatever options came before.
+        BOOL bAnswersAtOnce = parsed.m_command == CCliArguments::CMD_HELP ||
+                              parsed.m_command == CCliArguments::CMD_VERSION;
+        FUZZ_CHECK(bAnswersAtOnce || !parsed.m_bDryRun || parsed.IsWriting());
+        FUZZ_CHECK(bAnswersAtOnce || !parsed.m_bJson || parsed.m_command == CCliArguments::CMD_LIST ||
                    parsed.m_command == CCliArguments::CMD_KEYS);
     }
 
