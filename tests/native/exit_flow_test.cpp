@@ -245,8 +245,10 @@ TEST_F(ExitFlowTest, SaveAndExit_AfterAnotherProgramsWrite_AsksToOverwriteReload
         ASSERT_EQ(c.bRestoreFirst ? 1u : 2u, boxes.m_shown.size());
         EXPECT_EQ(RESTART, boxes.m_shown[0].strText);
         if (!c.bRestoreFirst)
+        {
             EXPECT_EQ("changed " + std::to_string(MB_YESNOCANCEL | MB_ICONEXCLAMATION | MB_DEFBUTTON3),
                       boxes.m_shown[1].strText + " " + std::to_string(boxes.m_shown[1].nType));
+        }
         EXPECT_EQ(ScancodeMapBytes(c.registryAfter), RegistryBytes()) << c.nAnswer;
         EXPECT_EQ(c.listAfter, List()) << c.nAnswer;
         EXPECT_EQ(c.bEditedAfter, g_bEdited) << c.nAnswer;
