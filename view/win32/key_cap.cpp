@@ -220,7 +220,7 @@ BOOL CKeyCap::IsHighContrast()
 
 void CKeyCap::DrawInContrast(HDC hDC)
 {
-    BOOL bOff = IsOnRemapBoard() && g_pKeyboardView->IsKeyOff(this);
+    BOOL bOff = IsOnRemapBoard() && SendsNothing();
     CKeyCapContrastLook look = CKeyCapState::GetContrastLook(m_nState, IsOnRemapBoard(), IsRemapped(), bOff);
     int nSaved = ::SaveDC(hDC);
     RECT rcFace = m_rect;

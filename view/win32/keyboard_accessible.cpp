@@ -261,7 +261,7 @@ HRESULT CKeyboardAccessible::GetCapValue(const CKeyCap* pCap, BSTR* pszValue) co
         return ReturnText(strText, pszValue);
     }
     // A pair whose key produces 0 is not drawn as remapped, yet the key is off.
-    if (View()->IsKeyOff(pCap))
+    if (pCap->SendsNothing())
         return ReturnText(AfxLoadString(IDS_ACC_PRODUCES_NOTHING), pszValue);
     return ReturnText(AfxLoadString(IDS_ACC_UNCHANGED), pszValue);
 }

@@ -65,8 +65,6 @@ public:
     // Esc until the cue first moves).
     CKeyCap* GetFocusKey() const;
     BOOL IsFocusTipShown() const;
-    // A key of the remapped keyboard that the list maps to 0: it produces nothing.
-    BOOL IsKeyOff(const CKeyCap* pCap) const;
     // Every cap, the base keyboard's then the remapped keyboard's, in map order.
     static void GetCapsInOrder(std::vector<CKeyCap*>& caps);
 

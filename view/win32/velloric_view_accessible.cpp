@@ -2,7 +2,6 @@
 // events that tell a screen reader where the focus cue went, and the system's
 // colours under a high-contrast theme.
 #include "view/win32/keyboard_accessible.h"
-#include "model/velloric_doc.h"
 #include "view/win32/key_cap.h"
 #include "view/win32/velloric_view.h"
 
@@ -21,19 +20,6 @@ LRESULT CVelloricView::OnGetObject(WPARAM wParam, LPARAM lParam)
 {
     LRESULT lResult = CKeyboardAccessible::OnGetObject(m_hWnd, wParam, lParam);
     return lResult != 0 ? lResult : Default(WM_GETOBJECT, wParam, lParam);
-}
-
-BOOL CVelloricView::IsKeyOff(const CKeyCap* pCap) const
-{
-    CVelloricDoc* pDoc = GetVelloricDoc();
-    if (pDoc == nullptr || pCap == nullptr || pCap->IsRemapped())
-        return FALSE;
-    CRemapPair pair;
-    pDoc->GetStartPosition();
-    while (!pDoc->GetNextPair(pair).IsNull())
-        if (pair.wPhysical == pCap->GetScancode() && pair.wProduced == 0)
-            return TRUE;
-    return FALSE;
 }
 
 LRESULT CVelloricView::OnSysColorChange(UINT nMsg, WPARAM wParam, LPARAM lParam)
