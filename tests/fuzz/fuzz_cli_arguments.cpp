@@ -19,12 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t nSize)
 {
     std::vector<std::string> args;
     if (nSize > 0)
-        args.push_back(std::string());
-    for (size_t i = 0; i < nSize; ++i)
-        if (pData[i] == 0)
-            args.push_back(std::string());
-        else
-            args.back() += (char)pData[i];
+        args = SplitAtNul(pData, nSize);
 
     CCliArguments parsed;
     BOOL bParsed = parsed.Parse(args);

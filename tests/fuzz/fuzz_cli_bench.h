@@ -3,6 +3,8 @@
 // the lost-key line the report formats.
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -13,6 +15,18 @@
 #include "tests/support/fake_byte_files.h"
 #include "tests/support/fake_keyboard.h"
 #include "tests/support/fake_registry.h"
+
+// Fuzz bytes as strings, split at each NUL byte.
+inline std::vector<std::string> SplitAtNul(const uint8_t* p, size_t n)
+{
+    std::vector<std::string> parts(1);
+    for (size_t i = 0; i < n; ++i)
+        if (p[i] == 0)
+            parts.push_back(std::string());
+        else
+            parts.back() += (char)p[i];
+    return parts;
+}
 
 class CFuzzConsole : public IConsole
 {

@@ -111,16 +111,6 @@ private:
     size_t m_pos;
 };
 
-std::vector<std::string> SplitAtNul(const uint8_t* p, size_t n)
-{
-    std::vector<std::string> parts(1);
-    for (size_t i = 0; i < n; ++i)
-        if (p[i] == 0)
-            parts.push_back(std::string());
-        else
-            parts.back() += (char)p[i];
-    return parts;
-}
 } // namespace
 
 VELLORIC_FUZZ_OPTIONS("fuzz_table_printer")
