@@ -218,6 +218,15 @@ BOOL CKeyCap::IsHighContrast()
            (hc.dwFlags & HCF_HIGHCONTRASTON) != 0;
 }
 
+HFONT CKeyCap::PrepareLabel(HDC hDC, std::string& strLabel) const
+{
+    GetLabel(strLabel);
+    ApplyKeyNameAlias(strLabel); // its font arrives through m_lfFit
+    HFONT hFitFont = !IsEmptyFontRecord(m_lfFit) ? ::CreateFontIndirectA(&m_lfFit) : NULL;
+    ::SelectObject(hDC, hFitFont != NULL ? hFitFont : GetKeyFont());
+    return hFitFont;
+}
+
 void CKeyCap::DrawInContrast(HDC hDC)
 {
     BOOL bOff = IsOnRemapBoard() && SendsNothing();
@@ -237,10 +246,7 @@ void CKeyCap::DrawInContrast(HDC hDC)
     RECT rcDraw = m_rectText;
     ::OffsetRect(&rcDraw, look.nOffset, look.nOffset);
     std::string strLabel;
-    GetLabel(strLabel);
-    ApplyKeyNameAlias(strLabel);
-    HFONT hFitFont = !IsEmptyFontRecord(m_lfFit) ? ::CreateFontIndirectA(&m_lfFit) : NULL;
-    ::SelectObject(hDC, hFitFont != NULL ? hFitFont : GetKeyFont());
+    HFONT hFitFont = PrepareLabel(hDC, strLabel);
     ::SetBkMode(hDC, TRANSPARENT);
     ::SetTextColor(hDC, ::GetSysColor(look.nText));
     ::DrawTextA(hDC, strLabel.c_str(), (int)strLabel.size(), &rcDraw, m_nDrawFormat);
@@ -267,13 +273,7 @@ void CKeyCap::Draw(HDC hDC)
     ::OffsetRect(&rcDraw, look.nOffset, look.nOffset);
 
     std::string strLabel;
-    GetLabel(strLabel);
-    ApplyKeyNameAlias(strLabel); // its font arrives through m_lfFit
-
-    HFONT hFitFont = NULL;
-    if (!IsEmptyFontRecord(m_lfFit))
-        hFitFont = ::CreateFontIndirectA(&m_lfFit);
-    ::SelectObject(hDC, hFitFont != NULL ? hFitFont : GetKeyFont());
+    HFONT hFitFont = PrepareLabel(hDC, strLabel);
 
     if (look.bStyleCopy)
     {

@@ -65,6 +65,9 @@ public:
 
 private:
     void DrawInContrast(HDC hDC);
+    // The label as drawn, with its fitted font (or the key font) selected into
+    // hDC; the fitted font returned is the caller's to delete after RestoreDC.
+    HFONT PrepareLabel(HDC hDC, std::string& strLabel) const;
 
     RECT m_rect;
     int m_nID;
