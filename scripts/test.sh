@@ -24,6 +24,7 @@ for f in build/fuzz/tests/fuzz/fuzz_*; do
     echo "Fuzzing $(basename "$f") for ${VELLORIC_FUZZ_SECONDS:-20} s"
     mkdir -p "build/fuzz/corpus/$(basename "$f")"
     "$f" -max_total_time="${VELLORIC_FUZZ_SECONDS:-20}" -print_final_stats=0 \
+        -artifact_prefix=build/fuzz/ \
         "build/fuzz/corpus/$(basename "$f")" 2>build/fuzz/$(basename "$f").log \
         || { tail -n 40 build/fuzz/$(basename "$f").log; exit 1; }
 done
