@@ -4,7 +4,7 @@
 // Cancel).
 #pragma once
 
-#include "cli/console.h"
+#include "platform/console.h"
 #include "framework/message_box_sink.h"
 
 class CConsoleMessageBoxSink : public IMessageBoxSink

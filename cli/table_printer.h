@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/text_converter.h"
+#include "platform/text_converter.h"
 #include "model/remap_list.h"
 #include "platform/keyboard_services.h"
 

@@ -8,7 +8,7 @@
 
 namespace
 {
-const char s_szWrittenValue[] = "\"Scancode Map\"";
+const char* const s_szWrittenValue = CScancodeMapValue::s_pszQuotedName;
 
 std::string Bytes(size_t cb)
 {

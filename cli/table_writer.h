@@ -4,8 +4,8 @@
 // writing them, and a write the registry refuses is told in one line.
 #pragma once
 
-#include "cli/console.h"
-#include "cli/scancode_map_value.h"
+#include "platform/console.h"
+#include "model/scancode_map_value.h"
 #include "cli/table_printer.h"
 #include "model/remap_list.h"
 #include "platform/keyboard_services.h"

@@ -13,7 +13,7 @@
 
 namespace
 {
-const char s_szValue[] = "\"Scancode Map\"";
+const char* const s_szValue = CScancodeMapValue::s_pszQuotedName;
 } // namespace
 
 CVelloricCli::CVelloricCli(IRegistry& registry, IKeyboardServices& keyboard, IByteFiles& files,
@@ -106,7 +106,7 @@ int CVelloricCli::Run(const std::vector<std::string>& args)
 int CVelloricCli::List()
 {
     CRemapList list;
-    CScancodeMapStore::EReadOutcome outcome = CScancodeMapStore::READ_NOTHING;
+    CScancodeMapValue::EReadOutcome outcome = CScancodeMapValue::READ_NOTHING;
     DWORD cbValue = 0;
     if (!ReadTable(&list, &outcome, &cbValue))
         return CLI_FAILED;
@@ -116,16 +116,15 @@ int CVelloricCli::List()
     UINT nCheck = CListKeyboard(list, m_keyboard).RunLostKeyCheck(&strReport);
     if (m_args.m_bJson)
     {
-        static const char* const s_states[] = {"absent", "whole", "tooLong", "cutShort",
-                                                   "extraBytes"}; // by EReadOutcome
-        m_console.Out(m_printer.FormatTableJson(s_states[outcome], cbValue, list, nCheck, strReport));
+        m_console.Out(m_printer.FormatTableJson(CScancodeMapValue::OutcomeName(outcome), cbValue,
+                                                list, nCheck, strReport));
         return CLI_DONE;
     }
     m_console.Out(m_printer.FormatTable(list));
     if (list.GetCount() == 0)
-        m_console.Out(outcome == CScancodeMapStore::READ_NOTHING
+        m_console.Out(outcome == CScancodeMapValue::READ_NOTHING
                           ? std::string("There is no ") + s_szValue + " value: the table is empty.\n"
-                      : outcome == CScancodeMapStore::READ_WHOLE
+                      : outcome == CScancodeMapValue::READ_WHOLE
                           ? std::string("The ") + s_szValue + " table is empty.\n"
                           : std::string("No mapping could be read.\n"));
     if (nCheck != 0)
@@ -161,14 +160,14 @@ int CVelloricCli::Set()
     }
 
     CRemapList list;
-    CScancodeMapStore::EReadOutcome outcome = CScancodeMapStore::READ_NOTHING;
+    CScancodeMapValue::EReadOutcome outcome = CScancodeMapValue::READ_NOTHING;
     if (!ReadTableToChange(&list, &outcome))
         return CLI_FAILED;
     BOOL bChanged = FALSE;
     for (const CRemapPair& pair : changes.GetPairs())
         if (list.SetAt(pair.wPhysical, pair.wProduced))
             bChanged = TRUE;
-    if (outcome == CScancodeMapStore::READ_WHOLE && !bChanged)
+    if (outcome == CScancodeMapValue::READ_WHOLE && !bChanged)
     {
         m_console.Out("Nothing to change.\n");
         return CLI_DONE;
@@ -189,7 +188,7 @@ int CVelloricCli::Remove()
     }
 
     CRemapList list;
-    CScancodeMapStore::EReadOutcome outcome = CScancodeMapStore::READ_NOTHING;
+    CScancodeMapValue::EReadOutcome outcome = CScancodeMapValue::READ_NOTHING;
     if (!ReadTableToChange(&list, &outcome))
         return CLI_FAILED;
     BOOL bRemoved = FALSE;
@@ -201,7 +200,7 @@ int CVelloricCli::Remove()
             m_console.Err("velloric-cli: " + CStableKeyName::Describe(wPhysical) + " is not remapped\n");
     }
     if (!bRemoved &&
-        (outcome == CScancodeMapStore::READ_WHOLE || outcome == CScancodeMapStore::READ_NOTHING))
+        (outcome == CScancodeMapValue::READ_WHOLE || outcome == CScancodeMapValue::READ_NOTHING))
     {
         m_console.Out("Nothing to change.\n");
         return CLI_DONE;
@@ -237,7 +236,7 @@ int CVelloricCli::Export()
         return CLI_FAILED;
     }
     // A backup: the bytes as they are, whole table or not.
-    WarnNotWhole(CScancodeMapStore::OutcomeOf(bytes.data(), cbValue), cbValue);
+    WarnNotWhole(CScancodeMapValue::OutcomeOf(bytes.data(), cbValue), cbValue);
     std::vector<BYTE> file;
     CRegFileWriter::Write(bytes.data(), cbValue, &file);
     std::string strError;
@@ -279,11 +278,11 @@ CTableWriter CVelloricCli::Writer()
                         m_args.m_bDryRun);
 }
 
-BOOL CVelloricCli::ReadTable(CRemapList* pList, CScancodeMapStore::EReadOutcome* pOutcome,
+BOOL CVelloricCli::ReadTable(CRemapList* pList, CScancodeMapValue::EReadOutcome* pOutcome,
                              DWORD* pcbValue)
 {
     pList->RemoveAll();
-    *pOutcome = CScancodeMapStore::READ_NOTHING;
+    *pOutcome = CScancodeMapValue::READ_NOTHING;
     std::vector<BYTE> bytes;
     LONG lResult = m_value.Read(&bytes, pcbValue);
     if (lResult == ERROR_FILE_NOT_FOUND)
@@ -296,19 +295,19 @@ BOOL CVelloricCli::ReadTable(CRemapList* pList, CScancodeMapStore::EReadOutcome*
         SayCannotRead(lResult);
         return FALSE;
     }
-    *pOutcome = CScancodeMapStore::OutcomeOf(bytes.data(), *pcbValue);
+    *pOutcome = CScancodeMapValue::OutcomeOf(bytes.data(), *pcbValue);
     // As the program: a value longer than the image is not read at all.
-    if (*pOutcome != CScancodeMapStore::READ_TOO_LONG)
+    if (*pOutcome != CScancodeMapValue::READ_TOO_LONG)
         pList->Decode(bytes.data(), *pcbValue);
     return TRUE;
 }
 
-BOOL CVelloricCli::ReadTableToChange(CRemapList* pList, CScancodeMapStore::EReadOutcome* pOutcome)
+BOOL CVelloricCli::ReadTableToChange(CRemapList* pList, CScancodeMapValue::EReadOutcome* pOutcome)
 {
     DWORD cbValue = 0;
     if (!ReadTable(pList, pOutcome, &cbValue))
         return FALSE;
-    if (*pOutcome == CScancodeMapStore::READ_NOTHING || *pOutcome == CScancodeMapStore::READ_WHOLE)
+    if (*pOutcome == CScancodeMapValue::READ_NOTHING || *pOutcome == CScancodeMapValue::READ_WHOLE)
         return TRUE;
     WarnNotWhole(*pOutcome, cbValue);
     if (m_args.m_bForce)
@@ -318,17 +317,17 @@ BOOL CVelloricCli::ReadTableToChange(CRemapList* pList, CScancodeMapStore::ERead
     return FALSE;
 }
 
-void CVelloricCli::WarnNotWhole(CScancodeMapStore::EReadOutcome outcome, DWORD cbValue)
+void CVelloricCli::WarnNotWhole(CScancodeMapValue::EReadOutcome outcome, DWORD cbValue)
 {
     std::string strBytes = std::to_string((unsigned long)cbValue) + " bytes";
-    if (outcome == CScancodeMapStore::READ_CUT_SHORT)
+    if (outcome == CScancodeMapValue::READ_CUT_SHORT)
         m_console.Err(std::string("velloric-cli: warning: the registry's ") + s_szValue + " (" +
                       strBytes + ") is not a whole table: its header or count does not fit "
                       "its bytes, and only what fits was read\n");
-    else if (outcome == CScancodeMapStore::READ_EXTRA_BYTES)
+    else if (outcome == CScancodeMapValue::READ_EXTRA_BYTES)
         m_console.Err(std::string("velloric-cli: warning: the registry's ") + s_szValue + " (" +
                       strBytes + ") holds bytes past the end of its table, which were not read\n");
-    else if (outcome == CScancodeMapStore::READ_TOO_LONG)
+    else if (outcome == CScancodeMapValue::READ_TOO_LONG)
         m_console.Err(std::string("velloric-cli: warning: the registry's ") + s_szValue + " (" +
                       strBytes + ") is longer than a table can be (4096 bytes): nothing was read\n");
 }

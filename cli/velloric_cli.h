@@ -14,13 +14,12 @@
 
 #include "platform/byte_files.h"
 #include "cli/cli_arguments.h"
-#include "cli/console.h"
-#include "cli/scancode_map_value.h"
+#include "platform/console.h"
+#include "model/scancode_map_value.h"
 #include "cli/table_printer.h"
 #include "cli/table_writer.h"
-#include "cli/text_converter.h"
+#include "platform/text_converter.h"
 #include "model/remap_list.h"
-#include "model/scancode_map_store.h"
 #include "platform/keyboard_services.h"
 #include "platform/registry.h"
 
@@ -46,12 +45,12 @@ private:
     // The registry's table, as the program reads it, how the value read and
     // its length; FALSE (said on standard error) when the registry cannot be
     // read at all.
-    BOOL ReadTable(CRemapList* pList, CScancodeMapStore::EReadOutcome* pOutcome, DWORD* pcbValue);
+    BOOL ReadTable(CRemapList* pList, CScancodeMapValue::EReadOutcome* pOutcome, DWORD* pcbValue);
     // For set and remove: ReadTable, but FALSE (said why) also when the
     // table was not read whole and --force is not given, since writing would
     // replace what was not read.
-    BOOL ReadTableToChange(CRemapList* pList, CScancodeMapStore::EReadOutcome* pOutcome);
-    void WarnNotWhole(CScancodeMapStore::EReadOutcome outcome, DWORD cbValue);
+    BOOL ReadTableToChange(CRemapList* pList, CScancodeMapValue::EReadOutcome* pOutcome);
+    void WarnNotWhole(CScancodeMapValue::EReadOutcome outcome, DWORD cbValue);
     void SayCannotRead(LONG lResult);
     // The operand as a key; FALSE with the usage error said.
     BOOL ParseKey(const std::string& strArg, WORD* pwScancode);

@@ -69,7 +69,7 @@ BOOL CExitFlow::WriteRegistry()
     }
     // An empty list removes the value. One that is not there is as good as
     // deleted; any other failure leaves the old table in force.
-    LONG lResult = m_store.DeleteValue(CScancodeMapStore::s_pszValueName);
+    LONG lResult = m_store.Delete();
     if (lResult == ERROR_SUCCESS || lResult == ERROR_FILE_NOT_FOUND)
         return TRUE;
     AfxMessageBox(IDS_REGISTRY_WRITE_FAILED, MB_OK);

@@ -3,7 +3,7 @@
 #include "model/ascii_text.h"
 #include "model/reg_file_writer.h"
 #include "model/scancode_map_codec.h"
-#include "model/scancode_map_store.h"
+#include "model/scancode_map_value.h"
 #include "model/stable_key_name.h"
 
 namespace
@@ -16,10 +16,9 @@ BOOL GoesOn(const std::string& str, size_t nFrom)
     return !strData.empty() && strData[strData.size() - 1] == '\\';
 }
 
-// The quoted name "Scancode Map" as it stands in messages.
 std::string ValueName()
 {
-    return std::string("\"") + CScancodeMapStore::s_pszValueName + "\"";
+    return CScancodeMapValue::s_pszQuotedName;
 }
 } // namespace
 
@@ -41,7 +40,7 @@ BOOL CRegFileParser::Parse(const std::vector<std::string>& lines)
             return FALSE;
     if (m_nValueLine == 0)
         return Fail(0, "the file sets no " + ValueName() + " under [" +
-                           CRegFileWriter::s_pszKeyName + "]");
+                           CScancodeMapValue::s_pszRootedKeyPath + "]");
     return TakeEntries();
 }
 
@@ -75,9 +74,9 @@ BOOL CRegFileParser::ParseLine(const std::string& strLine, int nLine)
         // registry editor deleting the layout key after setting the value
         // leaves no value: that file imports nothing.
         std::string strKey = strLine.substr(nPos + 1, nClose - nPos - 1);
-        m_bInLayoutKey = CAsciiText::EqualsIgnoringCase(strKey, CRegFileWriter::s_pszKeyName);
+        m_bInLayoutKey = CAsciiText::EqualsIgnoringCase(strKey, CScancodeMapValue::s_pszRootedKeyPath);
         if (m_nValueLine != 0 && !strKey.empty() && strKey[0] == '-' &&
-            CAsciiText::EqualsIgnoringCase(CAsciiText::Trimmed(strKey.substr(1)), CRegFileWriter::s_pszKeyName))
+            CAsciiText::EqualsIgnoringCase(CAsciiText::Trimmed(strKey.substr(1)), CScancodeMapValue::s_pszRootedKeyPath))
             return Fail(nLine, "the file deletes the key of " + ValueName() + " after setting it (line " +
                                    std::to_string(m_nValueLine) + "): the registry editor leaves no value");
         return TRUE;
@@ -114,7 +113,7 @@ BOOL CRegFileParser::ParseValueLine(const std::string& strLine, size_t nPos, int
         return Fail(nLine, "expected '=' after the value name");
     nPos = CAsciiText::SkipBlanks(strLine, nPos + 1);
 
-    if (m_bInLayoutKey && CAsciiText::EqualsIgnoringCase(strName, CScancodeMapStore::s_pszValueName))
+    if (m_bInLayoutKey && CAsciiText::EqualsIgnoringCase(strName, CScancodeMapValue::s_pszValueName))
         return ParseScancodeMapData(strLine, nPos, nLine);
 
     // Any other value: only its continuation lines matter, to pass over them.

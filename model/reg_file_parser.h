@@ -1,7 +1,7 @@
 // The "Scancode Map" of a .reg file, read from its lines (already decoded to
 // single-byte text; line 1 is the header, which IsHeader has recognized).
 // What it takes:
-//   - the value under the keyboard-layout key (CRegFileWriter::s_pszKeyName,
+//   - the value under the keyboard-layout key (CScancodeMapValue::s_pszRootedKeyPath,
 //     in any letter case), as hex: or hex(3): data, lower- or upper-case
 //     bytes, continued over lines ending in "\", with blank lines and
 //     ; comments anywhere, as the registry editor reads them;

@@ -1,6 +1,6 @@
 #include "model/reg_file_writer.h"
 
-#include "model/scancode_map_store.h"
+#include "model/scancode_map_value.h"
 
 namespace
 {
@@ -9,16 +9,13 @@ const size_t WRAP_COLUMN = 77;
 const char s_szIndent[] = "  ";
 } // namespace
 
-const char* const CRegFileWriter::s_pszKeyName =
-    "HKEY_LOCAL_MACHINE\\SYSTEM\\CurrentControlSet\\Control\\Keyboard Layout";
-
 std::string CRegFileWriter::MakeText(const BYTE* pValue, DWORD cbValue)
 {
     static const char s_szDigits[] = "0123456789abcdef";
     std::string str = "Windows Registry Editor Version 5.00\r\n\r\n[";
-    str += s_pszKeyName;
+    str += CScancodeMapValue::s_pszRootedKeyPath;
     str += "]\r\n";
-    std::string strLine = std::string("\"") + CScancodeMapStore::s_pszValueName + "\"=hex:";
+    std::string strLine = std::string(CScancodeMapValue::s_pszQuotedName) + "=hex:";
     for (DWORD i = 0; i < cbValue; ++i)
     {
         strLine += s_szDigits[pValue[i] >> 4];

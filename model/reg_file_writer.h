@@ -16,9 +16,6 @@
 class CRegFileWriter
 {
 public:
-    // "HKEY_LOCAL_MACHINE\SYSTEM\CurrentControlSet\Control\Keyboard Layout".
-    static const char* const s_pszKeyName;
-
     // The file's bytes for the value's cbValue bytes (any length, 0 included).
     static void Write(const BYTE* pValue, DWORD cbValue, std::vector<BYTE>* pFile);
     // The same file as text before it is made UTF-16LE: every character is ASCII.

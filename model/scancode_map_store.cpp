@@ -26,13 +26,9 @@ private:
 };
 } // namespace
 
-const char* const CScancodeMapStore::s_pszKeyPath =
-    "SYSTEM\\CurrentControlSet\\Control\\Keyboard Layout";
-const char* const CScancodeMapStore::s_pszValueName = "Scancode Map";
-
 CScancodeMapStore::CScancodeMapStore(IRegistry& registry)
-    : CRegistryKey(registry), m_pos(NULL), m_readOutcome(READ_NOTHING), m_cbRead(0),
-      m_bSnapshot(FALSE), m_lSnapshotResult(ERROR_SUCCESS), m_cbSnapshot(0)
+    : CRegistryKey(registry), m_pos(NULL), m_value(registry),
+      m_readOutcome(CScancodeMapValue::READ_NOTHING), m_cbRead(0)
 {
 }
 
@@ -40,39 +36,46 @@ BOOL CScancodeMapStore::Open()
 {
     if (m_hKey != NULL)
         return TRUE;
-    return Create(HKEY_LOCAL_MACHINE, s_pszKeyPath);
+    if (!Create(HKEY_LOCAL_MACHINE, CScancodeMapValue::s_pszKeyPath))
+        return FALSE;
+    m_value.UseKey(m_hKey);
+    return TRUE;
 }
 
 BOOL CScancodeMapStore::Read()
 {
     RemoveAll();
-    m_readOutcome = READ_NOTHING;
+    m_readOutcome = CScancodeMapValue::READ_NOTHING;
     m_cbRead = 0;
+    m_value.Reset(FALSE);
     BYTE image[CScancodeMapCodec::IMAGE_SIZE];
     DWORD cbReturned = 0;
     LONG lResult = ERROR_SUCCESS;
-    BOOL bRead = QueryValue(s_pszValueName, image, sizeof image, &cbReturned, &lResult) != 0;
+    BOOL bRead = QueryValue(CScancodeMapValue::s_pszValueName, image, sizeof image, &cbReturned,
+                            &lResult) != 0;
     // What was found, to tell at save whether another program wrote since.
-    m_bSnapshot = m_hKey != NULL;
-    m_lSnapshotResult = lResult;
-    m_cbSnapshot = bRead ? cbReturned : 0;
-    m_snapshot.assign(image, image + m_cbSnapshot);
     if (lResult == ERROR_MORE_DATA)
-        m_lSnapshotResult = QueryWholeValue(m_registry, m_hKey, s_pszValueName, SNAPSHOT_MAX,
-                                            &m_snapshot, &m_cbSnapshot);
+    {
+        std::vector<BYTE> whole;
+        DWORD cbWhole = 0;
+        m_value.Read(&whole, &cbWhole);
+    }
+    else if (m_hKey != NULL)
+        m_value.Remember(lResult, std::vector<BYTE>(image, image + (bRead ? cbReturned : 0)),
+                         bRead ? cbReturned : 0);
     if (!bRead)
     {
         // A real table has at most about 510 distinct pairs, far below the
         // image: a longer value holds repeats or is not a table at all.
         if (lResult == ERROR_MORE_DATA)
         {
-            m_readOutcome = READ_TOO_LONG;
+            m_readOutcome = CScancodeMapValue::READ_TOO_LONG;
             m_cbRead = cbReturned;
         }
         return FALSE;
     }
     m_cbRead = cbReturned;
-    m_readOutcome = OutcomeOf(image, cbReturned);
+    m_readOutcome = CScancodeMapValue::OutcomeOf(image, cbReturned);
     CStoreSink sink(*this);
     CScancodeMapCodec::DecodeScancodeMap(image, cbReturned, sink);
     return TRUE;
@@ -80,25 +83,7 @@ BOOL CScancodeMapStore::Read()
 
 BOOL CScancodeMapStore::HasChangedSinceRead()
 {
-    if (!m_bSnapshot || m_hKey == NULL)
-        return FALSE;
-    std::vector<BYTE> now;
-    DWORD cbNow = 0;
-    LONG lResult = QueryWholeValue(m_registry, m_hKey, s_pszValueName, SNAPSHOT_MAX, &now, &cbNow);
-    return lResult != m_lSnapshotResult || cbNow != m_cbSnapshot || now != m_snapshot;
-}
-
-CScancodeMapStore::EReadOutcome CScancodeMapStore::OutcomeOf(const BYTE* pData, DWORD cbValue)
-{
-    if (cbValue > (DWORD)CScancodeMapCodec::IMAGE_SIZE)
-        return READ_TOO_LONG;
-    if (!CScancodeMapCodec::HoldsItsCount(pData, cbValue))
-        return READ_CUT_SHORT;
-    // A count of 1 or less still leaves room for the terminator.
-    DWORD dwCount = CScancodeMapCodec::GetClaimedCount(pData);
-    DWORD nEntries = dwCount >= 2 && dwCount <= 0x7FFFFFFFu ? dwCount : 1;
-    DWORD cbTable = CScancodeMapCodec::HEADER_SIZE + nEntries * CScancodeMapCodec::ENTRY_SIZE;
-    return cbValue > cbTable ? READ_EXTRA_BYTES : READ_WHOLE;
+    return m_hKey != NULL && m_value.HasChangedSinceRead();
 }
 
 BOOL CScancodeMapStore::GetValue(std::vector<BYTE>* pValue)
@@ -111,7 +96,7 @@ BOOL CScancodeMapStore::Write()
 {
     std::vector<BYTE> value;
     // A list too long for the image is refused before anything is written.
-    if (!GetValue(&value) || SetValue(s_pszValueName, value.data(), (DWORD)value.size()) != ERROR_SUCCESS)
+    if (!GetValue(&value) || m_hKey == NULL || m_value.Write(value) != ERROR_SUCCESS)
     {
         AfxMessageBox("Cannot Write!", MB_OK);
         return FALSE;
@@ -119,9 +104,11 @@ BOOL CScancodeMapStore::Write()
     return TRUE;
 }
 
-BOOL CScancodeMapStore::Delete()
+LONG CScancodeMapStore::Delete()
 {
-    return DeleteValue(s_pszValueName) == 0;
+    if (!Open())
+        return ERROR_INVALID_HANDLE;
+    return m_value.Delete();
 }
 
 void CScancodeMapStore::RemoveAll()

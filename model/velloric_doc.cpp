@@ -112,8 +112,8 @@ void CVelloricDoc::ReadRegistryList()
 
 void CVelloricDoc::ReportUnreadableList()
 {
-    CScancodeMapStore::EReadOutcome outcome = m_store.GetReadOutcome();
-    if (outcome == CScancodeMapStore::READ_NOTHING || outcome == CScancodeMapStore::READ_WHOLE)
+    CScancodeMapValue::EReadOutcome outcome = m_store.GetReadOutcome();
+    if (outcome == CScancodeMapValue::READ_NOTHING || outcome == CScancodeMapValue::READ_WHOLE)
         return;
     std::string strText;
     AfxFormatString1(strText, IDS_UNREADABLE_SCANCODE_MAP,

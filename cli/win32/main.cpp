@@ -4,9 +4,9 @@
 #include <vector>
 
 #include "cli/console_message_box_sink.h"
-#include "cli/stdio_console.h"
+#include "platform/stdio_console.h"
 #include "cli/velloric_cli.h"
-#include "cli/win32/win32_text_converter.h"
+#include "platform/win32/win32_text_converter.h"
 #include "framework/afx_message_box.h"
 #include "framework/win32/win32_message_boxes.h"
 #include "platform/win32/win32_byte_files.h"

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "model/scancode_map_codec.h"
-#include "model/scancode_map_store.h"
+#include "model/scancode_map_value.h"
 #include "tests/fuzz/fuzz_check.h"
 #include "tests/fuzz/fuzz_cli_bench.h"
 #include "tests/fuzz/fuzz_options.h"
@@ -73,8 +73,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t nSize)
     {
         std::vector<BYTE> written = bench.Value();
         FUZZ_CHECK((bChanges && written == later) ||
-                   CScancodeMapStore::OutcomeOf(written.data(), (DWORD)written.size()) ==
-                       CScancodeMapStore::READ_WHOLE);
+                   CScancodeMapValue::OutcomeOf(written.data(), (DWORD)written.size()) ==
+                       CScancodeMapValue::READ_WHOLE);
     }
     // An export holds the value's bytes whole, or is not made.
     if (strCommand.compare(0, 6, "export") == 0)

@@ -59,8 +59,8 @@ TEST_F(ScancodeMapStoreTest, Open_CalledAgain_OpensTheKeyOnlyOnce)
     PutValue(ScancodeMapValue(2, {0x003A001D, 0}));
     EXPECT_TRUE(store->Open());
     EXPECT_TRUE(store->Open());
-    EXPECT_TRUE(store->Delete());
-    EXPECT_FALSE(store->Delete());
+    EXPECT_EQ(ERROR_SUCCESS, store->Delete());
+    EXPECT_EQ(ERROR_FILE_NOT_FOUND, store->Delete());
     EXPECT_EQ(1, CountLog("CreateKey"));
     EXPECT_EQ(1, registry.OpenHandleCount());
 }
@@ -81,7 +81,7 @@ TEST_F(ScancodeMapStoreTest, KeepsKeyOpenUntilDestroyed_ThenClosesItOnce)
     ASSERT_TRUE(store->Open());
     EXPECT_TRUE(store->Read());
     EXPECT_TRUE(store->Write());
-    EXPECT_TRUE(store->Delete());
+    EXPECT_EQ(ERROR_SUCCESS, store->Delete());
     EXPECT_EQ(1, registry.OpenHandleCount());
     EXPECT_EQ(0, CountLog("CloseKey"));
 
@@ -333,14 +333,14 @@ TEST_F(ScancodeMapStoreTest, ReadThenWrite_KeepsMappings_IncludingProducedZero)
 TEST_F(ScancodeMapStoreTest, Delete_OpensTheKey_AndRemovesTheValue)
 {
     PutValue(ScancodeMapValue(2, {0x003A001D, 0}));
-    EXPECT_TRUE(store->Delete());
+    EXPECT_EQ(ERROR_SUCCESS, store->Delete());
     EXPECT_EQ((std::vector<std::string>{kCreateLine, "DeleteValue Scancode Map"}), registry.m_log);
     EXPECT_FALSE(registry.HasValue(kKey, kValue));
 }
 
 TEST_F(ScancodeMapStoreTest, Delete_OfMissingValue_FailsSilently)
 {
-    EXPECT_FALSE(store->Delete());
+    EXPECT_EQ(ERROR_FILE_NOT_FOUND, store->Delete());
     EXPECT_TRUE(boxes.m_shown.empty());
 }
 
@@ -348,7 +348,7 @@ TEST_F(ScancodeMapStoreTest, Delete_FailsSilently_WhenKeyCannotBeOpened)
 {
     PutValue(ScancodeMapValue(2, {0x003A001D, 0}));
     registry.m_lCreateError = ERROR_ACCESS_DENIED;
-    EXPECT_FALSE(store->Delete());
+    EXPECT_EQ(ERROR_INVALID_HANDLE, store->Delete());
     EXPECT_EQ(-1, store->DeleteValue(kValue));
     EXPECT_EQ(0, CountLog("DeleteValue"));
     EXPECT_TRUE(registry.HasValue(kKey, kValue));
@@ -360,7 +360,7 @@ TEST_F(ScancodeMapStoreTest, Delete_Refused_FailsSilently_WithPlatformCode)
     PutValue(ScancodeMapValue(2, {0x003A001D, 0}));
     registry.m_lDeleteError = ERROR_ACCESS_DENIED;
     EXPECT_EQ(ERROR_ACCESS_DENIED, store->DeleteValue(kValue));
-    EXPECT_FALSE(store->Delete());
+    EXPECT_EQ(ERROR_ACCESS_DENIED, store->Delete());
     EXPECT_TRUE(registry.HasValue(kKey, kValue));
     EXPECT_TRUE(boxes.m_shown.empty());
 }

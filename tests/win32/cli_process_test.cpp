@@ -11,6 +11,7 @@
 #include "model/reg_file_writer.h"
 #include "model/remap_file_reader.h"
 #include "model/remap_list.h"
+#include "model/scancode_map_value.h"
 #include "platform/stdio_byte_files.h"
 #include "tests/support/scancode_map_bytes.h"
 #include "tests/win32/win32_test_support.h"
@@ -266,7 +267,7 @@ TEST_F(CliTest, ExportedFile_IsWhatRegeditExports_AndRegeditImportsIt)
     std::string strOurs = File("ours.reg");
     std::string strRegedit = File("regedit.reg");
     ASSERT_EQ(0u, RunCli("export \"" + strOurs + "\"").dwExit);
-    ASSERT_EQ(0u, RunRegedit("/e \"" + strRegedit + "\" \"" + CRegFileWriter::s_pszKeyName + "\""));
+    ASSERT_EQ(0u, RunRegedit("/e \"" + strRegedit + "\" \"" + CScancodeMapValue::s_pszRootedKeyPath + "\""));
     EXPECT_EQ(ReadWholeFile(strRegedit), ReadWholeFile(strOurs));
 
     wintest::DeleteScancodeMap();
@@ -338,8 +339,8 @@ TEST_F(CliTest, ListJsonJapanese_GivesTheReportOfCodePage932InUtf8)
 TEST_F(CliTest, RegFiles_ReadAsWinesRegeditReadsThem_OrAreRefusedWhereItSetsNothing)
 {
     const std::string strHead = std::string("Windows Registry Editor Version 5.00\r\n\r\n[") +
-                                CRegFileWriter::s_pszKeyName + "]\r\n";
-    const std::string strDelete = std::string("[-") + CRegFileWriter::s_pszKeyName + "]\r\n";
+                                CScancodeMapValue::s_pszRootedKeyPath + "]\r\n";
+    const std::string strDelete = std::string("[-") + CScancodeMapValue::s_pszRootedKeyPath + "]\r\n";
     const std::string strSwap = "\"Scancode Map\"=hex:00,00,00,00,00,00,00,00,03,00,00,00,1d,00,3a,\\\r\n"
                                 "  ; a comment between the lines\r\n  00,3a,00,1d,00,00,00,00,00\r\n";
     const std::string files[] = {

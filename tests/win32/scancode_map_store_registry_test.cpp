@@ -148,9 +148,9 @@ TEST_F(ScancodeMapStoreRegistryTest, Delete_RemovesTheValue_ThenReportsItMissing
 {
     PutRaw(ScancodeMapValue(2, {0x003A001D, 0}));
     CScancodeMapStore store(registry);
-    EXPECT_TRUE(store.Delete());
+    EXPECT_EQ(ERROR_SUCCESS, store.Delete());
     Bytes bytes;
     EXPECT_EQ(ERROR_FILE_NOT_FOUND, QueryRaw(&bytes));
-    EXPECT_FALSE(store.Delete());
+    EXPECT_EQ(ERROR_FILE_NOT_FOUND, store.Delete());
     EXPECT_TRUE(boxes.m_shown.empty());
 }

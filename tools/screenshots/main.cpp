@@ -138,8 +138,8 @@ BOOL PrepareRegistry()
     // Insert (E052) sending Delete (E053), the terminator.
     static const BYTE s_table[] = {0, 0, 0, 0, 0, 0, 0, 0, 2, 0, 0, 0,
                                    0x53, 0xE0, 0x52, 0xE0, 0, 0, 0, 0};
-    return SetValue(HKEY_LOCAL_MACHINE, CScancodeMapStore::s_pszKeyPath,
-                    CScancodeMapStore::s_pszValueName, REG_BINARY, s_table, sizeof s_table) ==
+    return SetValue(HKEY_LOCAL_MACHINE, CScancodeMapValue::s_pszKeyPath,
+                    CScancodeMapValue::s_pszValueName, REG_BINARY, s_table, sizeof s_table) ==
            ERROR_SUCCESS;
 }
 

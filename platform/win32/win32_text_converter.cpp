@@ -1,4 +1,4 @@
-#include "cli/win32/win32_text_converter.h"
+#include "platform/win32/win32_text_converter.h"
 
 #include <windows.h>
 

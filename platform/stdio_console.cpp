@@ -1,4 +1,4 @@
-#include "cli/stdio_console.h"
+#include "platform/stdio_console.h"
 
 #include <cstdio>
 

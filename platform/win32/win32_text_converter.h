@@ -1,7 +1,7 @@
 // ANSI to UTF-8 through the system's code page tables.
 #pragma once
 
-#include "cli/text_converter.h"
+#include "platform/text_converter.h"
 
 class CWin32TextConverter : public ITextConverter
 {

@@ -1,7 +1,7 @@
 // The console through the C library's standard streams.
 #pragma once
 
-#include "cli/console.h"
+#include "platform/console.h"
 
 class CStdioConsole : public IConsole
 {
