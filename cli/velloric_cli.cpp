@@ -235,11 +235,18 @@ int CVelloricCli::Export()
         SayCannotRead(lResult);
         return CLI_FAILED;
     }
-    // A backup: the bytes as they are, whole table or not.
-    WarnNotWhole(CScancodeMapValue::OutcomeOf(bytes.data(), cbValue), cbValue);
     std::vector<BYTE> file;
     CRegFileWriter::Write(bytes.data(), cbValue, &file);
+    // A file that import would refuse, or write back as other bytes, is no
+    // backup: a value cut short, with bytes past its table, or in a form of
+    // another program's is not exported.
     std::string strError;
+    if (!ImportsAs(file, bytes, &strError))
+    {
+        m_console.Err("velloric-cli: refused: import could not write this " + std::string(s_szValue) +
+                      " back as it is (" + strError + "); nothing was exported\n");
+        return CLI_FAILED;
+    }
     if (!m_files.WriteFile(strPath, file, &strError))
     {
         m_console.Err("velloric-cli: cannot write " + strPath + ": " + strError + "\n");
@@ -267,9 +274,26 @@ int CVelloricCli::Import()
         return CLI_FAILED;
     }
     CRemapList list;
-    for (const CRemapPair& pair : reader.GetPairs())
-        list.SetAt(pair.wPhysical, pair.wProduced);
+    list.SetPairs(reader.GetPairs());
     return Writer().WriteTable(list);
+}
+
+BOOL CVelloricCli::ImportsAs(const std::vector<BYTE>& file, const std::vector<BYTE>& value,
+                             std::string* pstrError)
+{
+    CRemapFileReader reader;
+    if (!reader.Read(file.data(), file.size()))
+    {
+        *pstrError = reader.GetError();
+        return FALSE;
+    }
+    CRemapList list;
+    list.SetPairs(reader.GetPairs());
+    std::vector<BYTE> again;
+    list.Encode(&again);
+    *pstrError = "it is not in the form import writes: version and flags 0, a count of its "
+                 "entries, Num Lock as 0x0045";
+    return again == value;
 }
 
 CTableWriter CVelloricCli::Writer()

@@ -55,6 +55,10 @@ private:
     // The operand as a key; FALSE with the usage error said.
     BOOL ParseKey(const std::string& strArg, WORD* pwScancode);
     int UsageError(const std::string& strError);
+    // Whether import takes the .reg file back as these very bytes; FALSE
+    // with what stands in the way.
+    static BOOL ImportsAs(const std::vector<BYTE>& file, const std::vector<BYTE>& value,
+                          std::string* pstrError);
     // The writing half, with this run's --force and --dry-run.
     CTableWriter Writer();
 

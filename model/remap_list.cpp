@@ -49,6 +49,13 @@ BOOL CRemapList::SetAt(WORD wPhysical, WORD wProduced)
     return TRUE;
 }
 
+void CRemapList::SetPairs(const std::vector<CRemapPair>& pairs)
+{
+    m_pairs.clear();
+    for (const CRemapPair& pair : pairs)
+        SetAt(pair.wPhysical, pair.wProduced);
+}
+
 BOOL CRemapList::RemoveKey(WORD wPhysical)
 {
     for (size_t i = 0; i < m_pairs.size(); ++i)

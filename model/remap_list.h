@@ -22,6 +22,8 @@ public:
     void RemoveAll() { m_pairs.clear(); }
     int GetCount() const { return (int)m_pairs.size(); }
     const std::vector<CRemapPair>& GetPairs() const { return m_pairs; }
+    // Replaces the list with the pairs, taken in order as SetAt takes them.
+    void SetPairs(const std::vector<CRemapPair>& pairs);
 
     // Replaces the list with a value's entries, in the value's order, as
     // CScancodeMapCodec::DecodeScancodeMap reads them. Returns the count held.

@@ -76,8 +76,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t nSize)
                    CScancodeMapValue::OutcomeOf(written.data(), (DWORD)written.size()) ==
                        CScancodeMapValue::READ_WHOLE);
     }
-    // An export holds the value's bytes whole, or is not made.
+    // An export is made, or not, and what it holds import writes back as the
+    // very bytes exported (unless the other writer changed them meanwhile).
     if (strCommand.compare(0, 6, "export") == 0)
+    {
         FUZZ_CHECK((nExit == CLI_DONE) == (bench.files.m_files.count("out.reg") == 1));
+        if (nExit == CLI_DONE && !bChanges)
+        {
+            CFuzzCliBench again;
+            again.files.m_files = bench.files.m_files;
+            FUZZ_CHECK(again.cli.Run({"import", "out.reg", "--force"}) == CLI_DONE);
+            FUZZ_CHECK(again.Value() == value);
+        }
+    }
     return 0;
 }

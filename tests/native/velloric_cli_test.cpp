@@ -229,6 +229,8 @@ TEST_F(VelloricCliTest, Keys_ListsEveryKeyOfTheTable_WithTheSystemsName)
 TEST(VelloricCli, Writing_ChecksFirst_KeepsTheOrder_AndShowsWhatItWrites)
 {
     const std::string strWrote = "Wrote 20 bytes to \"Scancode Map\". Windows takes the new table when it restarts.\n";
+    const std::string strNoExport = "velloric-cli: refused: import could not write this \"Scancode Map\" back as it is (";
+    const Value kCutShort = Bytes(kSwap->begin(), kSwap->end() - 8);
     ExpectRuns({
         {"set CapsLock=LeftCtrl", std::nullopt, 0,
          "0x003A CapsLock       -> 0x001D LeftCtrl\n" + strWrote, kCapsLost, kCapsToCtrl},
@@ -268,6 +270,14 @@ TEST(VelloricCli, Writing_ChecksFirst_KeepsTheOrder_AndShowsWhatItWrites)
         {"delete --dry-run", kSwap, 0, "Dry run: would delete \"Scancode Map\".\n", "", kSwap},
         {"export saved.reg", std::nullopt, 1, "",
          "velloric-cli: there is no \"Scancode Map\" to export\n", std::nullopt},
+        // A file that import would refuse or write back otherwise is not made.
+        {"export saved.reg", kSwapAndOneMore, 1, "", strNoExport + "line 4: \"Scancode Map\" is not a "
+         "whole table (25 bytes, its entries are not whole 4-byte words)); nothing was exported\n", kSwapAndOneMore},
+        {"export saved.reg", kCutShort, 1, "", strNoExport + "line 4: \"Scancode Map\" is not a whole table "
+         "(16 bytes, its count of 3 needs more)); nothing was exported\n", kCutShort},
+        {"export saved.reg", Table({{0xE045, 0x003A}}), 1, "", strNoExport + "it is not in the form import "
+         "writes: version and flags 0, a count of its entries, Num Lock as 0x0045); nothing was exported\n",
+         Table({{0xE045, 0x003A}})},
         // Sent nothing, every Ctrl is lost; a key reached from Print Screen is not.
         {"set LeftCtrl=None RightCtrl=None", std::nullopt, 1,
          "0x001D LeftCtrl       -> 0x0000 None\n0xE01D RightCtrl      -> 0x0000 None\n",
@@ -373,6 +383,9 @@ TEST_F(VelloricCliTest, ExportOverAFile_IsRefused_UnlessForced)
     Bytes exported;
     CRegFileWriter::Write(kCapsToCtrl->data(), (DWORD)kCapsToCtrl->size(), &exported);
     EXPECT_EQ(exported, files.m_files["keys.reg"]);
+    EXPECT_EQ(0, RunCli("delete"));
+    EXPECT_EQ(0, RunCli("import keys.reg"));
+    EXPECT_EQ(kCapsToCtrl, Stored());
 }
 
 TEST(ConsoleMessageBoxSink, ShowsNoBox_ButOneLineOnStandardError_AndAnswersWhatChangesNothing)
