@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "cli/cli_exit.h"
-#include "cli/list_keyboard.h"
+#include "model/list_keyboard.h"
 
 namespace
 {
@@ -79,7 +79,7 @@ int CTableWriter::DeleteValue()
 BOOL CTableWriter::PassesCheck(const CRemapList& list)
 {
     std::string strReport;
-    UINT nCheck = CListKeyboard(list, m_keyboard).RunLostKeyCheck(&strReport);
+    UINT nCheck = CListKeyboard(list.GetPairs(), m_keyboard).RunLostKeyCheck(&strReport);
     if (nCheck == 0)
         return TRUE;
     if (strReport.empty() || strReport[strReport.size() - 1] != '\n')

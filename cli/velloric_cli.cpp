@@ -4,7 +4,7 @@
 
 #include "cli/cli_exit.h"
 #include "cli/cli_version.h"
-#include "cli/list_keyboard.h"
+#include "model/list_keyboard.h"
 #include "cli/table_writer.h"
 #include "model/reg_file_writer.h"
 #include "model/remap_file_reader.h"
@@ -113,7 +113,7 @@ int CVelloricCli::List()
     WarnNotWhole(outcome, cbValue);
 
     std::string strReport;
-    UINT nCheck = CListKeyboard(list, m_keyboard).RunLostKeyCheck(&strReport);
+    UINT nCheck = CListKeyboard(list.GetPairs(), m_keyboard).RunLostKeyCheck(&strReport);
     if (m_args.m_bJson)
     {
         m_console.Out(m_printer.FormatTableJson(CScancodeMapValue::OutcomeName(outcome), cbValue,

@@ -6,16 +6,17 @@
 #include "model/key_catalogue.h"
 #include "model/key_name.h"
 #include "model/key_table.h"
+#include "model/word_hash_map.h"
 #include "res/resource.h"
 
 namespace
 {
-const int HASH_BUCKETS = 17; // the store's hash map: lines follow its bucket order
 const int MAX_HEX_WIDTH = 32;
 
-int BucketOf(WORD wScancode)
+// The store's hash map: the lines follow its bucket order.
+UINT BucketOf(WORD wScancode)
 {
-    return (wScancode >> 4) % HASH_BUCKETS;
+    return CWordHashMap<CRemapPair>::HashKey(wScancode);
 }
 
 void AppendHex(std::string* pstrOut, WORD wNumber, int nWidth, BOOL bZeroPad, BOOL bUpper)
@@ -145,50 +146,4 @@ UINT CLostKeyCheck::Run(const std::vector<CRemappedKey>& keys, std::string* pstr
     if (nResult != 0 && pstrText != nullptr)
         *pstrText += strReport;
     return nResult;
-}
-
-UINT CLostKeyCheck::RunOnList(const std::vector<CRemapPair>& pairs, BOOL b106Layout,
-                              std::string* pstrText)
-{
-    std::vector<CRemappedKey> keys;
-    BuildKeys(pairs, b106Layout, &keys);
-    return Run(keys, pstrText);
-}
-
-void CLostKeyCheck::BuildKeys(const std::vector<CRemapPair>& pairs, BOOL b106Layout,
-                              std::vector<CRemappedKey>* pKeys)
-{
-    pKeys->clear();
-    const CKeyTableEntry* pEntries = CKeyTable::GetEntries();
-    int nDrawn = CKeyTable::GetCount(b106Layout);
-    for (int i = 0; i < nDrawn; ++i)
-    {
-        CRemappedKey key;
-        key.wScancode = ScancodeFromTableCode(pEntries[i].wTableCode);
-        key.wTableCode = pEntries[i].wTableCode;
-        key.wProduced = 0;
-        for (const CRemapPair& pair : pairs)
-        {
-            if (pair.wPhysical == key.wScancode)
-            {
-                key.wProduced = pair.wProduced;
-                key.bMapped = TRUE;
-            }
-        }
-        pKeys->push_back(key);
-    }
-    for (const CRemapPair& pair : pairs)
-    {
-        BOOL bDrawn = FALSE;
-        for (int i = 0; i < nDrawn && !bDrawn; ++i)
-            bDrawn = ScancodeFromTableCode(pEntries[i].wTableCode) == pair.wPhysical;
-        if (bDrawn || pair.wPhysical == 0)
-            continue;
-        CRemappedKey key;
-        key.wScancode = pair.wPhysical;
-        key.wTableCode = TableCodeFromScancode(pair.wPhysical);
-        key.wProduced = pair.wProduced;
-        key.bMapped = TRUE;
-        pKeys->push_back(key);
-    }
 }

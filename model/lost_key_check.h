@@ -21,16 +21,8 @@ public:
     // A key is examined when it is remapped (wProduced not 0) or held in the
     // list (bMapped, also when it sends nothing); it is lost when no examined
     // key produces its code.
+    // A list's keys come from CListKeyboard.
     UINT Run(const std::vector<CRemappedKey>& keys, std::string* pstrText);
-    // The check over a whole list: BuildKeys, then Run.
-    UINT RunOnList(const std::vector<CRemapPair>& pairs, BOOL b106Layout, std::string* pstrText);
-
-    // Every key of the drawn keyboard of the layout, in the key table's
-    // order, producing what the list says; then every physical key of the
-    // list that the drawn keyboard lacks (catalogue keys and any other
-    // code), in the list's order.
-    static void BuildKeys(const std::vector<CRemapPair>& pairs, BOOL b106Layout,
-                          std::vector<CRemappedKey>* pKeys);
 
 private:
     IKeyboardServices& m_keyboard;

@@ -1,6 +1,6 @@
 // The remapped keyboard's keys with what each produces now: the view that
 // shows the list implements this next to IDocumentView. The lost-key check
-// itself works on the document's whole list (CLostKeyCheck::BuildKeys).
+// itself works on the document's whole list (CListKeyboard).
 #pragma once
 
 #include <vector>

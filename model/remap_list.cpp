@@ -4,33 +4,6 @@
 
 #include "model/scancode_map_codec.h"
 
-namespace
-{
-class CListSink : public IRemapPairSink
-{
-public:
-    explicit CListSink(CRemapList& list) : m_list(list) {}
-    void Add(const CRemapPair& pair) override { m_list.SetAt(pair.wPhysical, pair.wProduced); }
-
-private:
-    CRemapList& m_list;
-};
-
-class CListSource : public IRemapPairSource
-{
-public:
-    explicit CListSource(const std::vector<CRemapPair>& pairs) : m_pairs(pairs), m_nNext(0) {}
-    void GetNext(CRemapPair& pair) override
-    {
-        pair = m_nNext < m_pairs.size() ? m_pairs[m_nNext++] : CRemapPair();
-    }
-
-private:
-    const std::vector<CRemapPair>& m_pairs;
-    size_t m_nNext;
-};
-} // namespace
-
 BOOL CRemapList::SetAt(WORD wPhysical, WORD wProduced)
 {
     CRemapPair pair(wPhysical, wProduced);
@@ -84,14 +57,13 @@ BOOL CRemapList::Lookup(WORD wPhysical, WORD* pwProduced) const
 
 int CRemapList::Decode(const BYTE* pData, DWORD cbData)
 {
-    m_pairs.clear();
-    CListSink sink(*this);
-    CScancodeMapCodec::DecodeScancodeMap(pData, cbData, sink);
+    std::vector<CRemapPair> pairs;
+    CScancodeMapCodec::DecodeScancodeMap(pData, cbData, &pairs);
+    SetPairs(pairs);
     return GetCount();
 }
 
 BOOL CRemapList::Encode(std::vector<BYTE>* pValue) const
 {
-    CListSource source(m_pairs);
-    return CScancodeMapCodec::EncodeScancodeMap(source, pValue);
+    return CScancodeMapCodec::EncodeScancodeMap(m_pairs, pValue);
 }

@@ -37,19 +37,18 @@ BOOL CScancodeMapCodec::HoldsItsCount(const BYTE* pData, DWORD cbData)
     return (DWORD)(lCount - 1) <= (cbData - HEADER_SIZE) / ENTRY_SIZE;
 }
 
-int CScancodeMapCodec::DecodeScancodeMap(const BYTE* pData, DWORD cbData, IRemapPairSink& sink)
+int CScancodeMapCodec::DecodeScancodeMap(const BYTE* pData, DWORD cbData,
+                                         std::vector<CRemapPair>* pPairs)
 {
+    pPairs->clear();
     DWORD nEntries = GetEntryCount(pData, cbData);
-    int nGiven = 0;
     for (DWORD i = 0; i < nEntries; ++i)
     {
         CRemapPair pair = GetEntry(pData, i);
-        if (pair.IsNull())
-            continue;
-        sink.Add(pair);
-        ++nGiven;
+        if (!pair.IsNull())
+            pPairs->push_back(pair);
     }
-    return nGiven;
+    return (int)pPairs->size();
 }
 
 DWORD CScancodeMapCodec::GetEntryCount(const BYTE* pData, DWORD cbData)
@@ -80,15 +79,14 @@ DWORD CScancodeMapCodec::GetClaimedCount(const BYTE* pData)
     return GetDword(pData + 8);
 }
 
-DWORD CScancodeMapCodec::EncodeScancodeMap(IRemapPairSource& source, BYTE (&image)[IMAGE_SIZE])
+DWORD CScancodeMapCodec::EncodeScancodeMap(const std::vector<CRemapPair>& pairs,
+                                           BYTE (&image)[IMAGE_SIZE])
 {
     PutDword(image + 0, 0); // version
     PutDword(image + 4, 0); // flags
     DWORD nWritten = 0;
-    for (;;)
+    for (const CRemapPair& pair : pairs)
     {
-        CRemapPair pair;
-        source.GetNext(pair);
         if (pair.IsNull())
             break;
         if (nWritten == (DWORD)MAX_MAPPINGS)
@@ -102,10 +100,11 @@ DWORD CScancodeMapCodec::EncodeScancodeMap(IRemapPairSource& source, BYTE (&imag
     return HEADER_SIZE + (nWritten + 1) * ENTRY_SIZE;
 }
 
-BOOL CScancodeMapCodec::EncodeScancodeMap(IRemapPairSource& source, std::vector<BYTE>* pValue)
+BOOL CScancodeMapCodec::EncodeScancodeMap(const std::vector<CRemapPair>& pairs,
+                                          std::vector<BYTE>* pValue)
 {
     BYTE image[IMAGE_SIZE];
-    DWORD cbImage = EncodeScancodeMap(source, image);
+    DWORD cbImage = EncodeScancodeMap(pairs, image);
     pValue->assign(image, image + cbImage);
     return cbImage != 0;
 }

@@ -9,22 +9,6 @@
 
 #include "model/remap_pair.h"
 
-// Takes the decoded entries, in the order the value holds them.
-class IRemapPairSink
-{
-public:
-    virtual ~IRemapPairSink() {}
-    virtual void Add(const CRemapPair& pair) = 0;
-};
-
-// Gives the pairs to encode, one per call; the null pair ends them.
-class IRemapPairSource
-{
-public:
-    virtual ~IRemapPairSource() {}
-    virtual void GetNext(CRemapPair& pair) = 0;
-};
-
 class CScancodeMapCodec
 {
 public:
@@ -40,9 +24,9 @@ public:
     // Reads cbData bytes (the length the registry returned). A count of 1 or
     // less means no mappings; otherwise count - 1 entries are taken, but never
     // more than the data or the image holds. An entry equal to the null pair is
-    // skipped: held in the list it would end every walk. Returns the number of
-    // entries given to the sink.
-    static int DecodeScancodeMap(const BYTE* pData, DWORD cbData, IRemapPairSink& sink);
+    // skipped: held in the list it would end every walk. *pPairs gets the
+    // entries in the value's order, repeats included; returns their number.
+    static int DecodeScancodeMap(const BYTE* pData, DWORD cbData, std::vector<CRemapPair>* pPairs);
     // The entries that DecodeScancodeMap walks, null ones included.
     static DWORD GetEntryCount(const BYTE* pData, DWORD cbData);
     // Entry i (from 0) of a value that holds at least i + 1 entries.
@@ -57,7 +41,7 @@ public:
     // Writes the pairs up to the first null one and the terminator, with
     // count = pairs written + 1. Returns the length, 16 + 4 per pair, or 0 when
     // more than MAX_MAPPINGS pairs come (the image would overflow).
-    static DWORD EncodeScancodeMap(IRemapPairSource& source, BYTE (&image)[IMAGE_SIZE]);
+    static DWORD EncodeScancodeMap(const std::vector<CRemapPair>& pairs, BYTE (&image)[IMAGE_SIZE]);
     // The same into a value of that length; FALSE, and *pValue empty, for too many pairs.
-    static BOOL EncodeScancodeMap(IRemapPairSource& source, std::vector<BYTE>* pValue);
+    static BOOL EncodeScancodeMap(const std::vector<CRemapPair>& pairs, std::vector<BYTE>* pValue);
 };

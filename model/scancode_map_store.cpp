@@ -3,29 +3,6 @@
 #include "framework/afx_message_box.h"
 #include "model/scancode_map_codec.h"
 
-namespace
-{
-class CStoreSink : public IRemapPairSink
-{
-public:
-    explicit CStoreSink(CScancodeMapStore& store) : m_store(store) {}
-    void Add(const CRemapPair& pair) override { m_store.SetAt(pair.wPhysical, pair.wProduced); }
-
-private:
-    CScancodeMapStore& m_store;
-};
-
-class CStoreSource : public IRemapPairSource
-{
-public:
-    explicit CStoreSource(CScancodeMapStore& store) : m_store(store) { m_store.GetStartPosition(); }
-    void GetNext(CRemapPair& pair) override { m_store.GetNext(pair); }
-
-private:
-    CScancodeMapStore& m_store;
-};
-} // namespace
-
 CScancodeMapStore::CScancodeMapStore(IRegistry& registry)
     : CRegistryKey(registry), m_pos(NULL), m_value(registry),
       m_readOutcome(CScancodeMapValue::READ_NOTHING), m_cbRead(0)
@@ -76,8 +53,9 @@ BOOL CScancodeMapStore::Read()
     }
     m_cbRead = cbReturned;
     m_readOutcome = CScancodeMapValue::OutcomeOf(image, cbReturned);
-    CStoreSink sink(*this);
-    CScancodeMapCodec::DecodeScancodeMap(image, cbReturned, sink);
+    std::vector<CRemapPair> pairs;
+    CScancodeMapCodec::DecodeScancodeMap(image, cbReturned, &pairs);
+    SetPairs(pairs);
     return TRUE;
 }
 
@@ -88,8 +66,7 @@ BOOL CScancodeMapStore::HasChangedSinceRead()
 
 BOOL CScancodeMapStore::GetValue(std::vector<BYTE>* pValue)
 {
-    CStoreSource source(*this);
-    return CScancodeMapCodec::EncodeScancodeMap(source, pValue);
+    return CScancodeMapCodec::EncodeScancodeMap(GetPairs(), pValue);
 }
 
 BOOL CScancodeMapStore::Write()
@@ -115,6 +92,27 @@ void CScancodeMapStore::RemoveAll()
 {
     m_pos = NULL; // the entries it could point at are gone
     m_map.RemoveAll();
+}
+
+std::vector<CRemapPair> CScancodeMapStore::GetPairs() const
+{
+    std::vector<CRemapPair> pairs;
+    CWordHashMap<CRemapPair>::Position pos = m_map.GetStartPosition();
+    while (pos != NULL)
+    {
+        WORD wKey = 0;
+        CRemapPair pair;
+        m_map.GetNextAssoc(pos, wKey, pair);
+        pairs.push_back(pair);
+    }
+    return pairs;
+}
+
+void CScancodeMapStore::SetPairs(const std::vector<CRemapPair>& pairs)
+{
+    RemoveAll();
+    for (const CRemapPair& pair : pairs)
+        SetAt(pair.wPhysical, pair.wProduced);
 }
 
 void CScancodeMapStore::SetAt(WORD wPhysical, WORD wProduced)

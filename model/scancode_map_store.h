@@ -38,6 +38,11 @@ public:
     // The length of the value the last Read found, in bytes (0 when none).
     DWORD GetReadLength() const { return m_cbRead; }
 
+    // The list in the map's iteration order, the order Write writes (a walk
+    // of its own: the cursor stays where it is).
+    std::vector<CRemapPair> GetPairs() const;
+    // Replaces the list with the pairs, taken in order as SetAt takes them.
+    void SetPairs(const std::vector<CRemapPair>& pairs);
     void RemoveAll();
     // The null pair cannot be held: it would end every walk over the list.
     void SetAt(WORD wPhysical, WORD wProduced);

@@ -5,6 +5,7 @@
 
 #include "framework/afx_message_box.h"
 #include "model/key_table.h"
+#include "model/list_keyboard.h"
 #include "model/lost_key_check.h"
 #include "res/resource.h"
 
@@ -81,9 +82,7 @@ void CVelloricDoc::SetEdited()
 
 void CVelloricDoc::ReplaceList(const std::vector<CRemapPair>& pairs)
 {
-    m_store.RemoveAll();
-    for (const CRemapPair& pair : pairs)
-        m_store.SetAt(pair.wPhysical, pair.wProduced);
+    m_store.SetPairs(pairs);
     g_bEdited = TRUE;
     UpdateAllViews(nullptr, 0);
 }
@@ -125,17 +124,12 @@ UINT CVelloricDoc::CheckIntegrity(std::string* pstrText)
 {
     // The whole list, not only the keys on screen: a key sent nothing, or a
     // key reached only from Print Screen, counts as well.
-    return CLostKeyCheck(m_keyboard).RunOnList(GetPairs(), Is106Layout(m_keyboard), pstrText);
+    return CListKeyboard(GetPairs(), m_keyboard).RunLostKeyCheck(pstrText);
 }
 
-std::vector<CRemapPair> CVelloricDoc::GetPairs()
+std::vector<CRemapPair> CVelloricDoc::GetPairs() const
 {
-    std::vector<CRemapPair> pairs;
-    CRemapPair pair;
-    m_store.GetStartPosition();
-    while (!m_store.GetNext(pair).IsNull())
-        pairs.push_back(pair);
-    return pairs;
+    return m_store.GetPairs();
 }
 
 BOOL CVelloricDoc::OnCmdMsg(UINT nID, CCmdUI* pCmdUI)

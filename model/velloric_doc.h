@@ -3,7 +3,7 @@
 // and, through CExitFlow, what happens to the list when the program ends.
 //
 // The lost-key check runs over the whole list: the keys of the drawn
-// keyboard and the keys beyond it (CLostKeyCheck::BuildKeys).
+// keyboard and the keys beyond it (CListKeyboard).
 #pragma once
 
 #include <string>
@@ -53,7 +53,7 @@ public:
     // likely applies now, before any program sees a key.
     const std::vector<CRemapPair>& GetTableInForce() const { return m_tableInForce; }
     // The whole list, in the store's order (a walk of its own).
-    std::vector<CRemapPair> GetPairs();
+    std::vector<CRemapPair> GetPairs() const;
 
     // One walk over the list at a time (the store's cursor).
     void GetStartPosition();

@@ -18,13 +18,6 @@ namespace
 {
 const std::string kHead = kRegHead + "\"Scancode Map\"=hex:";
 
-class CPairSink : public IRemapPairSink
-{
-public:
-    void Add(const CRemapPair& pair) override { m_pairs.push_back(pair); }
-    std::vector<CRemapPair> m_pairs;
-};
-
 std::vector<BYTE> MakeFile(const uint8_t* pData, size_t nSize)
 {
     BYTE bMode = nSize > 0 ? pData[0] : 0;
@@ -66,9 +59,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t nSize)
         const std::vector<BYTE>& value = parser.GetValue();
         FUZZ_CHECK(value.size() <= (size_t)CScancodeMapCodec::IMAGE_SIZE);
         FUZZ_CHECK(CScancodeMapCodec::HoldsItsCount(value.data(), (DWORD)value.size()));
-        CPairSink sink;
-        CScancodeMapCodec::DecodeScancodeMap(value.data(), (DWORD)value.size(), sink);
-        FUZZ_CHECK(sink.m_pairs == pairs);
+        std::vector<CRemapPair> decoded;
+        CScancodeMapCodec::DecodeScancodeMap(value.data(), (DWORD)value.size(), &decoded);
+        FUZZ_CHECK(decoded == pairs);
     }
 
     CheckRegFileRoundTrip(pairs);

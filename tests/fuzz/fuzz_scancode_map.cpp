@@ -19,14 +19,18 @@ const char kKey[] = "HKLM\\SYSTEM\\CurrentControlSet\\Control\\Keyboard Layout";
 const char kValue[] = "Scancode Map";
 
 // What a read should leave: later produced codes win.
-class CModelSink : public IRemapPairSink
+struct CModel
 {
-public:
-    void Add(const CRemapPair& pair) override
+    explicit CModel(const std::vector<BYTE>& bytes)
     {
-        FUZZ_CHECK(!pair.IsNull());
-        m_map[pair.wPhysical] = pair.wProduced;
-        ++m_nGiven;
+        std::vector<CRemapPair> pairs;
+        m_nGiven = CScancodeMapCodec::DecodeScancodeMap(bytes.data(), (DWORD)bytes.size(), &pairs);
+        FUZZ_CHECK(m_nGiven == (int)pairs.size());
+        for (const CRemapPair& pair : pairs)
+        {
+            FUZZ_CHECK(!pair.IsNull());
+            m_map[pair.wPhysical] = pair.wProduced;
+        }
     }
     std::map<WORD, WORD> m_map;
     int m_nGiven = 0;
@@ -57,10 +61,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t nSize)
 {
     // The decoder alone, over exactly the bytes given.
     std::vector<BYTE> input(pData, pData + nSize);
-    CModelSink model;
-    int nGiven = CScancodeMapCodec::DecodeScancodeMap(input.data(), (DWORD)input.size(), model);
-    FUZZ_CHECK(nGiven == model.m_nGiven);
-    FUZZ_CHECK(nGiven <= CScancodeMapCodec::MAX_ENTRIES);
+    CModel model(input);
+    FUZZ_CHECK(model.m_nGiven <= CScancodeMapCodec::MAX_ENTRIES);
 
     // Read through the registry, then write back.
     CFakeRegistry registry;
@@ -97,9 +99,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t nSize)
     FUZZ_CHECK(GetDword(written, written.size() - 4) == 0);
 
     // The written bytes decode to the same map, one entry per mapping.
-    CModelSink again;
-    int nAgain = CScancodeMapCodec::DecodeScancodeMap(written.data(), (DWORD)written.size(), again);
-    FUZZ_CHECK((size_t)nAgain == k);
+    CModel again(written);
+    FUZZ_CHECK((size_t)again.m_nGiven == k);
     FUZZ_CHECK(again.m_map == list);
 
     // And the walk is unchanged by the write.

@@ -10,43 +10,23 @@ namespace
 {
 typedef std::vector<BYTE> Bytes;
 
-class CListSink : public IRemapPairSink
-{
-public:
-    void Add(const CRemapPair& pair) override
-    {
-        AppendPairText(m_str, pair);
-    }
-    std::string m_str; // "PHYS:PROD PHYS:PROD ..." in the order given
-};
-
-class CListSource : public IRemapPairSource
-{
-public:
-    explicit CListSource(std::vector<CRemapPair> pairs) : m_pairs(pairs) {}
-    void GetNext(CRemapPair& pair) override
-    {
-        pair = m_nNext < m_pairs.size() ? m_pairs[m_nNext] : CRemapPair();
-        ++m_nNext;
-    }
-    std::vector<CRemapPair> m_pairs;
-    size_t m_nNext = 0;
-};
-
+// "PHYS:PROD PHYS:PROD ..." in the order decoded.
 std::string Decode(const Bytes& bytes, int* pnGiven = nullptr)
 {
-    CListSink sink;
-    int nGiven = CScancodeMapCodec::DecodeScancodeMap(bytes.data(), (DWORD)bytes.size(), sink);
+    std::vector<CRemapPair> pairs;
+    int nGiven = CScancodeMapCodec::DecodeScancodeMap(bytes.data(), (DWORD)bytes.size(), &pairs);
     if (pnGiven != nullptr)
         *pnGiven = nGiven;
-    return sink.m_str;
+    std::string str;
+    for (const CRemapPair& pair : pairs)
+        AppendPairText(str, pair);
+    return str;
 }
 
 Bytes Encode(std::vector<CRemapPair> pairs)
 {
-    CListSource source(pairs);
     BYTE image[CScancodeMapCodec::IMAGE_SIZE];
-    DWORD cb = CScancodeMapCodec::EncodeScancodeMap(source, image);
+    DWORD cb = CScancodeMapCodec::EncodeScancodeMap(pairs, image);
     return Bytes(image, image + cb);
 }
 } // namespace
@@ -112,8 +92,8 @@ TEST(ScancodeMapDecode, ValueShorterThanHeader_HasNoMappings)
     Bytes bytes = ScancodeMapValue(2, {0x003A001D});
     EXPECT_EQ("", Decode(Bytes(bytes.begin(), bytes.begin() + 11)));
     EXPECT_EQ("", Decode(Bytes()));
-    CListSink sink;
-    EXPECT_EQ(0, CScancodeMapCodec::DecodeScancodeMap(nullptr, 0, sink));
+    std::vector<CRemapPair> pairs;
+    EXPECT_EQ(0, CScancodeMapCodec::DecodeScancodeMap(nullptr, 0, &pairs));
 }
 
 TEST(ScancodeMapDecode, CountBeyondData_TakesOnlyTheWholeEntriesReturned)
@@ -187,9 +167,8 @@ TEST(ScancodeMapEncode, FillsTheImageWith1020Mappings_AndRefuses1021)
     EXPECT_EQ((Bytes{0, 0, 0, 0}), Bytes(bytes.end() - 4, bytes.end()));
 
     pairs.push_back(CRemapPair(1021, 0x1D));
-    CListSource source(pairs);
     BYTE image[CScancodeMapCodec::IMAGE_SIZE];
-    EXPECT_EQ(0u, CScancodeMapCodec::EncodeScancodeMap(source, image));
+    EXPECT_EQ(0u, CScancodeMapCodec::EncodeScancodeMap(pairs, image));
 }
 
 TEST(ScancodeMapCodec, DecodingWhatWasEncoded_GivesThePairsBack)

@@ -6,31 +6,14 @@
 #include "model/key_table.h"
 #include "tests/support/process_flags.h"
 
-CFakeRemapView::CFakeRemapView(CVelloricDoc& doc) : m_doc(doc)
+CFakeDocView::CFakeDocView(CVelloricDoc& doc) : m_doc(doc)
 {
     m_doc.AddView(this);
 }
 
-CFakeRemapView::~CFakeRemapView()
+CFakeDocView::~CFakeDocView()
 {
     m_doc.RemoveView(this);
-}
-
-void CFakeRemapView::GetRemappedKeys(std::vector<CRemappedKey>* pKeys)
-{
-    std::map<WORD, WORD> produced;
-    CRemapPair pair;
-    m_doc.GetStartPosition();
-    while (!m_doc.GetNextPair(pair).IsNull())
-        produced[pair.wPhysical] = pair.wProduced;
-    const CKeyTableEntry* pEntries = CKeyTable::GetEntries();
-    for (int i = 0; i < CKeyTable::GetCount(FALSE); ++i)
-    {
-        WORD wScancode = ScancodeFromTableCode(pEntries[i].wTableCode);
-        auto it = produced.find(wScancode);
-        pKeys->push_back(CRemappedKey{wScancode, pEntries[i].wTableCode,
-                                      it == produced.end() ? (WORD)0 : it->second});
-    }
 }
 
 void CFakeHost::OnFileNew()

@@ -1,7 +1,7 @@
 // The document on a test bench: a fake registry, keyboard and restart step,
 // the Japanese string set, scripted message boxes, a host that records what
-// the document asks of the application, and a view that answers the lost-key
-// check with the remapped 101-key keyboard.
+// the document asks of the application, and a view that counts its updates
+// (the lost-key check sees the document's list through CListKeyboard).
 //
 //   class ExitFlowTest : public CDocFixture {};
 //   TEST_F(ExitFlowTest, ...) { PutRegistryList({{0x3A, 0x1D}}); doc.OnNewDocument(); ... }
@@ -12,7 +12,6 @@
 #include <string>
 #include <vector>
 
-#include "model/remap_keyboard.h"
 #include "model/velloric_doc.h"
 #include "tests/support/fake_keyboard.h"
 #include "tests/support/fake_registry.h"
@@ -21,16 +20,14 @@
 #include "tests/support/scripted_message_boxes.h"
 #include "tests/support/velloric_strings.h"
 
-// The remapped keyboard as the view keeps it: every key of the 101-key table,
-// in table order, producing what the document's list says.
-class CFakeRemapView : public IDocumentView, public IRemapKeyboard
+// A view of the document that counts the updates it is sent.
+class CFakeDocView : public IDocumentView
 {
 public:
-    explicit CFakeRemapView(CVelloricDoc& doc);
-    ~CFakeRemapView() override;
+    explicit CFakeDocView(CVelloricDoc& doc);
+    ~CFakeDocView() override;
 
     void OnUpdate(IDocumentView* pSender, long lHint) override { ++m_nUpdates; }
-    void GetRemappedKeys(std::vector<CRemappedKey>* pKeys) override;
 
     int m_nUpdates = 0;
 
@@ -75,7 +72,7 @@ public:
     CFakeStrings strings;
     CScriptedMessageBoxes boxes{&strings};
     CVelloricDoc doc{registry, keyboard, restart, host};
-    CFakeRemapView view{doc};
+    CFakeDocView view{doc};
 
     CDocFixture();
 
