@@ -1,5 +1,6 @@
 // Every on-screen key: its key id (the control id of its button on the base
-// keyboard) and its table code (make code, bit 8 for an E0-prefixed key), in
+// keyboard), its table code (make code, bit 8 for an E0-prefixed key) and its
+// stable name, in
 // the order the view creates its keys. The lost-key report relies on that order.
 #pragma once
 
@@ -10,6 +11,8 @@ struct CKeyTableEntry
     WORD wKeyId;
     WORD wTableCode;
     BOOL b106Only; // exists only on the Japanese 106-key layout
+    // "CapsLock": a name that does not change with the layout (CStableKeyName).
+    const char* pszStableName;
 };
 
 class CKeyTable

@@ -1,5 +1,5 @@
-// Key names that do not change with the keyboard layout, one for each key of
-// the key table ("CapsLock", "LeftCtrl", "Numpad7", "Kana"), for the console
+// Key names that do not change with the keyboard layout, the key table's
+// stable-name column ("CapsLock", "LeftCtrl", "Numpad7", "Kana"), for the console
 // program's arguments and for remap text files. The system's names
 // (GetKeyName) follow the active layout and language and cannot be typed
 // back reliably; these can.
