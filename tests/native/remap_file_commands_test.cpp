@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "app/remap_file_commands.h"
+#include "cli/cli_exit.h"
+#include "cli/velloric_cli.h"
 #include "model/reg_file_writer.h"
 #include "res/resource.h"
 #include "tests/support/doc_fixture.h"
@@ -17,6 +19,14 @@ std::vector<BYTE> Bytes(const std::string& str)
 {
     return std::vector<BYTE>(str.begin(), str.end());
 }
+
+class CQuietConsole : public IConsole, public ITextConverter
+{
+public:
+    void Out(const std::string&) override {}
+    void Err(const std::string&) override {}
+    std::string AnsiToUtf8(const std::string& strAnsi) override { return strAnsi; }
+};
 
 struct RemapFileCommandsTest : CDocFixture
 {
@@ -48,6 +58,17 @@ TEST_F(RemapFileCommandsTest, Import_PutsTheFilesTableInPlace_EditedAndShown_But
     EXPECT_EQ(nUpdates + 1, view.m_nUpdates);
     EXPECT_EQ(0, RegistryCalls("SetValue"));
     EXPECT_TRUE(boxes.m_shown.empty());
+
+    // The console program imports the same pairs; it writes them in the file's
+    // order, the program in its hash order (0x1D's bucket before 0x3A's).
+    CFakeRegistry cliRegistry;
+    CQuietConsole console;
+    EXPECT_EQ(CLI_DONE, CVelloricCli(cliRegistry, keyboard, files, console, console).Run({"import", "C:\\swap.txt"}));
+    std::vector<BYTE> program;
+    EXPECT_EQ(TRUE, doc.GetValue(&program));
+    EXPECT_EQ(ScancodeMapBytes({{0x1D, 0x3A}, {0x3A, 0x1D}}), program);
+    EXPECT_EQ(ScancodeMapBytes({{0x3A, 0x1D}, {0x1D, 0x3A}}),
+              cliRegistry.Get(std::string("HKLM\\") + CScancodeMapValue::s_pszKeyPath, "Scancode Map").bytes);
 }
 
 TEST_F(RemapFileCommandsTest, Import_RefusesAFileThatDoesNotRead_SayingWhere_AndChangesNothing)
