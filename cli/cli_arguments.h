@@ -29,12 +29,22 @@ public:
 
     CCliArguments();
 
-    // FALSE with m_strError for wrong usage: no or an unknown command, an
+    // FALSE with GetError() for wrong usage: no or an unknown command, an
     // unknown option, an option the command does not take, too few or too
     // many operands.
     BOOL Parse(const std::vector<std::string>& args);
     // Whether the command writes the registry (and takes --force and --dry-run).
     BOOL IsWriting() const;
+
+    ECommand GetCommand() const { return m_command; }
+    const std::vector<std::string>& GetOperands() const { return m_operands; }
+    BOOL IsJson() const { return m_bJson; }
+    BOOL IsForced() const { return m_bForce; }
+    BOOL IsDryRun() const { return m_bDryRun; }
+    const std::string& GetError() const { return m_strError; }
+
+private:
+    BOOL Fail(const std::string& strError);
 
     ECommand m_command;
     std::vector<std::string> m_operands;
@@ -42,7 +52,4 @@ public:
     BOOL m_bForce;
     BOOL m_bDryRun;
     std::string m_strError;
-
-private:
-    BOOL Fail(const std::string& strError);
 };

@@ -70,11 +70,11 @@ int CVelloricCli::Run(const std::vector<std::string>& args)
 {
     m_args = CCliArguments();
     if (!m_args.Parse(args))
-        return UsageError(m_args.m_strError);
+        return UsageError(m_args.GetError());
     // Without --force a write refuses to replace a change another program
     // made since this run read the value.
-    m_value.Reset(!m_args.m_bForce);
-    switch (m_args.m_command)
+    m_value.Reset(!m_args.IsForced());
+    switch (m_args.GetCommand())
     {
     case CCliArguments::CMD_HELP:
         m_console.Out(Usage());
@@ -114,7 +114,7 @@ int CVelloricCli::List()
 
     std::string strReport;
     UINT nCheck = CListKeyboard(list.GetPairs(), m_keyboard).RunLostKeyCheck(&strReport);
-    if (m_args.m_bJson)
+    if (m_args.IsJson())
     {
         m_console.Out(m_printer.FormatTableJson(CScancodeMapValue::OutcomeName(outcome), cbValue,
                                                 list, nCheck, strReport));
@@ -138,14 +138,14 @@ int CVelloricCli::List()
 
 int CVelloricCli::Keys()
 {
-    m_console.Out(m_args.m_bJson ? m_printer.FormatKeysJson() : m_printer.FormatKeys());
+    m_console.Out(m_args.IsJson() ? m_printer.FormatKeysJson() : m_printer.FormatKeys());
     return CLI_DONE;
 }
 
 int CVelloricCli::Set()
 {
     CRemapList changes;
-    for (const std::string& strOperand : m_args.m_operands)
+    for (const std::string& strOperand : m_args.GetOperands())
     {
         if (strOperand.find('=') == std::string::npos)
             return UsageError("'" + strOperand + "' is not FROM=TO");
@@ -178,7 +178,7 @@ int CVelloricCli::Set()
 int CVelloricCli::Remove()
 {
     std::vector<WORD> keys; // in the order given, each once
-    for (const std::string& strOperand : m_args.m_operands)
+    for (const std::string& strOperand : m_args.GetOperands())
     {
         WORD wPhysical = 0;
         if (!ParseKey(strOperand, &wPhysical))
@@ -212,12 +212,12 @@ int CVelloricCli::Remove()
 
 int CVelloricCli::Export()
 {
-    const std::string& strPath = m_args.m_operands[0];
+    const std::string& strPath = m_args.GetOperands()[0];
     // As the program's own export asks first: a file already there is kept
     // unless --force. One that cannot be read is taken as not there.
     std::vector<BYTE> existing;
     std::string strProbe;
-    if (!m_args.m_bForce && m_files.ReadFile(strPath, &existing, &strProbe))
+    if (!m_args.IsForced() && m_files.ReadFile(strPath, &existing, &strProbe))
     {
         m_console.Err("velloric-cli: " + strPath + " exists already (--force replaces it)\n");
         return CLI_FAILED;
@@ -259,7 +259,7 @@ int CVelloricCli::Export()
 
 int CVelloricCli::Import()
 {
-    const std::string& strPath = m_args.m_operands[0];
+    const std::string& strPath = m_args.GetOperands()[0];
     std::vector<BYTE> file;
     std::string strError;
     if (!m_files.ReadFile(strPath, &file, &strError))
@@ -298,8 +298,8 @@ BOOL CVelloricCli::ImportsAs(const std::vector<BYTE>& file, const std::vector<BY
 
 CTableWriter CVelloricCli::Writer()
 {
-    return CTableWriter(m_value, m_keyboard, m_console, m_printer, m_args.m_bForce,
-                        m_args.m_bDryRun);
+    return CTableWriter(m_value, m_keyboard, m_console, m_printer, m_args.IsForced(),
+                        m_args.IsDryRun());
 }
 
 BOOL CVelloricCli::ReadTable(CRemapList* pList, CScancodeMapValue::EReadOutcome* pOutcome,
@@ -334,7 +334,7 @@ BOOL CVelloricCli::ReadTableToChange(CRemapList* pList, CScancodeMapValue::ERead
     if (*pOutcome == CScancodeMapValue::READ_NOTHING || *pOutcome == CScancodeMapValue::READ_WHOLE)
         return TRUE;
     WarnNotWhole(*pOutcome, cbValue);
-    if (m_args.m_bForce)
+    if (m_args.IsForced())
         return TRUE;
     m_console.Err(std::string("velloric-cli: refused: writing would replace the ") + s_szValue +
                   " that was not read whole (--force writes anyway)\n");

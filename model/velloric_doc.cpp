@@ -75,11 +75,6 @@ BOOL CVelloricDoc::RemoveMapping(WORD wPhysical)
     return bRemoved;
 }
 
-void CVelloricDoc::SetEdited()
-{
-    g_bEdited = TRUE;
-}
-
 void CVelloricDoc::ReplaceList(const std::vector<CRemapPair>& pairs)
 {
     m_store.SetPairs(pairs);

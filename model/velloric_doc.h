@@ -42,7 +42,6 @@ public:
     // Edits from the keyboard view; each sets g_bEdited.
     void AddMapping(WORD wPhysical, WORD wProduced);
     BOOL RemoveMapping(WORD wPhysical);
-    void SetEdited();
     // An imported list takes the place of the one on screen: edited, shown,
     // and written only at save and exit.
     void ReplaceList(const std::vector<CRemapPair>& pairs);
@@ -71,14 +70,9 @@ public:
     // screen, unedited, and a value not read in full is told.
     void ReloadRegistryList();
 
-    CExitFlow::EConfirmWrite ConfirmWrite() { return m_exitFlow.ConfirmWrite(); }
-    BOOL WriteRegistry() { return m_exitFlow.WriteRegistry(); }
-    void RestartWindows() { m_exitFlow.RestartWindows(); }
     BOOL ConfirmDiscard() { return m_exitFlow.ConfirmDiscard(); }
 
     BOOL OnCmdMsg(UINT nID, CCmdUI* pCmdUI) override;
-
-    CScancodeMapStore m_store;
 
 protected:
     void OnRestore(UINT nID);
@@ -91,10 +85,14 @@ protected:
     void OnCancel(UINT nID);
 
 private:
+    // Tests reach the store and the exit flow through this one friend.
+    friend class CVelloricDocTestAccess;
+
     void ReadRegistryList();
 
     static const TCommandEntry<CVelloricDoc> s_commands[];
 
+    CScancodeMapStore m_store;
     IKeyboardServices& m_keyboard;
     IVelloricHost& m_host;
     CExitFlow m_exitFlow;

@@ -25,17 +25,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t nSize)
     BOOL bParsed = parsed.Parse(args);
     if (!bParsed)
     {
-        FUZZ_CHECK(!parsed.m_strError.empty());
+        FUZZ_CHECK(!parsed.GetError().empty());
     }
     else
     {
-        FUZZ_CHECK(parsed.m_command != CCliArguments::CMD_NONE);
+        FUZZ_CHECK(parsed.GetCommand() != CCliArguments::CMD_NONE);
         // Help and the version end the parse at once, whatever options came before.
-        BOOL bAnswersAtOnce = parsed.m_command == CCliArguments::CMD_HELP ||
-                              parsed.m_command == CCliArguments::CMD_VERSION;
-        FUZZ_CHECK(bAnswersAtOnce || !parsed.m_bDryRun || parsed.IsWriting());
-        FUZZ_CHECK(bAnswersAtOnce || !parsed.m_bJson || parsed.m_command == CCliArguments::CMD_LIST ||
-                   parsed.m_command == CCliArguments::CMD_KEYS);
+        BOOL bAnswersAtOnce = parsed.GetCommand() == CCliArguments::CMD_HELP ||
+                              parsed.GetCommand() == CCliArguments::CMD_VERSION;
+        FUZZ_CHECK(bAnswersAtOnce || !parsed.IsDryRun() || parsed.IsWriting());
+        FUZZ_CHECK(bAnswersAtOnce || !parsed.IsJson() || parsed.GetCommand() == CCliArguments::CMD_LIST ||
+                   parsed.GetCommand() == CCliArguments::CMD_KEYS);
     }
 
     CFuzzCliBench bench;
@@ -48,7 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t nSize)
     FUZZ_CHECK(bParsed || nExit == CLI_USAGE);
     if (nExit == CLI_USAGE)
         FUZZ_CHECK(bench.console.m_strOut.empty() && bench.HasValue() && bench.Value() == table);
-    if (!bParsed || !parsed.IsWriting() || parsed.m_bDryRun)
+    if (!bParsed || !parsed.IsWriting() || parsed.IsDryRun())
         FUZZ_CHECK(bench.HasValue() && bench.Value() == table);
     return 0;
 }

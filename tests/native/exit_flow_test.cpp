@@ -194,7 +194,7 @@ TEST_F(ExitFlowTest, SaveAndExit_KeepsMappingsToZero_AndKeysOffTheKeyboard)
 TEST_F(ExitFlowTest, SaveAndExit_WritesNumLockAs0045_WhereTheRegistryHeldE045)
 {
     Start({{0xE045, 0x3A}, {0x3A, 0xE045}});
-    doc.SetEdited();
+    g_bEdited = TRUE;
     boxes.Answer({IDNO});
     EXPECT_EQ(TRUE, doc.CanCloseFrame());
     ExpectBoxes({{RESTART, RESTART_TYPE}});
@@ -372,7 +372,7 @@ TEST_F(ExitFlowTest, WriteRegistry_EmptyListWithoutAKey_Shows1002)
 {
     registry.m_lCreateError = ERROR_ACCESS_DENIED;
     Start({});
-    EXPECT_EQ(FALSE, doc.WriteRegistry());
+    EXPECT_EQ(FALSE, exitFlow.WriteRegistry());
     ExpectBoxes({{"レジストリに書き込めません", MB_OK | MB_ICONEXCLAMATION}});
 }
 
@@ -393,19 +393,19 @@ TEST_F(ExitFlowTest, KeyCannotBeOpened_Shows1000_AndKeepsWindowWithEdits)
 TEST_F(ExitFlowTest, ConfirmWrite_Outcomes)
 {
     Start({});
-    EXPECT_EQ(CExitFlow::WRITE_GO_AHEAD, doc.ConfirmWrite());
+    EXPECT_EQ(CExitFlow::WRITE_GO_AHEAD, exitFlow.ConfirmWrite());
     EXPECT_TRUE(boxes.m_shown.empty());
     doc.AddMapping(0x1D, 0x3A);
     boxes.Answer({IDCANCEL, IDOK});
-    EXPECT_EQ(CExitFlow::WRITE_DECLINED, doc.ConfirmWrite());
-    EXPECT_EQ(CExitFlow::WRITE_GO_AHEAD, doc.ConfirmWrite());
+    EXPECT_EQ(CExitFlow::WRITE_DECLINED, exitFlow.ConfirmWrite());
+    EXPECT_EQ(CExitFlow::WRITE_GO_AHEAD, exitFlow.ConfirmWrite());
 }
 
 // --- the restart ---------------------------------------------------------------
 
 TEST_F(ExitFlowTest, Restart_CallsInOrder_WithTheirArguments)
 {
-    doc.RestartWindows();
+    exitFlow.RestartWindows();
     EXPECT_EQ(RESTART_CALLS, restart.m_calls);
     EXPECT_TRUE(boxes.m_shown.empty());
     EXPECT_TRUE(restart.m_boxes.empty());
@@ -419,7 +419,7 @@ TEST_F(ExitFlowTest, Restart_EveryStepFails_ShowsThreeErrors_AndRunsEveryStep)
     restart.m_dwAdjustError = 1300;
     restart.m_bFailExit = TRUE;
     restart.m_dwExitError = 1314;
-    doc.RestartWindows();
+    exitFlow.RestartWindows();
     EXPECT_EQ((std::vector<std::string>{
                   "OpenProcessToken access=0x28",
                   "GetLastError",
@@ -439,7 +439,7 @@ TEST_F(ExitFlowTest, Restart_NoToken_AdjustFailsOnTheInvalidHandle)
 {
     restart.m_bFailOpen = TRUE;
     restart.m_dwOpenError = 5;
-    doc.RestartWindows();
+    exitFlow.RestartWindows();
     EXPECT_EQ(std::vector<std::string>{"AdjustTokenPrivileges Error #6"}, restart.m_boxes);
     EXPECT_EQ("ExitWindowsEx flags=2 reserved=0", restart.m_calls.back());
 }
@@ -448,7 +448,7 @@ TEST_F(ExitFlowTest, Restart_PrivilegeRefused_PlainBox_ThenStillAsksToRestart)
 {
     restart.m_bFailAdjust = TRUE;
     restart.m_dwAdjustError = 1300;
-    doc.RestartWindows();
+    exitFlow.RestartWindows();
     EXPECT_EQ(std::vector<std::string>{"AdjustTokenPrivileges Error #1300"}, restart.m_boxes);
     EXPECT_TRUE(boxes.m_shown.empty());
     EXPECT_EQ((std::vector<std::string>{
@@ -469,7 +469,7 @@ TEST_F(ExitFlowTest, Restart_ErrorTextsFitTheirBuffer_WithTheLargestCode)
     restart.m_dwOpenError = 0xFFFFFFFFu;
     restart.m_bFailExit = TRUE;
     restart.m_dwExitError = 0x80000000u;
-    doc.RestartWindows();
+    exitFlow.RestartWindows();
     ExpectBoxes({{"OpenProcessToken Error #-1", MB_OK | MB_ICONEXCLAMATION},
                  {"Error ExitWindows Error #-2147483648", MB_OK | MB_ICONEXCLAMATION}});
 }

@@ -168,12 +168,6 @@ TEST_F(VelloricDocTest, RemoveMapping_RemovesOnlyThatKey)
     EXPECT_EQ(TRUE, g_bEdited);
 }
 
-TEST_F(VelloricDocTest, SetEdited_SetsTheFlag)
-{
-    doc.SetEdited();
-    EXPECT_EQ(TRUE, g_bEdited);
-}
-
 TEST_F(VelloricDocTest, GetNextPair_ReturnsTheFilledPair_AndNullPairsAfterTheLast)
 {
     doc.AddMapping(0x3A, 0x1D);

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "model/velloric_doc.h"
+#include "tests/support/doc_test_access.h"
 #include "tests/support/fake_keyboard.h"
 #include "tests/support/fake_registry.h"
 #include "tests/support/fake_restart_service.h"
@@ -73,6 +74,7 @@ public:
     CScriptedMessageBoxes boxes{&strings};
     CVelloricDoc doc{registry, keyboard, restart, host};
     CFakeDocView view{doc};
+    CExitFlow& exitFlow = CVelloricDocTestAccess::ExitFlow(doc);
 
     CDocFixture();
 

@@ -4,7 +4,7 @@
 //
 //   CFakeRestartService restart;
 //   restart.m_bFailAdjust = TRUE; restart.m_dwAdjustError = 1300;
-//   ... doc.RestartWindows();
+//   ... exitFlow.RestartWindows();
 //   restart.m_calls  // "OpenProcessToken access=0x28", ..., "ExitWindowsEx flags=2 reserved=0"
 #pragma once
 

@@ -4,6 +4,7 @@
 #include "framework/win32/single_doc_template.h"
 #include "app/preference.h"
 #include "model/velloric_doc.h"
+#include "tests/support/doc_test_access.h"
 
 namespace
 {
@@ -173,7 +174,7 @@ int KeyboardViewFixture::FittedCapCount()
 
 std::string KeyboardViewFixture::List() const
 {
-    return WalkText(Doc()->m_store);
+    return WalkText(CVelloricDocTestAccess::Store(*Doc()));
 }
 
 std::string KeyboardViewFixture::StatusText() const

@@ -119,7 +119,7 @@ TEST(RestartCalls, EnableTheShutdownPrivilegeOnTheProcessToken_BeforeTheRestart)
     CScriptedMessageBoxes boxes(&strings);
     CRecordingRestart restart;
     CVelloricDoc doc(registry, keyboard, restart, host);
-    doc.RestartWindows();
+    CVelloricDocTestAccess::ExitFlow(doc).RestartWindows();
 
     EXPECT_EQ((std::vector<std::string>{"OpenProcessToken", "LookupPrivilegeValueA SeShutdownPrivilege",
                                         "AdjustTokenPrivileges", "ExitWindowsEx 2"}),
