@@ -106,26 +106,26 @@ LONG CScancodeMapValue::ReadNow(std::vector<BYTE>* pBytes, DWORD* pcbValue)
 
 LONG CScancodeMapValue::Write(const std::vector<BYTE>& bytes)
 {
-    if (m_bCheckWrites && HasChangedSinceRead())
-        return CHANGED_SINCE_READ;
-    HKEY hKey = NULL;
-    LONG lResult = OpenKey(KEY_READ | KEY_WRITE, TRUE, &hKey);
-    if (lResult != ERROR_SUCCESS)
-        return lResult;
-    lResult = m_registry.SetValue(hKey, s_pszValueName, REG_BINARY, bytes.data(), (DWORD)bytes.size());
-    CloseKey(hKey);
-    return lResult;
+    return Change(&bytes);
 }
 
 LONG CScancodeMapValue::Delete()
 {
+    return Change(NULL);
+}
+
+LONG CScancodeMapValue::Change(const std::vector<BYTE>* pBytes)
+{
     if (m_bCheckWrites && HasChangedSinceRead())
         return CHANGED_SINCE_READ;
     HKEY hKey = NULL;
-    LONG lResult = OpenKey(KEY_READ | KEY_WRITE, FALSE, &hKey);
+    // Only a write creates the key: there is nothing to delete in a new one.
+    LONG lResult = OpenKey(KEY_READ | KEY_WRITE, pBytes != NULL, &hKey);
     if (lResult != ERROR_SUCCESS)
         return lResult;
-    lResult = m_registry.DeleteValue(hKey, s_pszValueName);
+    lResult = pBytes != NULL ? m_registry.SetValue(hKey, s_pszValueName, REG_BINARY, pBytes->data(),
+                                                   (DWORD)pBytes->size())
+                             : m_registry.DeleteValue(hKey, s_pszValueName);
     CloseKey(hKey);
     return lResult;
 }

@@ -79,6 +79,8 @@ public:
 
 private:
     LONG ReadNow(std::vector<BYTE>* pBytes, DWORD* pcbValue);
+    // Writes *pBytes, or deletes the value when pBytes is NULL.
+    LONG Change(const std::vector<BYTE>* pBytes);
     LONG OpenKey(DWORD samDesired, BOOL bCreate, HKEY* phKey);
     void CloseKey(HKEY hKey);
 
