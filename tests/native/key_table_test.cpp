@@ -103,27 +103,27 @@ TEST(KeyTable, FindById_GivesTheRowOfThatKey)
     EXPECT_EQ(nullptr, CKeyTable::FindById(2100));
 }
 
-TEST(ScancodeFromTableCode, GivesE0Form_ForExtendedKeys_ButNumLockHasNoPrefix)
+TEST(ScancodeFromTableCode, GivesE0Form_ForAnyHighBit_ButNumLockHasNoPrefix)
 {
-    EXPECT_EQ(0x0045, ScancodeFromTableCode(0x145)); // Num Lock: 45, as the mapper reads it
-    EXPECT_EQ(0x0045, CanonicalScancode(0xE045));    // as earlier versions wrote it
+    const struct
+    {
+        WORD wTableCode;
+        WORD wScancode;
+    } rows[] = {
+        {0x145, 0x0045},  // Num Lock: 45, as the mapper reads it
+        {0x11C, 0xE01C},  // keypad Enter
+        {0x148, 0xE048},  // Up
+        {0x15D, 0xE05D},  // Application
+        {0x037, 0x0037},  // keypad * stays plain
+        {0x01D, 0x001D},
+        {0x070, 0x0070},
+        {0x0212, 0xE012}, // any high bit is E0
+        {0xFFFF, 0xE0FF},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(row.wScancode, ScancodeFromTableCode(row.wTableCode)) << row.wTableCode;
+    EXPECT_EQ(0x0045, CanonicalScancode(0xE045)); // as earlier versions wrote it
     EXPECT_EQ(0xE046, CanonicalScancode(0xE046));
-    EXPECT_EQ(0xE01C, ScancodeFromTableCode(0x11C)); // keypad Enter
-    EXPECT_EQ(0xE048, ScancodeFromTableCode(0x148)); // Up
-    EXPECT_EQ(0xE05D, ScancodeFromTableCode(0x15D)); // Application
-}
-
-TEST(ScancodeFromTableCode, KeepsPlainKeys_IncludingKeypadStar)
-{
-    EXPECT_EQ(0x0037, ScancodeFromTableCode(0x037));
-    EXPECT_EQ(0x001D, ScancodeFromTableCode(0x01D));
-    EXPECT_EQ(0x0070, ScancodeFromTableCode(0x070));
-}
-
-TEST(ScancodeFromTableCode, TreatsAnyHighBitAsE0)
-{
-    EXPECT_EQ(0xE012, ScancodeFromTableCode(0x0212));
-    EXPECT_EQ(0xE0FF, ScancodeFromTableCode(0xFFFF));
 }
 
 namespace

@@ -40,49 +40,34 @@ struct LostKeyCheckTest : ::testing::Test
 
 // --- the line formatter -----------------------------------------------------
 
-TEST(FormatLostKeyLine, JapaneseFormat_ShowsNameOnly)
+TEST(FormatLostKeyLine, FillsNameAndHex_AndCopiesWhatItDoesNotKnow)
 {
-    EXPECT_EQ("\"Caps Lock\" キーが失われます\n",
-              FormatLostKeyLine("\"%s\" キーが失われます\n", "Caps Lock", 0x3A));
-}
-
-TEST(FormatLostKeyLine, NeutralFormat_ShowsScancodeAsFourUpperHexDigits)
-{
-    EXPECT_EQ("你会丢失\"Caps Lock\" [0x003A] \n",
-              FormatLostKeyLine("你会丢失\"%s\" [0x%04X] \n", "Caps Lock", 0x3A));
-    EXPECT_EQ("你会丢失\"Right Ctrl\" [0xE01D] \n",
-              FormatLostKeyLine("你会丢失\"%s\" [0x%04X] \n", "Right Ctrl", 0xE01D));
-}
-
-TEST(FormatLostKeyLine, HexWidthPaddingAndCase)
-{
-    EXPECT_EQ("[  3a][3A]", FormatLostKeyLine("[%4x][%X]", "", 0x3A));
-    EXPECT_EQ("[E01D][0000e01d]", FormatLostKeyLine("[%2X][%08x]", "", 0xE01D));
-}
-
-TEST(FormatLostKeyLine, PercentPercent_GivesOnePercent)
-{
-    EXPECT_EQ("100% Ctrl", FormatLostKeyLine("100%% %s", "Ctrl", 0x1D));
-}
-
-TEST(FormatLostKeyLine, MalformedOrForeignConversions_AreCopiedLiterally)
-{
-    // Nothing here may read an argument that is not there.
-    EXPECT_EQ("%d %n %p %ls %-4X %0s %.2s x%", FormatLostKeyLine("%d %n %p %ls %-4X %0s %.2s x%",
-                                                                  "Ctrl", 0x1D));
-    EXPECT_EQ("%99999X", FormatLostKeyLine("%99999X", "Ctrl", 0x1D));
-    EXPECT_EQ("%", FormatLostKeyLine("%", "Ctrl", 0x1D));
-}
-
-TEST(FormatLostKeyLine, ConversionsTakeTheirArgumentByKind_NotByPosition)
-{
-    // A translation that swaps the order, or names a value twice, stays safe.
-    EXPECT_EQ("001D Ctrl Ctrl", FormatLostKeyLine("%04X %s %s", "Ctrl", 0x1D));
-}
-
-TEST(FormatLostKeyLine, NameIsInsertedAsText_NotReadAsFormat)
-{
-    EXPECT_EQ("\"%s%n%%\"", FormatLostKeyLine("\"%s\"", "%s%n%%", 0x1D));
+    const struct
+    {
+        const char* pszFormat;
+        const char* pszName;
+        WORD wNumber;
+        const char* pszLine;
+    } rows[] = {
+        // The Japanese set shows the name only; the neutral one four upper hex digits too.
+        {"\"%s\" キーが失われます\n", "Caps Lock", 0x3A, "\"Caps Lock\" キーが失われます\n"},
+        {"你会丢失\"%s\" [0x%04X] \n", "Caps Lock", 0x3A, "你会丢失\"Caps Lock\" [0x003A] \n"},
+        {"你会丢失\"%s\" [0x%04X] \n", "Right Ctrl", 0xE01D, "你会丢失\"Right Ctrl\" [0xE01D] \n"},
+        // Width, padding and case.
+        {"[%4x][%X]", "", 0x3A, "[  3a][3A]"},
+        {"[%2X][%08x]", "", 0xE01D, "[E01D][0000e01d]"},
+        {"100%% %s", "Ctrl", 0x1D, "100% Ctrl"},
+        // Nothing here may read an argument that is not there.
+        {"%d %n %p %ls %-4X %0s %.2s x%", "Ctrl", 0x1D, "%d %n %p %ls %-4X %0s %.2s x%"},
+        {"%99999X", "Ctrl", 0x1D, "%99999X"},
+        {"%", "Ctrl", 0x1D, "%"},
+        // A translation that swaps the order, or names a value twice, stays safe.
+        {"%04X %s %s", "Ctrl", 0x1D, "001D Ctrl Ctrl"},
+        // The name is text, not read as a format.
+        {"\"%s\"", "%s%n%%", 0x1D, "\"%s%n%%\""},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(row.pszLine, FormatLostKeyLine(row.pszFormat, row.pszName, row.wNumber)) << row.pszFormat;
 }
 
 // --- which keys are lost ----------------------------------------------------
