@@ -177,32 +177,32 @@ TEST_F(ScancodeMapStoreTest, Read_TakesAValueOfExactly4096Bytes)
     EXPECT_EQ(1020, store->GetCount());
 }
 
-TEST_F(ScancodeMapStoreTest, Read_FailsWithEmptyList_OnAValueOf4097Bytes)
+TEST_F(ScancodeMapStoreTest, Read_FailsWithEmptyList_AndShowsNothing)
 {
-    Bytes bytes = ScancodeMapValue(2, {0x003A001D, 0});
-    bytes.resize(4097);
-    PutValue(bytes);
-    ASSERT_TRUE(store->Open());
-    store->SetAt(0x0001, 0x0002);
-    EXPECT_FALSE(store->Read());
-    EXPECT_EQ(0, store->GetCount());
-}
-
-TEST_F(ScancodeMapStoreTest, Read_FailsWithEmptyList_WhenValueMissing)
-{
-    ASSERT_TRUE(store->Open());
-    store->SetAt(0x0001, 0x0002);
-    EXPECT_FALSE(store->Read());
-    EXPECT_EQ(0, store->GetCount());
-}
-
-TEST_F(ScancodeMapStoreTest, Read_FailsWithEmptyList_WhenAccessDenied)
-{
-    PutValue(ScancodeMapValue(2, {0x003A001D, 0}));
-    ASSERT_TRUE(store->Open());
-    registry.m_lQueryError = ERROR_ACCESS_DENIED;
-    EXPECT_FALSE(store->Read());
-    EXPECT_EQ(0, store->GetCount());
+    Bytes tooLong = ScancodeMapValue(2, {0x003A001D, 0});
+    tooLong.resize(4097);
+    const struct
+    {
+        const char* pszCase;
+        Bytes value; // empty: no value
+        LONG lQueryError;
+    } rows[] = {
+        {"4097 bytes", tooLong, ERROR_SUCCESS},
+        {"missing", Bytes(), ERROR_SUCCESS},
+        {"access denied", ScancodeMapValue(2, {0x003A001D, 0}), ERROR_ACCESS_DENIED},
+    };
+    for (const auto& row : rows)
+    {
+        CFakeRegistry rowRegistry;
+        if (!row.value.empty())
+            rowRegistry.Put(kKey, kValue, REG_BINARY, row.value);
+        CScancodeMapStore rowStore(rowRegistry);
+        ASSERT_TRUE(rowStore.Open());
+        rowStore.SetAt(0x0001, 0x0002);
+        rowRegistry.m_lQueryError = row.lQueryError;
+        EXPECT_FALSE(rowStore.Read()) << row.pszCase;
+        EXPECT_EQ(0, rowStore.GetCount()) << row.pszCase;
+    }
     EXPECT_TRUE(boxes.m_shown.empty());
 }
 
@@ -338,30 +338,38 @@ TEST_F(ScancodeMapStoreTest, Delete_OpensTheKey_AndRemovesTheValue)
     EXPECT_FALSE(registry.HasValue(kKey, kValue));
 }
 
-TEST_F(ScancodeMapStoreTest, Delete_OfMissingValue_FailsSilently)
+TEST_F(ScancodeMapStoreTest, Delete_SaysWhyItFailed_AndShowsNothing)
 {
-    EXPECT_EQ(ERROR_FILE_NOT_FOUND, store->Delete());
-    EXPECT_TRUE(boxes.m_shown.empty());
-}
-
-TEST_F(ScancodeMapStoreTest, Delete_FailsSilently_WhenKeyCannotBeOpened)
-{
-    PutValue(ScancodeMapValue(2, {0x003A001D, 0}));
-    registry.m_lCreateError = ERROR_ACCESS_DENIED;
-    EXPECT_EQ(ERROR_INVALID_HANDLE, store->Delete());
-    EXPECT_EQ(-1, store->DeleteValue(kValue));
-    EXPECT_EQ(0, CountLog("DeleteValue"));
-    EXPECT_TRUE(registry.HasValue(kKey, kValue));
-    EXPECT_TRUE(boxes.m_shown.empty());
-}
-
-TEST_F(ScancodeMapStoreTest, Delete_Refused_FailsSilently_WithPlatformCode)
-{
-    PutValue(ScancodeMapValue(2, {0x003A001D, 0}));
-    registry.m_lDeleteError = ERROR_ACCESS_DENIED;
-    EXPECT_EQ(ERROR_ACCESS_DENIED, store->DeleteValue(kValue));
-    EXPECT_EQ(ERROR_ACCESS_DENIED, store->Delete());
-    EXPECT_TRUE(registry.HasValue(kKey, kValue));
+    const struct
+    {
+        const char* pszCase;
+        BOOL bValue;
+        LONG lCreateError;
+        LONG lDeleteError;
+        LONG lDelete;      // the store's Delete
+        LONG lDeleteValue; // the key's own DeleteValue
+        int nDeleteCalls;
+    } rows[] = {
+        {"missing", FALSE, ERROR_SUCCESS, ERROR_SUCCESS, ERROR_FILE_NOT_FOUND, ERROR_FILE_NOT_FOUND, 2},
+        {"key cannot be opened", TRUE, ERROR_ACCESS_DENIED, ERROR_SUCCESS, ERROR_INVALID_HANDLE, -1, 0},
+        {"refused", TRUE, ERROR_SUCCESS, ERROR_ACCESS_DENIED, ERROR_ACCESS_DENIED, ERROR_ACCESS_DENIED, 2},
+    };
+    for (const auto& row : rows)
+    {
+        CFakeRegistry rowRegistry;
+        if (row.bValue)
+            rowRegistry.Put(kKey, kValue, REG_BINARY, ScancodeMapValue(2, {0x003A001D, 0}));
+        rowRegistry.m_lCreateError = row.lCreateError;
+        rowRegistry.m_lDeleteError = row.lDeleteError;
+        CScancodeMapStore rowStore(rowRegistry);
+        EXPECT_EQ(row.lDelete, rowStore.Delete()) << row.pszCase;
+        EXPECT_EQ(row.lDeleteValue, rowStore.DeleteValue(kValue)) << row.pszCase;
+        EXPECT_EQ(row.nDeleteCalls, (int)std::count_if(rowRegistry.m_log.begin(), rowRegistry.m_log.end(),
+                                                       [](const std::string& str)
+                                                       { return str.rfind("DeleteValue", 0) == 0; }))
+            << row.pszCase;
+        EXPECT_EQ(row.bValue, rowRegistry.HasValue(kKey, kValue)) << row.pszCase;
+    }
     EXPECT_TRUE(boxes.m_shown.empty());
 }
 
