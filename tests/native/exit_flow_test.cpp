@@ -257,39 +257,48 @@ TEST_F(ExitFlowTest, SaveAndExit_AfterAnotherProgramsWrite_AsksToOverwriteReload
 
 // --- cancel and the close box --------------------------------------------------
 
-TEST_F(ExitFlowTest, Cancel_Unedited_ClosesWithoutAQuestion)
+namespace
 {
-    Start({{0x3A, 0x1D}});
-    doc.OnCmdMsg(ID_FILE_CANCEL_EXIT, nullptr);
-    EXPECT_TRUE(boxes.m_shown.empty());
-    EXPECT_EQ((std::vector<std::string>{"SetSaveOnExit(FALSE)", "OnAppExit"}), host.m_calls);
-    EXPECT_EQ(std::vector<BOOL>{TRUE}, host.m_closeResults);
-    EXPECT_EQ(0, RegistryCalls("SetValue"));
-}
+struct CancelRow
+{
+    const char* pszCase;
+    BOOL bEdited;
+    int nAnswer; // to the discard question, when it comes
+    BOOL bCloses;
+};
 
-TEST_F(ExitFlowTest, Cancel_Edited_Ok_ClosesWithoutWriting)
+struct ExitFlowCancelTest : ExitFlowTest, ::testing::WithParamInterface<CancelRow>
 {
+};
+} // namespace
+
+TEST_P(ExitFlowCancelTest, Cancel_AsksOnlyAfterEdits_AndNeverWrites)
+{
+    const CancelRow& row = GetParam();
     Start({{0x3A, 0x1D}});
-    doc.AddMapping(0x1D, 0x3A);
-    boxes.Answer({IDOK});
+    if (row.bEdited)
+    {
+        doc.AddMapping(0x1D, 0x3A);
+        boxes.Answer({row.nAnswer});
+    }
     doc.OnCmdMsg(ID_FILE_CANCEL_EXIT, nullptr);
-    ExpectBoxes({{DISCARD, DISCARD_TYPE}});
-    EXPECT_EQ((std::vector<std::string>{"SetSaveOnExit(FALSE)", "OnAppExit"}), host.m_calls);
-    EXPECT_EQ(std::vector<BOOL>{TRUE}, host.m_closeResults);
+    typedef std::vector<std::pair<std::string, UINT>> Boxes;
+    ExpectBoxes(row.bEdited ? Boxes{{DISCARD, DISCARD_TYPE}} : Boxes());
+    const std::vector<std::string> closed = {"SetSaveOnExit(FALSE)", "OnAppExit"};
+    EXPECT_EQ(row.bCloses ? closed : std::vector<std::string>(), host.m_calls);
+    EXPECT_EQ(row.bCloses ? std::vector<BOOL>{TRUE} : std::vector<BOOL>(), host.m_closeResults);
+    if (!row.bCloses)
+    {
+        EXPECT_EQ(TRUE, host.m_bSaveOnExit);
+        EXPECT_EQ(TRUE, g_bEdited);
+    }
     ExpectRegistryLeftAlone({{0x3A, 0x1D}});
 }
 
-TEST_F(ExitFlowTest, Cancel_Edited_Cancel_KeepsTheWindow)
-{
-    Start({});
-    doc.AddMapping(0x1D, 0x3A);
-    boxes.Answer({IDCANCEL});
-    doc.OnCmdMsg(ID_FILE_CANCEL_EXIT, nullptr);
-    ExpectBoxes({{DISCARD, DISCARD_TYPE}});
-    EXPECT_TRUE(host.m_calls.empty());
-    EXPECT_EQ(TRUE, host.m_bSaveOnExit);
-    EXPECT_EQ(TRUE, g_bEdited);
-}
+INSTANTIATE_TEST_SUITE_P(Rows, ExitFlowCancelTest,
+                         ::testing::Values(CancelRow{"unedited closes without a question", FALSE, 0, TRUE},
+                                           CancelRow{"edited, OK closes", TRUE, IDOK, TRUE},
+                                           CancelRow{"edited, Cancel keeps the window", TRUE, IDCANCEL, FALSE}));
 
 TEST_F(ExitFlowTest, CloseBox_AsksLikeCancel)
 {
