@@ -266,6 +266,7 @@ struct CancelRow
     int nAnswer; // to the discard question, when it comes
     BOOL bCloses;
 };
+void PrintTo(const CancelRow& row, std::ostream* pOut) { *pOut << row.pszCase; }
 
 struct ExitFlowCancelTest : ExitFlowTest, ::testing::WithParamInterface<CancelRow>
 {
