@@ -251,7 +251,7 @@ def check_against_key_table(root):
     """The ids and their order must be those of the model's key table."""
     with open(os.path.join(root, "model", "key_table.cpp"), encoding="utf-8") as f:
         source = f.read()
-    rows = re.findall(r"\{\s*(\d+),\s*0x[0-9A-Fa-f]+,\s*(TRUE|FALSE)\s*\}", source)
+    rows = re.findall(r"\{\s*(\d+),\s*0x[0-9A-Fa-f]+,\s*(TRUE|FALSE),\s*\"[^\"]*\"\s*\}", source)
     table = [(int(key_id), only106 == "TRUE") for key_id, only106 in rows]
     mine = [(key_id, rect101 is None) for key_id, _, rect101, _ in KEYS]
     if table != mine:
