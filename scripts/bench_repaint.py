@@ -10,7 +10,8 @@ With --shots DIR it saves pictures of the main window in several states
 instead (null driver), for a byte comparison before and after a change.
 
 Everything happens under build/: the mingw build and one throw-away Wine
-prefix per driver (build/bench/prefix-null, build/bench/prefix-x11).
+prefix per driver (build/bench/prefix-null, build/bench/prefix-x11) and one
+for the pictures (build/bench/prefix-shots).
 """
 import argparse
 import os
@@ -100,14 +101,14 @@ def measure(driver, runs, flag):
     sys.stdout.flush()
 
 
-def shots(folder):
-    prefix = os.path.join(BENCH, "prefix-null")
+def shots(folder, states):
+    prefix = os.path.join(BENCH, "prefix-shots")
     env = wine_env(prefix)
     os.makedirs(folder, exist_ok=True)
     prefix_ctl("start", prefix, "null", env)
     try:
         for suffix, flag in FLAGS:
-            for state in STATES:
+            for state in states:
                 name = "%s%s.bmp" % (state, suffix)
                 target = os.path.join(EXE_DIR, "bench-shot.bmp")
                 out = subprocess.run(["sh", os.path.join(ROOT, "scripts", "wine-run.sh"),
@@ -131,6 +132,7 @@ def main():
     parser.add_argument("--drivers", default="null,x11")
     parser.add_argument("--flag", default="-", help='the program\'s flag: "-", "-d" or "-6"')
     parser.add_argument("--shots", metavar="DIR", help="save pictures instead of timing")
+    parser.add_argument("--states", default=",".join(STATES), help="the pictures' states")
     parser.add_argument("--exe-dir", help="run the programs from this folder; no build")
     parser.add_argument("--no-build", action="store_true")
     args = parser.parse_args()
@@ -145,7 +147,7 @@ def main():
                        stdout=subprocess.DEVNULL)
     os.makedirs(BENCH, exist_ok=True)
     if args.shots:
-        shots(os.path.abspath(args.shots))
+        shots(os.path.abspath(args.shots), args.states.split(","))
         return 0
     for driver in args.drivers.split(","):
         measure(driver, args.runs, args.flag)

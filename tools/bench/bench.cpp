@@ -7,13 +7,14 @@
 //   velloric_bench.exe FLAG shot STATE FILE     saves the main window as a BMP
 //
 // FLAG is the program's own first argument ("-d", "-6") or "-" for none.
-// STATE: plain, remaps, raised, sunk, drag, focus, contrast. It writes the
+// STATE: plain, remaps, raised, sunk, drag, focus, contrast (with the remaps). It writes the
 // registry (the key table, the profile), so it runs only under Wine, in a
 // throw-away prefix (scripts/bench_repaint.py makes one).
 #include <windows.h>
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "app/win32/velloric_app.h"
 #include "framework/afx_message_box.h"
@@ -103,6 +104,52 @@ BOOL PrepareRegistry(BOOL bRemaps)
            ERROR_SUCCESS;
 }
 
+// A high-contrast theme, which Wine cannot switch on: the program's own
+// question for it (SystemParametersInfoA through this exe's import table) is
+// answered "on".
+typedef BOOL(WINAPI* PFN_SPI)(UINT, UINT, PVOID, UINT);
+PFN_SPI g_pfnSystemParametersInfoA = nullptr;
+
+BOOL WINAPI ContrastParametersInfoA(UINT nAction, UINT nParam, PVOID pvParam, UINT nWinIni)
+{
+    BOOL bResult = g_pfnSystemParametersInfoA(nAction, nParam, pvParam, nWinIni);
+    if (nAction == SPI_GETHIGHCONTRAST && pvParam != nullptr)
+    {
+        ((HIGHCONTRASTA*)pvParam)->dwFlags |= HCF_HIGHCONTRASTON;
+        return TRUE;
+    }
+    return bResult;
+}
+
+BOOL AnswerContrastOn()
+{
+    BYTE* pBase = (BYTE*)::GetModuleHandleA(NULL);
+    const IMAGE_NT_HEADERS* pNt = (const IMAGE_NT_HEADERS*)(pBase + ((IMAGE_DOS_HEADER*)pBase)->e_lfanew);
+    const IMAGE_DATA_DIRECTORY& dir = pNt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
+    for (IMAGE_IMPORT_DESCRIPTOR* pDesc = (IMAGE_IMPORT_DESCRIPTOR*)(pBase + dir.VirtualAddress);
+         pDesc->Name != 0; ++pDesc)
+    {
+        if (lstrcmpiA((const char*)(pBase + pDesc->Name), "user32.dll") != 0)
+            continue;
+        IMAGE_THUNK_DATA* pName = (IMAGE_THUNK_DATA*)(pBase + pDesc->OriginalFirstThunk);
+        IMAGE_THUNK_DATA* pAddress = (IMAGE_THUNK_DATA*)(pBase + pDesc->FirstThunk);
+        for (; pName->u1.AddressOfData != 0; ++pName, ++pAddress)
+        {
+            if (IMAGE_SNAP_BY_ORDINAL(pName->u1.Ordinal) ||
+                lstrcmpA((const char*)((IMAGE_IMPORT_BY_NAME*)(pBase + pName->u1.AddressOfData))->Name,
+                         "SystemParametersInfoA") != 0)
+                continue;
+            DWORD dwProtect = 0;
+            ::VirtualProtect(&pAddress->u1.Function, sizeof pAddress->u1.Function, PAGE_READWRITE, &dwProtect);
+            g_pfnSystemParametersInfoA = (PFN_SPI)pAddress->u1.Function;
+            pAddress->u1.Function = (ULONG_PTR)&ContrastParametersInfoA;
+            ::VirtualProtect(&pAddress->u1.Function, sizeof pAddress->u1.Function, dwProtect, &dwProtect);
+            return TRUE;
+        }
+    }
+    return FALSE;
+}
+
 void Pump()
 {
     MSG msg;
@@ -155,7 +202,12 @@ BOOL EnterState(HWND hMain, HWND hView, const std::string& strState)
         ::SendMessageA(hMain, WM_COMMAND, MAKEWPARAM(nID, 0), 0);
     }
     else if (strState == "focus")
+    {
+        ::SetForegroundWindow(hMain);
         ::SetFocus(hView);
+        if (::GetFocus() != hView)
+            return FALSE;
+    }
     else if (strState == "drag")
     {
         // Left Ctrl held over Caps Lock of the remapped keyboard: pressed and lit caps.
@@ -170,11 +222,8 @@ BOOL EnterState(HWND hMain, HWND hView, const std::string& strState)
     }
     else if (strState == "contrast")
     {
-        HIGHCONTRASTA hc;
-        ZeroMemory(&hc, sizeof hc);
-        hc.cbSize = sizeof hc;
-        hc.dwFlags = HCF_HIGHCONTRASTON;
-        ::SystemParametersInfoA(SPI_SETHIGHCONTRAST, sizeof hc, &hc, SPIF_SENDCHANGE);
+        if (!AnswerContrastOn())
+            return FALSE;
         ::SendMessageA(hView, WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0);
         if (!CKeyCap::IsHighContrast())
             return FALSE;
@@ -184,15 +233,6 @@ BOOL EnterState(HWND hMain, HWND hView, const std::string& strState)
     return TRUE;
 }
 
-void LeaveState(const std::string& strState)
-{
-    if (strState != "contrast")
-        return;
-    HIGHCONTRASTA hc;
-    ZeroMemory(&hc, sizeof hc);
-    hc.cbSize = sizeof hc;
-    ::SystemParametersInfoA(SPI_SETHIGHCONTRAST, sizeof hc, &hc, SPIF_SENDCHANGE);
-}
 } // namespace
 
 int main(int argc, char* argv[])
@@ -222,6 +262,9 @@ int main(int argc, char* argv[])
         return 1;
     }
     CVelloricApp app(services.Platform(&restart));
+    std::string strFlag = argv[1];
+    if (strFlag != "-")
+        app.SetArguments(std::vector<std::string>(1, strFlag));
     if (!app.InitInstance() || g_pKeyboardView == nullptr)
     {
         std::fprintf(stderr, "velloric_bench: the program did not start\n");
@@ -253,7 +296,6 @@ int main(int argc, char* argv[])
             nResult = 1;
         }
     }
-    LeaveState(strState);
     ::ReleaseCapture();
     ::DestroyWindow(hMain);
     Pump();
