@@ -122,3 +122,17 @@ target_link_libraries(velloric_screenshots PRIVATE velloric_win32)
 # The program's manifest as well: the pictures show its common controls.
 velloric_add_manifest(velloric_screenshots velloric)
 # ---- end of velloric_screenshots.exe ----------------------------------------
+
+# ---- the repaint benchmark: built only when asked ---------------------------
+# velloric_floor.exe draws the keyboard's caps with the bare GDI calls, in a
+# plain window and in a frame of the main window's structure; velloric_bench.exe
+# repaints the real view and main window and saves pictures of them.
+# scripts/bench_repaint.py builds and runs both under Wine. Not a test.
+add_executable(velloric_floor EXCLUDE_FROM_ALL tools/bench/floor.cpp $<TARGET_OBJECTS:velloric_res>)
+target_link_libraries(velloric_floor PRIVATE velloric_core comctl32)
+velloric_add_manifest(velloric_floor velloric)
+add_executable(velloric_bench EXCLUDE_FROM_ALL
+    tools/bench/bench.cpp tools/screenshots/window_shot.cpp $<TARGET_OBJECTS:velloric_res>)
+target_link_libraries(velloric_bench PRIVATE velloric_win32)
+velloric_add_manifest(velloric_bench velloric)
+# ---- end of the repaint benchmark --------------------------------------------

@@ -10,7 +10,7 @@ int Larger(int a, int b)
 }
 } // namespace
 
-EDockSide CDockLayout::SideAt(const CDockRect& rcClient, int x, int y, int nReach)
+EDockSide CDockLayout::SideAt(const CDrawRect& rcClient, int x, int y, int nReach)
 {
     // Only a point beside the client area in the other direction counts: a
     // drop far to the left of the window's top edge is no top-edge drop.
@@ -38,28 +38,28 @@ EDockSide CDockLayout::SideAt(const CDockRect& rcClient, int x, int y, int nReac
     return nearest;
 }
 
-CDockSize CDockLayout::ClientSize(EDockSide side, CDockSize sizeView, CDockSize sizeBar,
+CDrawSize CDockLayout::ClientSize(EDockSide side, CDrawSize sizeView, CDrawSize sizeBar,
                                   int cyStatus)
 {
     switch (side)
     {
     case DOCK_TOP:
     case DOCK_BOTTOM:
-        return CDockSize{Larger(sizeView.cx, sizeBar.cx), sizeView.cy + sizeBar.cy + cyStatus};
+        return CDrawSize{Larger(sizeView.cx, sizeBar.cx), sizeView.cy + sizeBar.cy + cyStatus};
     case DOCK_LEFT:
     case DOCK_RIGHT:
-        return CDockSize{sizeView.cx + sizeBar.cx, Larger(sizeView.cy, sizeBar.cy) + cyStatus};
+        return CDrawSize{sizeView.cx + sizeBar.cx, Larger(sizeView.cy, sizeBar.cy) + cyStatus};
     default:
-        return CDockSize{sizeView.cx, sizeView.cy + cyStatus};
+        return CDrawSize{sizeView.cx, sizeView.cy + cyStatus};
     }
 }
 
-void CDockLayout::Arrange(EDockSide side, CDockSize sizeClient, CDockSize sizeBar, int cyStatus,
-                          CDockRect* prcBar, CDockRect* prcView)
+void CDockLayout::Arrange(EDockSide side, CDrawSize sizeClient, CDrawSize sizeBar, int cyStatus,
+                          CDrawRect* prcBar, CDrawRect* prcView)
 {
     const int cyAbove = sizeClient.cy - cyStatus; // everything but the status bar
-    CDockRect rcBar = {0, 0, 0, 0};
-    CDockRect rcView = {0, 0, sizeClient.cx, cyAbove};
+    CDrawRect rcBar = {0, 0, 0, 0};
+    CDrawRect rcView = {0, 0, sizeClient.cx, cyAbove};
     switch (side)
     {
     case DOCK_TOP:

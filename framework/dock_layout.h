@@ -4,7 +4,7 @@
 // view of fixed size, which is never scrolled or clipped.
 #pragma once
 
-#include "platform/platform_types.h"
+#include "platform/draw_types.h"
 
 enum EDockSide
 {
@@ -15,32 +15,22 @@ enum EDockSide
     DOCK_FLOAT
 };
 
-struct CDockRect
-{
-    int left, top, right, bottom;
-};
-
-struct CDockSize
-{
-    int cx, cy;
-};
-
 class CDockLayout
 {
 public:
     // The side of rcClient (screen coordinates) whose edge lies within nReach
     // of (x, y), inside the client area or just outside it; the nearest one
     // when several do; DOCK_FLOAT when none does.
-    static EDockSide SideAt(const CDockRect& rcClient, int x, int y, int nReach);
+    static EDockSide SideAt(const CDrawRect& rcClient, int x, int y, int nReach);
 
     // The client size that holds the view at its own size, the bar (its size
     // on that side) unless it floats, and the status bar along the bottom.
-    static CDockSize ClientSize(EDockSide side, CDockSize sizeView, CDockSize sizeBar,
+    static CDrawSize ClientSize(EDockSide side, CDrawSize sizeView, CDrawSize sizeBar,
                                 int cyStatus);
 
     // The bar's and the view's rectangles in a client area of sizeClient.
-    static void Arrange(EDockSide side, CDockSize sizeClient, CDockSize sizeBar, int cyStatus,
-                        CDockRect* prcBar, CDockRect* prcView);
+    static void Arrange(EDockSide side, CDrawSize sizeClient, CDrawSize sizeBar, int cyStatus,
+                        CDrawRect* prcBar, CDrawRect* prcView);
 
     static BOOL IsVertical(EDockSide side) { return side == DOCK_LEFT || side == DOCK_RIGHT; }
 };

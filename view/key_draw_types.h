@@ -1,6 +1,6 @@
 // What the key caps draw with, in a form the portable cap logic can use: the
 // DrawText format bits, the DrawEdge edge kinds and the label colours
-// (0x00BBGGRR), and helpers over the platform's font record and rectangle.
+// (0x00BBGGRR), and helpers over the platform's font record.
 #pragma once
 
 #include <cstring>
@@ -40,14 +40,4 @@ inline BOOL IsEmptyFontRecord(const CFontRecord& record)
 inline void EmptyFontRecord(CFontRecord& record)
 {
     std::memset(&record, 0, sizeof record);
-}
-
-inline LONG CapRectWidth(const CCapRect& rect)
-{
-    return rect.right - rect.left;
-}
-
-inline LONG CapRectHeight(const CCapRect& rect)
-{
-    return rect.bottom - rect.top;
 }

@@ -17,7 +17,7 @@ CFontRecord CKeyFit::KeyFontFromFormFont(const CFontRecord& formFont)
     return record;
 }
 
-CKeyFitResult CKeyFit::Fit(const CCapRect& rectCap, const std::string& strLabel,
+CKeyFitResult CKeyFit::Fit(const CDrawRect& rectCap, const std::string& strLabel,
                            const CFontRecord& keyFont, BOOL bDebug, int nFitKeyname)
 {
     CKeyFitResult result;
@@ -36,7 +36,7 @@ CKeyFitResult CKeyFit::Fit(const CCapRect& rectCap, const std::string& strLabel,
         CFontRecord record = keyFont;
         record.lfCharSet = KEY_SYMBOL_CHARSET;
         if (pAlias->IsSymbol())
-            record.lfHeight = 2 - CapRectHeight(result.rectText);
+            record.lfHeight = 2 - RectHeight(result.rectText);
         size_t cch = pAlias->m_strFace.copy(record.lfFaceName, sizeof record.lfFaceName - 1);
         record.lfFaceName[cch] = '\0';
         result.nDrawFormat |= KEY_DT_CENTER;
@@ -46,7 +46,7 @@ CKeyFitResult CKeyFit::Fit(const CCapRect& rectCap, const std::string& strLabel,
 
     // Compared with the whole cap, not the text rectangle.
     CTextExtent extent = m_measure.GetKeyFontExtent(strText);
-    if (extent.cx < CapRectWidth(rectCap) - 2)
+    if (extent.cx < RectWidth(rectCap) - 2)
     {
         result.nDrawFormat |= KEY_DT_CENTER;
         return result;
@@ -63,8 +63,8 @@ BOOL CKeyFit::Shrink(const std::string& strLabel, const CFontRecord& keyFont,
                      CKeyFitResult& result)
 {
     CFontRecord record = keyFont;
-    const int cxText = CapRectWidth(result.rectText);
-    const int cyText = CapRectHeight(result.rectText);
+    const int cxText = RectWidth(result.rectText);
+    const int cyText = RectHeight(result.rectText);
     int cyLines = 0;
     BOOL bFits = FALSE;
     // A character taller than the text rectangle never fits: start no higher,

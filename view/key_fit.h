@@ -12,7 +12,7 @@
 struct CKeyFitResult
 {
     UINT nDrawFormat;   // DrawText format for the label
-    CCapRect rectText;  // where the label is drawn
+    CDrawRect rectText;  // where the label is drawn
     CFontRecord lfFit;  // the cap's own font; empty face: draw in the key font
 };
 
@@ -32,7 +32,7 @@ public:
     // Fits strLabel (the label before any alias) into a cap at rectCap whose
     // key font is keyFont. Under bDebug, or with nFitKeyname 0, a label that
     // is too wide stays left-aligned in the key font and is clipped.
-    CKeyFitResult Fit(const CCapRect& rectCap, const std::string& strLabel,
+    CKeyFitResult Fit(const CDrawRect& rectCap, const std::string& strLabel,
                       const CFontRecord& keyFont, BOOL bDebug, int nFitKeyname);
 
     // The key font of a form font: one pixel smaller in character height.

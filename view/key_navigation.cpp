@@ -7,29 +7,29 @@
 namespace
 {
 // Twice the centre, to stay in whole numbers.
-LONG CentreX2(const CCapRect& rc)
+LONG CentreX2(const CDrawRect& rc)
 {
     return rc.left + rc.right;
 }
 
-LONG CentreY2(const CCapRect& rc)
+LONG CentreY2(const CDrawRect& rc)
 {
     return rc.top + rc.bottom;
 }
 
 // In the same row: the form's rows may touch or overlap by a pixel, so half
 // the lower key's height must be shared.
-BOOL OverlapVertically(const CCapRect& a, const CCapRect& b)
+BOOL OverlapVertically(const CDrawRect& a, const CDrawRect& b)
 {
     LONG nShared = (a.bottom < b.bottom ? a.bottom : b.bottom) - (a.top > b.top ? a.top : b.top);
-    LONG nLower = CapRectHeight(a) < CapRectHeight(b) ? CapRectHeight(a) : CapRectHeight(b);
+    LONG nLower = RectHeight(a) < RectHeight(b) ? RectHeight(a) : RectHeight(b);
     return nShared > 0 && 2 * nShared >= nLower;
 }
 } // namespace
 
 BOOL CKeyNavigation::IsReachable(int i) const
 {
-    return CapRectWidth(m_caps[i].rect) > 0 && CapRectHeight(m_caps[i].rect) > 0;
+    return RectWidth(m_caps[i].rect) > 0 && RectHeight(m_caps[i].rect) > 0;
 }
 
 int CKeyNavigation::Move(int nFrom, EMove move) const
@@ -56,12 +56,12 @@ int CKeyNavigation::Beside(int nFrom, int nSign) const
 {
     // The nearest cap of the same row on that side; a tall key belongs to
     // every row it spans.
-    const CCapRect& from = m_caps[nFrom].rect;
+    const CDrawRect& from = m_caps[nFrom].rect;
     int nBest = nFrom;
     LONG nBestGap = 0, nBestDrift = 0;
     for (int i = 0; i < (int)m_caps.size(); ++i)
     {
-        const CCapRect& rc = m_caps[i].rect;
+        const CDrawRect& rc = m_caps[i].rect;
         if (i == nFrom || !IsReachable(i) || !OverlapVertically(rc, from))
             continue;
         LONG nGap = (CentreX2(rc) - CentreX2(from)) * nSign;
@@ -83,13 +83,13 @@ int CKeyNavigation::Across(int nFrom, int nSign) const
     // The keys beyond this key's edge (their centre lies past it); first the
     // nearest row of them, by the gap between the edges, so that a tall key
     // counts from its near end; then in it the key nearest across.
-    const CCapRect& from = m_caps[nFrom].rect;
+    const CDrawRect& from = m_caps[nFrom].rect;
     LONG nEdge2 = 2 * (nSign > 0 ? from.bottom : from.top);
     std::vector<LONG> gaps(m_caps.size(), -1);
     LONG nNearest = -1;
     for (int i = 0; i < (int)m_caps.size(); ++i)
     {
-        const CCapRect& rc = m_caps[i].rect;
+        const CDrawRect& rc = m_caps[i].rect;
         if (i == nFrom || !IsReachable(i) || (CentreY2(rc) - nEdge2) * nSign <= 0)
             continue;
         LONG nGap = nSign > 0 ? rc.top - from.bottom : from.top - rc.bottom;
@@ -100,7 +100,7 @@ int CKeyNavigation::Across(int nFrom, int nSign) const
     if (nNearest < 0)
         return nFrom;
     // A row whose keys stand a little lower or higher still counts as one row.
-    LONG nSlack = CapRectHeight(from) / 2;
+    LONG nSlack = RectHeight(from) / 2;
     int nBest = nFrom;
     LONG nBestAcross = 0, nBestGap = 0;
     for (int i = 0; i < (int)m_caps.size(); ++i)
@@ -148,9 +148,9 @@ int CKeyNavigation::BoardCorner(int nFrom, int nSign) const
     int nBest = nOuter;
     for (int i = 0; i < (int)m_caps.size(); ++i)
     {
-        const CCapRect& rc = m_caps[i].rect;
+        const CDrawRect& rc = m_caps[i].rect;
         if (!IsReachable(i) || m_caps[i].bOnRemapBoard != m_caps[nFrom].bOnRemapBoard ||
-            std::labs(CentreY2(rc) - CentreY2(m_caps[nOuter].rect)) > CapRectHeight(rc))
+            std::labs(CentreY2(rc) - CentreY2(m_caps[nOuter].rect)) > RectHeight(rc))
             continue;
         if ((CentreX2(rc) - CentreX2(m_caps[nBest].rect)) * nSign > 0)
             nBest = i;

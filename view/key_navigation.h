@@ -10,7 +10,7 @@
 
 struct CNavCap
 {
-    CCapRect rect;
+    CDrawRect rect;
     BOOL bOnRemapBoard;
     WORD wScancode; // the same key on the other keyboard has the same code
 };

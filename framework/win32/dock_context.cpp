@@ -19,11 +19,6 @@ DWORD AlignOf(EDockSide side)
     }
 }
 
-CDockRect ToDockRect(const RECT& rc)
-{
-    return CDockRect{rc.left, rc.top, rc.right, rc.bottom};
-}
-
 // Drawn twice, an inverting rectangle leaves the screen as it was.
 void InvertOutline(const RECT& rc)
 {
@@ -58,11 +53,11 @@ BOOL CDockContext::IsAllowed(EDockSide side) const
     return (m_dwDockStyle & AlignOf(side)) != 0;
 }
 
-CDockSize CDockContext::StripSize(BOOL bVertical) const
+CDrawSize CDockContext::StripSize(BOOL bVertical) const
 {
     // Docked, the buttons stand in one row, or in one column on a side.
     SIZE size = CDockBar::SizeFor(bVertical ? m_layouts.back() : m_layouts.front(), bVertical);
-    return CDockSize{size.cx, size.cy};
+    return CDrawSize{size.cx, size.cy};
 }
 
 RECT CDockContext::FloatRectAt(POINT ptTopLeft) const
@@ -70,10 +65,10 @@ RECT CDockContext::FloatRectAt(POINT ptTopLeft) const
     return m_miniFrame.WindowRectFor(m_layouts[m_nFloatRows - 1], ptTopLeft);
 }
 
-CDockSize CDockContext::GetDockedSize() const
+CDrawSize CDockContext::GetDockedSize() const
 {
     if (m_pBar == nullptr || m_side == DOCK_FLOAT)
-        return CDockSize{0, 0};
+        return CDrawSize{0, 0};
     return StripSize(CDockLayout::IsVertical(m_side));
 }
 
@@ -193,7 +188,7 @@ RECT CDockContext::ClientOnScreen() const
 EDockSide CDockContext::TargetAt(POINT ptScreen) const
 {
     EDockSide side =
-        CDockLayout::SideAt(ToDockRect(ClientOnScreen()), ptScreen.x, ptScreen.y, DOCK_REACH);
+        CDockLayout::SideAt(ClientOnScreen(), ptScreen.x, ptScreen.y, DOCK_REACH);
     return side != DOCK_FLOAT && IsAllowed(side) ? side : DOCK_FLOAT;
 }
 
@@ -203,13 +198,12 @@ RECT CDockContext::OutlineFor(EDockSide target, POINT ptScreen) const
         return FloatRectAt(POINT{ptScreen.x - m_ptGrab.x, ptScreen.y - m_ptGrab.y});
     // Where the strip will lie: the frame's own layout, status bar included.
     RECT rcClient = ClientOnScreen();
-    CDockSize sizeClient = {rcClient.right - rcClient.left, rcClient.bottom - rcClient.top};
-    CDockRect rcBar;
+    CDrawSize sizeClient = {rcClient.right - rcClient.left, rcClient.bottom - rcClient.top};
+    CDrawRect rcBar;
     CDockLayout::Arrange(target, sizeClient, StripSize(CDockLayout::IsVertical(target)),
                          m_frame.m_wndStatusBar.GetHeight(), &rcBar, nullptr);
-    RECT rc = {rcBar.left, rcBar.top, rcBar.right, rcBar.bottom};
-    ::OffsetRect(&rc, rcClient.left, rcClient.top);
-    return rc;
+    ::OffsetRect(&rcBar, rcClient.left, rcClient.top);
+    return rcBar;
 }
 
 void CDockContext::BeginDrag(HWND hHost, POINT ptScreen)

@@ -43,7 +43,7 @@ public:
 
     EDockSide GetSide() const { return m_side; }
     // The strip's size on the side it is docked on; nothing while it floats.
-    CDockSize GetDockedSize() const;
+    CDrawSize GetDockedSize() const;
     HWND GetDockBarWindow() const { return m_dockBar.m_hWnd; }
     HWND GetFloatWindow() const { return m_miniFrame.m_hWnd; }
 
@@ -64,7 +64,7 @@ private:
     BOOL IsAllowed(EDockSide side) const;
     RECT ClientOnScreen() const; // the frame's client area, screen coordinates
     EDockSide TargetAt(POINT ptScreen) const;
-    CDockSize StripSize(BOOL bVertical) const;
+    CDrawSize StripSize(BOOL bVertical) const;
     RECT FloatRectAt(POINT ptTopLeft) const; // the floating window with its rows
     RECT OutlineFor(EDockSide target, POINT ptScreen) const;
     void EraseOutline();

@@ -213,8 +213,8 @@ void CFrameWnd::RecalcLayout()
         ::SendMessageA(m_wndStatusBar.m_hWnd, WM_SIZE, 0, 0);
         m_wndStatusBar.Layout();
     }
-    CDockRect rcBar, rcView;
-    CDockLayout::Arrange(m_dockContext.GetSide(), CDockSize{rc.right, rc.bottom},
+    CDrawRect rcBar, rcView;
+    CDockLayout::Arrange(m_dockContext.GetSide(), CDrawSize{rc.right, rc.bottom},
                          m_dockContext.GetDockedSize(), m_wndStatusBar.GetHeight(), &rcBar, &rcView);
     if (m_dockContext.GetSide() != DOCK_FLOAT && m_dockContext.GetDockBarWindow() != NULL)
         ::MoveWindow(m_dockContext.GetDockBarWindow(), rcBar.left, rcBar.top,
@@ -227,7 +227,7 @@ void CFrameWnd::RecalcLayout()
 void CFrameWnd::ResizeParentToFit(int cxView, int cyView)
 {
     m_sizeView = SIZE{cxView, cyView};
-    CDockSize sizeClient = CDockLayout::ClientSize(m_dockContext.GetSide(), CDockSize{cxView, cyView},
+    CDrawSize sizeClient = CDockLayout::ClientSize(m_dockContext.GetSide(), CDrawSize{cxView, cyView},
                                                    m_dockContext.GetDockedSize(),
                                                    m_wndStatusBar.GetHeight());
     RECT rc = {0, 0, sizeClient.cx, sizeClient.cy};

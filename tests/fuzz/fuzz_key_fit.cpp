@@ -59,7 +59,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t cbData)
     measure.m_nWidthEighths = provider.ConsumeIntegralInRange<int>(0, 16);
     measure.m_nLeading = provider.ConsumeIntegralInRange<int>(0, 8);
     // Caps are laid out by the form: within a screen, possibly empty or inverted.
-    CCapRect rectCap;
+    CDrawRect rectCap;
     rectCap.left = provider.ConsumeIntegralInRange<LONG>(-4000, 4000);
     rectCap.top = provider.ConsumeIntegralInRange<LONG>(-4000, 4000);
     rectCap.right = rectCap.left + provider.ConsumeIntegralInRange<LONG>(-50, 400);

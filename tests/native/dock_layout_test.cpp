@@ -8,7 +8,7 @@
 namespace
 {
 // A rectangle's edges as a tuple: compared whole, printed with their values.
-std::tuple<int, int, int, int> Edges(const CDockRect& rc)
+std::tuple<int, int, int, int> Edges(const CDrawRect& rc)
 {
     return std::make_tuple(rc.left, rc.top, rc.right, rc.bottom);
 }
@@ -16,7 +16,7 @@ std::tuple<int, int, int, int> Edges(const CDockRect& rc)
 
 TEST(DockLayout, SideAt_DocksNearAnEdge_InsideOrJustOutside_ElseFloats)
 {
-    const CDockRect rcClient = {100, 100, 500, 400};
+    const CDrawRect rcClient = {100, 100, 500, 400};
     struct
     {
         int x, y;
@@ -34,14 +34,14 @@ TEST(DockLayout, SideAt_DocksNearAnEdge_InsideOrJustOutside_ElseFloats)
 
 TEST(DockLayout, TheViewKeepsItsSize_WhereverTheBarGoes)
 {
-    const CDockSize view = {600, 400}, row = {150, 26}, column = {30, 140};
+    const CDrawSize view = {600, 400}, row = {150, 26}, column = {30, 140};
     const int cyStatus = 20;
     struct
     {
         EDockSide side;
-        CDockSize bar;
-        CDockSize client;
-        CDockRect rcBar, rcView;
+        CDrawSize bar;
+        CDrawSize client;
+        CDrawRect rcBar, rcView;
     } cases[] = {
         {DOCK_TOP, row, {600, 446}, {0, 0, 600, 26}, {0, 26, 600, 426}},
         {DOCK_BOTTOM, row, {600, 446}, {0, 400, 600, 426}, {0, 0, 600, 400}},
@@ -51,10 +51,10 @@ TEST(DockLayout, TheViewKeepsItsSize_WhereverTheBarGoes)
     };
     for (auto& c : cases)
     {
-        CDockSize client = CDockLayout::ClientSize(c.side, view, c.bar, cyStatus);
+        CDrawSize client = CDockLayout::ClientSize(c.side, view, c.bar, cyStatus);
         EXPECT_EQ(c.client.cx, client.cx) << c.side;
         EXPECT_EQ(c.client.cy, client.cy) << c.side;
-        CDockRect rcBar, rcView;
+        CDrawRect rcBar, rcView;
         CDockLayout::Arrange(c.side, client, c.bar, cyStatus, &rcBar, &rcView);
         EXPECT_EQ(Edges(c.rcBar), Edges(rcBar)) << c.side;
         EXPECT_EQ(Edges(c.rcView), Edges(rcView)) << c.side;

@@ -76,9 +76,9 @@ CFontRecord KeyFont(LONG lfHeight)
     return record;
 }
 
-CCapRect Rect(LONG left, LONG top, LONG right, LONG bottom)
+CDrawRect Rect(LONG left, LONG top, LONG right, LONG bottom)
 {
-    CCapRect rect;
+    CDrawRect rect;
     rect.left = left;
     rect.top = top;
     rect.right = right;
@@ -86,7 +86,7 @@ CCapRect Rect(LONG left, LONG top, LONG right, LONG bottom)
     return rect;
 }
 
-void ExpectRect(const CCapRect& expected, const CCapRect& actual)
+void ExpectRect(const CDrawRect& expected, const CDrawRect& actual)
 {
     EXPECT_EQ(expected.left, actual.left);
     EXPECT_EQ(expected.top, actual.top);
@@ -97,7 +97,7 @@ void ExpectRect(const CCapRect& expected, const CCapRect& actual)
 class KeyFit : public ::testing::Test
 {
 protected:
-    CKeyFitResult Fit(const CCapRect& rect, const std::string& strLabel, LONG lfKeyHeight = -11,
+    CKeyFitResult Fit(const CDrawRect& rect, const std::string& strLabel, LONG lfKeyHeight = -11,
                       BOOL bDebug = FALSE, int nFitKeyname = 1)
     {
         return CKeyFit(m_measure).Fit(rect, strLabel, KeyFont(lfKeyHeight), bDebug, nFitKeyname);

@@ -55,7 +55,8 @@ HWND ViewWindow()
 CKeyCap::CKeyCap(CVelloricView* pView, WORD wTableCode, int nID, WORD wScancode,
                  BOOL bOnRemapBoard)
     : m_nID(nID), m_nState(0), m_wScancode(wScancode), m_wTableCode(wTableCode), m_wProduced(0),
-      m_bOnRemapBoard(bOnRemapBoard ? 1 : 0), m_bSendsNothing(0), m_nDrawFormat(0)
+      m_bOnRemapBoard(bOnRemapBoard ? 1 : 0), m_bSendsNothing(0), m_nDrawFormat(0),
+      m_hFitFont(NULL)
 {
     ::SetRectEmpty(&m_rect);
     ::SetRectEmpty(&m_rectText);
@@ -65,6 +66,8 @@ CKeyCap::CKeyCap(CVelloricView* pView, WORD wTableCode, int nID, WORD wScancode,
 
 CKeyCap::~CKeyCap()
 {
+    if (m_hFitFont != NULL)
+        ::DeleteObject(m_hFitFont);
 }
 
 void CKeyCap::AttachToControl()
@@ -207,6 +210,12 @@ void CKeyCap::Layout(HDC hDC)
     m_rectText = result.rectText;
     m_lfFit = result.lfFit;
     ::RestoreDC(hDC, nSaved);
+
+    m_strDrawn = strLabel;
+    ApplyKeyNameAlias(m_strDrawn); // its font arrives through m_lfFit
+    if (m_hFitFont != NULL)
+        ::DeleteObject(m_hFitFont);
+    m_hFitFont = !IsEmptyFontRecord(m_lfFit) ? ::CreateFontIndirectA(&m_lfFit) : NULL;
 }
 
 BOOL CKeyCap::IsHighContrast()
@@ -218,20 +227,20 @@ BOOL CKeyCap::IsHighContrast()
            (hc.dwFlags & HCF_HIGHCONTRASTON) != 0;
 }
 
-HFONT CKeyCap::PrepareLabel(HDC hDC, std::string& strLabel) const
+void CKeyCap::SelectLabelFont(HDC hDC, const CCapPaint& paint) const
 {
-    GetLabel(strLabel);
-    ApplyKeyNameAlias(strLabel); // its font arrives through m_lfFit
-    HFONT hFitFont = !IsEmptyFontRecord(m_lfFit) ? ::CreateFontIndirectA(&m_lfFit) : NULL;
-    ::SelectObject(hDC, hFitFont != NULL ? hFitFont : GetKeyFont());
-    return hFitFont;
+    ::SelectObject(hDC, m_hFitFont != NULL ? m_hFitFont : paint.hKeyFont);
 }
 
-void CKeyCap::DrawInContrast(HDC hDC)
+void CKeyCap::DrawLabel(HDC hDC, RECT rcDraw) const
+{
+    ::DrawTextA(hDC, m_strDrawn.c_str(), (int)m_strDrawn.size(), &rcDraw, m_nDrawFormat);
+}
+
+void CKeyCap::DrawInContrast(HDC hDC, const CCapPaint& paint) const
 {
     BOOL bOff = IsOnRemapBoard() && SendsNothing();
     CKeyCapContrastLook look = CKeyCapState::GetContrastLook(m_nState, IsOnRemapBoard(), IsRemapped(), bOff);
-    int nSaved = ::SaveDC(hDC);
     RECT rcFace = m_rect;
     ::FillRect(hDC, &rcFace, ::GetSysColorBrush(look.nFace));
     if (look.bMarkRemapped)
@@ -245,52 +254,41 @@ void CKeyCap::DrawInContrast(HDC hDC)
     }
     RECT rcDraw = m_rectText;
     ::OffsetRect(&rcDraw, look.nOffset, look.nOffset);
-    std::string strLabel;
-    HFONT hFitFont = PrepareLabel(hDC, strLabel);
+    SelectLabelFont(hDC, paint);
     ::SetBkMode(hDC, TRANSPARENT);
     ::SetTextColor(hDC, ::GetSysColor(look.nText));
-    ::DrawTextA(hDC, strLabel.c_str(), (int)strLabel.size(), &rcDraw, m_nDrawFormat);
+    DrawLabel(hDC, rcDraw);
     RECT rcEdge = m_rect;
     ::DrawEdge(hDC, &rcEdge, (UINT)look.nEdge, BF_RECT);
-    ::RestoreDC(hDC, nSaved);
-    if (hFitFont != NULL)
-        ::DeleteObject(hFitFont);
 }
 
-void CKeyCap::Draw(HDC hDC)
+void CKeyCap::Draw(HDC hDC, const CCapPaint& paint) const
 {
     // A high-contrast theme asks for the system's colours; outside it the
     // caps keep their own.
-    if (IsHighContrast())
+    if (paint.bContrast)
     {
-        DrawInContrast(hDC);
+        DrawInContrast(hDC, paint);
         return;
     }
     CKeyCapLook look = CKeyCapState::GetLook(m_nState, IsOnRemapBoard(), IsRemapped(),
-                                             g_pKeyboardView->GetPreferences().GetButtonTextType());
-    int nSaved = ::SaveDC(hDC);
+                                             paint.nButtonTextType);
     RECT rcDraw = m_rectText;
     ::OffsetRect(&rcDraw, look.nOffset, look.nOffset);
-
-    std::string strLabel;
-    HFONT hFitFont = PrepareLabel(hDC, strLabel);
-
+    SelectLabelFont(hDC, paint);
+    // What the cap before may have left: the mode the paint began with.
+    ::SetBkMode(hDC, look.bStyleCopy ? TRANSPARENT : paint.nBkMode);
     if (look.bStyleCopy)
     {
-        ::SetBkMode(hDC, TRANSPARENT);
         ::SetTextColor(hDC, RGB(255, 255, 255));
         RECT rcCopy = rcDraw;
         ::OffsetRect(&rcCopy, look.nStyleShift, look.nStyleShift);
-        ::DrawTextA(hDC, strLabel.c_str(), (int)strLabel.size(), &rcCopy, m_nDrawFormat);
+        DrawLabel(hDC, rcCopy);
     }
     ::SetTextColor(hDC, look.crText);
-    ::DrawTextA(hDC, strLabel.c_str(), (int)strLabel.size(), &rcDraw, m_nDrawFormat);
+    DrawLabel(hDC, rcDraw);
     RECT rcEdge = m_rect;
     ::DrawEdge(hDC, &rcEdge, (UINT)look.nEdge, BF_RECT);
-
-    ::RestoreDC(hDC, nSaved);
-    if (hFitFont != NULL)
-        ::DeleteObject(hFitFont);
 }
 
 void CKeyCap::RecreateKeyFont(const LOGFONTA& lf)

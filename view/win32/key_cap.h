@@ -10,6 +10,16 @@
 
 class CVelloricView;
 
+// What every cap of one paint draws with, read once per paint: the caps'
+// own state lives in the DC only for the length of a cap.
+struct CCapPaint
+{
+    BOOL bContrast;       // a high-contrast theme: the system's colours
+    int nButtonTextType;  // the key-name style
+    int nBkMode;          // the DC's background mode when the paint began
+    HFONT hKeyFont;       // for a cap without a fitted font of its own
+};
+
 class CKeyCap
 {
 public:
@@ -54,8 +64,12 @@ public:
     void GetLabel(std::string& strLabel) const;
     // The key's own label, whatever it produces now.
     void GetOwnLabel(std::string& strLabel) const;
+    // Fits the label to the cap and makes what drawing needs: the label as
+    // drawn and its fitted font. Run whenever the rectangle, the label, the
+    // key font or the fit preference changes.
     void Layout(HDC hDC);
-    void Draw(HDC hDC);
+    // Draws the cap; the caller saves and restores hDC around all the caps.
+    void Draw(HDC hDC, const CCapPaint& paint) const;
 
     static void RecreateKeyFont(const LOGFONTA& lf);
     // Whether a high-contrast theme is on: then the caps take the system's colours.
@@ -64,10 +78,10 @@ public:
     static HFONT GetKeyFont();
 
 private:
-    void DrawInContrast(HDC hDC);
-    // The label as drawn, with its fitted font (or the key font) selected into
-    // hDC; the fitted font returned is the caller's to delete after RestoreDC.
-    HFONT PrepareLabel(HDC hDC, std::string& strLabel) const;
+    void DrawInContrast(HDC hDC, const CCapPaint& paint) const;
+    // Selects the label's font, the fitted one or the key font, into hDC.
+    void SelectLabelFont(HDC hDC, const CCapPaint& paint) const;
+    void DrawLabel(HDC hDC, RECT rcDraw) const;
 
     RECT m_rect;
     int m_nID;
@@ -80,6 +94,8 @@ private:
     LOGFONTA m_lfFit;
     UINT m_nDrawFormat;
     RECT m_rectText;
+    std::string m_strDrawn; // the label as drawn: its alias, when it has one
+    HFONT m_hFitFont;       // made from m_lfFit at layout; NULL: the key font
 
     CKeyCap(const CKeyCap&) = delete;
     CKeyCap& operator=(const CKeyCap&) = delete;

@@ -14,11 +14,6 @@
 
 namespace
 {
-// Once per set of caps: the dummy button is moved away and the caps take
-// their places from the form's buttons (which go) at the first update only.
-BOOL s_bMoveDummy = TRUE;
-BOOL s_bAttachCaps = TRUE;
-
 template <class FUNCTION>
 void ForEachCap(const CWordHashMap<CKeyCap*>& map, FUNCTION function)
 {
@@ -55,7 +50,8 @@ CVelloricView::CVelloricView(IKeyboardServices& keyboard, IFontChooser& fontChoo
       m_hToolTip(NULL), m_pDragKey(nullptr), m_pHoverKey(nullptr), m_hDragCursor(NULL),
       m_bInside(FALSE), m_pFocusKey(nullptr), m_bKeyboardGesture(FALSE), m_ptLastMouse{-1, -1},
       m_keyboard(keyboard), m_fontChooser(fontChooser),
-      m_preferences(preferences), m_b106Layout(Is106Layout(keyboard))
+      m_preferences(preferences), m_b106Layout(Is106Layout(keyboard)), m_bMoveDummy(TRUE),
+      m_bAttachCaps(TRUE)
 {
     m_strStatus.clear();
     CreateKeyCaps(g_baseCapMap, 0);
@@ -108,8 +104,8 @@ void CVelloricView::ReleaseKeyCaps()
     ForEachCapOfBoth([](CKeyCap* pCap) { delete pCap; });
     g_baseCapMap.RemoveAll();
     g_remapCapMap.RemoveAll();
-    s_bMoveDummy = TRUE;
-    s_bAttachCaps = TRUE;
+    m_bMoveDummy = TRUE;
+    m_bAttachCaps = TRUE;
     if (g_keyFont != NULL)
         ::DeleteObject(g_keyFont);
     g_keyFont = NULL;
@@ -148,9 +144,9 @@ void CVelloricView::OnInitialUpdate()
         pFrame->RecalcLayout();
     ResizeParentToFit();
     ::ShowWindow(::GetDlgItem(m_hWnd, IDC_FORM_STATUS), SW_HIDE);
-    if (s_bMoveDummy)
+    if (m_bMoveDummy)
     {
-        s_bMoveDummy = FALSE;
+        m_bMoveDummy = FALSE;
         ::MoveWindow(::GetDlgItem(m_hWnd, IDC_FORM_DUMMY), -1, -1, 0, 0, FALSE);
     }
     BYTE record[IDisplayPreferences::FONT_RECORD_BYTES];
@@ -173,9 +169,9 @@ void CVelloricView::OnUpdate(IDocumentView* pSender, long lHint)
         if (m_hToolTip != NULL)
             ::SendMessageA(m_hToolTip, TTM_ACTIVATE, TRUE, 0);
     }
-    if (s_bAttachCaps)
+    if (m_bAttachCaps)
     {
-        s_bAttachCaps = FALSE;
+        m_bAttachCaps = FALSE;
         ForEachCapOfBoth([](CKeyCap* pCap) { pCap->AttachToControl(); });
     }
     // Every remapped key starts over, also one that the old list mapped to
@@ -209,10 +205,18 @@ void CVelloricView::Paint()
 
 void CVelloricView::OnDraw(HDC hDC)
 {
-    ForEachCapOfBoth([hDC](CKeyCap* pCap) {
+    // Read once for all the caps, and one save of the DC around them all.
+    CCapPaint paint;
+    paint.bContrast = CKeyCap::IsHighContrast();
+    paint.nButtonTextType = m_preferences.GetButtonTextType();
+    paint.nBkMode = ::GetBkMode(hDC);
+    paint.hKeyFont = CKeyCap::GetKeyFont();
+    int nSaved = ::SaveDC(hDC);
+    ForEachCapOfBoth([hDC, &paint](CKeyCap* pCap) {
         if (::RectVisible(hDC, &pCap->GetRect()))
-            pCap->Draw(hDC);
+            pCap->Draw(hDC, paint);
     });
+    ::RestoreDC(hDC, nSaved);
     DrawFocusCue(hDC);
 }
 

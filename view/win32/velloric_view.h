@@ -141,4 +141,8 @@ private:
     IFontChooser& m_fontChooser;
     IDisplayPreferences& m_preferences;
     BOOL m_b106Layout; // asked once, for the template and for the five 106-only keys
+    // Once per set of caps: the dummy button is moved away and the caps take
+    // their places from the form's buttons (which go) at the first update only.
+    BOOL m_bMoveDummy;
+    BOOL m_bAttachCaps;
 };

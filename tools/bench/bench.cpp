@@ -1,0 +1,303 @@
+// The keyboard view's and the main window's repaint, measured in the
+// program's own process (started as velloric.exe starts it), and pictures of
+// the main window in given states, to compare the view's pixels across a
+// change of its drawing code.
+//
+//   velloric_bench.exe FLAG time               prints view_ms main_ms
+//   velloric_bench.exe FLAG shot STATE FILE     saves the main window as a BMP
+//
+// FLAG is the program's own first argument ("-d", "-6") or "-" for none.
+// STATE: plain, remaps, raised, sunk, drag, focus, contrast (with the remaps). It writes the
+// registry (the key table, the profile), so it runs only under Wine, in a
+// throw-away prefix (scripts/bench_repaint.py makes one).
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "app/win32/velloric_app.h"
+#include "framework/afx_message_box.h"
+#include "framework/win32/frame_wnd.h"
+#include "framework/win32/win32_message_boxes.h"
+#include "model/scancode_map_store.h"
+#include "platform/restart_service.h"
+#include "platform/win32/win32_services.h"
+#include "res/resource.h"
+#include "tools/screenshots/window_shot.h"
+#include "view/win32/key_cap.h"
+#include "view/win32/velloric_view.h"
+
+namespace
+{
+const int REPAINTS = 200;
+const UINT VIEW_REDRAW = RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW;
+const UINT MAIN_REDRAW = RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW;
+const char* const PROFILE_KEY = "Software\\Ostrelwick\\Velloric";
+
+class CNoRestartService : public IRestartService
+{
+public:
+    BOOL OpenProcessToken(DWORD dwAccess, HTOKEN* phToken) override
+    {
+        *phToken = nullptr;
+        return TRUE;
+    }
+    BOOL LookupPrivilegeValueA(const char* pszName, PRIVILEGE_LUID* pLuid) override
+    {
+        *pLuid = 0;
+        return TRUE;
+    }
+    BOOL AdjustTokenPrivileges(HTOKEN hToken, PRIVILEGE_LUID luid) override { return TRUE; }
+    BOOL ExitWindowsEx(UINT uFlags, DWORD dwReserved) override { return TRUE; }
+    DWORD GetLastError() override { return 0; }
+    BOOL CloseHandle(HTOKEN hToken) override { return TRUE; }
+    int MessageBoxA(const char* pszText) override { return IDOK; }
+};
+
+BOOL IsRunningUnderWine()
+{
+    HMODULE hNtdll = ::GetModuleHandleA("ntdll.dll");
+    return hNtdll != NULL && ::GetProcAddress(hNtdll, "wine_get_version") != NULL;
+}
+
+LONG SetValue(HKEY hRoot, const std::string& strKey, const char* pszName, DWORD dwType,
+              const BYTE* pData, DWORD cbData)
+{
+    HKEY hKey = NULL;
+    LONG lResult = ::RegCreateKeyExA(hRoot, strKey.c_str(), 0, NULL, 0, KEY_SET_VALUE, NULL, &hKey, NULL);
+    if (lResult != ERROR_SUCCESS)
+        return lResult;
+    lResult = ::RegSetValueExA(hKey, pszName, 0, dwType, pData, cbData);
+    ::RegCloseKey(hKey);
+    return lResult;
+}
+
+// The tip off, the display options at their defaults, and either no table
+// or one that shows every kind of remapped cap: a key producing another key
+// of the board (Caps Lock -> Left Ctrl, Insert -> Delete, A -> Left Windows),
+// one producing nothing (Scroll Lock), one producing a key off the board.
+BOOL PrepareRegistry(BOOL bRemaps)
+{
+    const DWORD dwStartUp = 1;
+    if (SetValue(HKEY_CURRENT_USER, std::string(PROFILE_KEY) + "\\Tip", "StartUp", REG_DWORD,
+                 (const BYTE*)&dwStartUp, sizeof dwStartUp) != ERROR_SUCCESS)
+        return FALSE;
+    ::RegDeleteKeyA(HKEY_CURRENT_USER, (std::string(PROFILE_KEY) + "\\Preference").c_str());
+    static const BYTE s_table[] = {0, 0, 0, 0, 0, 0, 0, 0, 6, 0, 0, 0,
+                                   0x1D, 0x00, 0x3A, 0x00, 0x53, 0xE0, 0x52, 0xE0,
+                                   0x5B, 0xE0, 0x1E, 0x00, 0x00, 0x00, 0x46, 0x00,
+                                   0x59, 0x00, 0x3B, 0x00, 0, 0, 0, 0};
+    if (!bRemaps)
+    {
+        HKEY hKey = NULL;
+        if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, CScancodeMapStore::s_pszKeyPath, 0, KEY_SET_VALUE,
+                            &hKey) == ERROR_SUCCESS)
+        {
+            ::RegDeleteValueA(hKey, CScancodeMapStore::s_pszValueName);
+            ::RegCloseKey(hKey);
+        }
+        return TRUE;
+    }
+    return SetValue(HKEY_LOCAL_MACHINE, CScancodeMapStore::s_pszKeyPath,
+                    CScancodeMapStore::s_pszValueName, REG_BINARY, s_table, sizeof s_table) ==
+           ERROR_SUCCESS;
+}
+
+// A high-contrast theme, which Wine cannot switch on: the program's own
+// question for it (SystemParametersInfoA through this exe's import table) is
+// answered "on".
+typedef BOOL(WINAPI* PFN_SPI)(UINT, UINT, PVOID, UINT);
+PFN_SPI g_pfnSystemParametersInfoA = nullptr;
+
+BOOL WINAPI ContrastParametersInfoA(UINT nAction, UINT nParam, PVOID pvParam, UINT nWinIni)
+{
+    BOOL bResult = g_pfnSystemParametersInfoA(nAction, nParam, pvParam, nWinIni);
+    if (nAction == SPI_GETHIGHCONTRAST && pvParam != nullptr)
+    {
+        ((HIGHCONTRASTA*)pvParam)->dwFlags |= HCF_HIGHCONTRASTON;
+        return TRUE;
+    }
+    return bResult;
+}
+
+BOOL AnswerContrastOn()
+{
+    BYTE* pBase = (BYTE*)::GetModuleHandleA(NULL);
+    const IMAGE_NT_HEADERS* pNt = (const IMAGE_NT_HEADERS*)(pBase + ((IMAGE_DOS_HEADER*)pBase)->e_lfanew);
+    const IMAGE_DATA_DIRECTORY& dir = pNt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
+    for (IMAGE_IMPORT_DESCRIPTOR* pDesc = (IMAGE_IMPORT_DESCRIPTOR*)(pBase + dir.VirtualAddress);
+         pDesc->Name != 0; ++pDesc)
+    {
+        if (lstrcmpiA((const char*)(pBase + pDesc->Name), "user32.dll") != 0)
+            continue;
+        IMAGE_THUNK_DATA* pName = (IMAGE_THUNK_DATA*)(pBase + pDesc->OriginalFirstThunk);
+        IMAGE_THUNK_DATA* pAddress = (IMAGE_THUNK_DATA*)(pBase + pDesc->FirstThunk);
+        for (; pName->u1.AddressOfData != 0; ++pName, ++pAddress)
+        {
+            if (IMAGE_SNAP_BY_ORDINAL(pName->u1.Ordinal) ||
+                lstrcmpA((const char*)((IMAGE_IMPORT_BY_NAME*)(pBase + pName->u1.AddressOfData))->Name,
+                         "SystemParametersInfoA") != 0)
+                continue;
+            DWORD dwProtect = 0;
+            ::VirtualProtect(&pAddress->u1.Function, sizeof pAddress->u1.Function, PAGE_READWRITE, &dwProtect);
+            g_pfnSystemParametersInfoA = (PFN_SPI)pAddress->u1.Function;
+            pAddress->u1.Function = (ULONG_PTR)&ContrastParametersInfoA;
+            ::VirtualProtect(&pAddress->u1.Function, sizeof pAddress->u1.Function, dwProtect, &dwProtect);
+            return TRUE;
+        }
+    }
+    return FALSE;
+}
+
+void Pump()
+{
+    MSG msg;
+    while (::PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE))
+    {
+        ::TranslateMessage(&msg);
+        ::DispatchMessageA(&msg);
+    }
+}
+
+double Repaint(HWND hWnd, UINT nFlags)
+{
+    Pump();
+    LARGE_INTEGER freq, start, stop;
+    ::QueryPerformanceFrequency(&freq);
+    ::QueryPerformanceCounter(&start);
+    for (int i = 0; i < REPAINTS; ++i)
+        ::RedrawWindow(hWnd, NULL, NULL, nFlags);
+    ::QueryPerformanceCounter(&stop);
+    return (double)(stop.QuadPart - start.QuadPart) * 1000.0 / (double)freq.QuadPart;
+}
+
+CKeyCap* FindCap(const CWordHashMap<CKeyCap*>& map, WORD wScancode)
+{
+    CWordHashMap<CKeyCap*>::Position pos = map.GetStartPosition();
+    while (pos != nullptr)
+    {
+        WORD wKey = 0;
+        CKeyCap* pCap = nullptr;
+        map.GetNextAssoc(pos, wKey, pCap);
+        if (pCap != nullptr && pCap->GetScancode() == wScancode)
+            return pCap;
+    }
+    return nullptr;
+}
+
+POINT Centre(const CKeyCap* pCap)
+{
+    const RECT& rc = pCap->GetRect();
+    POINT pt = {(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2};
+    return pt;
+}
+
+// Puts the view into the state asked for; FALSE when Wine cannot show it.
+BOOL EnterState(HWND hMain, HWND hView, const std::string& strState)
+{
+    if (strState == "raised" || strState == "sunk")
+    {
+        UINT nID = strState == "raised" ? ID_KEYNAME_SIMPLE + 1 : ID_KEYNAME_SIMPLE + 2;
+        ::SendMessageA(hMain, WM_COMMAND, MAKEWPARAM(nID, 0), 0);
+    }
+    else if (strState == "focus")
+    {
+        ::SetForegroundWindow(hMain);
+        ::SetFocus(hView);
+        if (::GetFocus() != hView)
+            return FALSE;
+    }
+    else if (strState == "drag")
+    {
+        // Left Ctrl held over Caps Lock of the remapped keyboard: pressed and lit caps.
+        CKeyCap* pFrom = FindCap(g_baseCapMap, 0x1D);
+        CKeyCap* pTo = FindCap(g_remapCapMap, 0x3A);
+        if (pFrom == nullptr || pTo == nullptr)
+            return FALSE;
+        POINT ptFrom = Centre(pFrom), ptTo = Centre(pTo);
+        ::SendMessageA(hView, WM_MOUSEMOVE, 0, MAKELPARAM(ptFrom.x, ptFrom.y));
+        ::SendMessageA(hView, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(ptFrom.x, ptFrom.y));
+        ::SendMessageA(hView, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(ptTo.x, ptTo.y));
+    }
+    else if (strState == "contrast")
+    {
+        if (!AnswerContrastOn())
+            return FALSE;
+        ::SendMessageA(hView, WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0);
+        if (!CKeyCap::IsHighContrast())
+            return FALSE;
+    }
+    Pump();
+    ::RedrawWindow(hMain, NULL, NULL, MAIN_REDRAW);
+    return TRUE;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (!IsRunningUnderWine())
+    {
+        std::fprintf(stderr, "velloric_bench writes the registry: run it under Wine, in a "
+                             "throw-away prefix (scripts/bench_repaint.py)\n");
+        return 1;
+    }
+    std::string strMode = argc > 2 ? argv[2] : "";
+    std::string strState = argc > 3 ? argv[3] : "plain";
+    if (strMode != "time" && !(strMode == "shot" && argc > 4))
+    {
+        std::fprintf(stderr, "usage: velloric_bench FLAG time | FLAG shot STATE FILE.bmp\n");
+        return 2;
+    }
+    CWin32Services services;
+    CNoRestartService restart;
+    CWin32MessageBoxSink messageBoxes;
+    CWin32StringSource strings;
+    AfxSetMessageBoxSink(&messageBoxes);
+    AfxSetStringSource(&strings);
+    if (!PrepareRegistry(strState != "plain"))
+    {
+        std::fprintf(stderr, "velloric_bench: cannot prepare the prefix's registry\n");
+        return 1;
+    }
+    CVelloricApp app(services.Platform(&restart));
+    std::string strFlag = argv[1];
+    if (strFlag != "-")
+        app.SetArguments(std::vector<std::string>(1, strFlag));
+    if (!app.InitInstance() || g_pKeyboardView == nullptr)
+    {
+        std::fprintf(stderr, "velloric_bench: the program did not start\n");
+        return 1;
+    }
+    HWND hMain = app.GetMainWindowHandle();
+    HWND hView = g_pKeyboardView->m_hWnd;
+    Pump();
+    int nResult = 0;
+    if (strMode == "time")
+    {
+        Repaint(hView, VIEW_REDRAW); // warm: fonts realised, glyphs cached
+        double dView = Repaint(hView, VIEW_REDRAW);
+        Repaint(hMain, MAIN_REDRAW);
+        double dMain = Repaint(hMain, MAIN_REDRAW);
+        std::printf("%.2f %.2f\n", dView, dMain);
+    }
+    else if (!EnterState(hMain, hView, strState))
+    {
+        std::fprintf(stderr, "velloric_bench: state %s cannot be shown here\n", strState.c_str());
+        nResult = 3;
+    }
+    else
+    {
+        CWindowShot shot;
+        if (!shot.Capture(hMain) || !shot.Save(argv[4]))
+        {
+            std::fprintf(stderr, "velloric_bench: cannot save %s\n", argv[4]);
+            nResult = 1;
+        }
+    }
+    ::ReleaseCapture();
+    ::DestroyWindow(hMain);
+    Pump();
+    return nResult;
+}
