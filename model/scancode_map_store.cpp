@@ -30,7 +30,9 @@ BOOL CScancodeMapStore::Read()
     LONG lResult = ERROR_SUCCESS;
     BOOL bRead = QueryValue(CScancodeMapValue::s_pszValueName, image, sizeof image, &cbReturned,
                             &lResult) != 0;
-    // What was found, to tell at save whether another program wrote since.
+    // One read into the image takes any table; the value's reader keeps what
+    // was found, to tell at save whether another program wrote since, and
+    // reads a longer value whole for that alone.
     if (lResult == ERROR_MORE_DATA)
     {
         std::vector<BYTE> whole;

@@ -1,5 +1,6 @@
 #include "model/scancode_map_value.h"
 
+#include <cstddef>
 #include <string>
 
 #include "model/registry_key.h"
@@ -7,12 +8,13 @@
 
 namespace
 {
-const char s_szRoot[] = "HKEY_LOCAL_MACHINE\\";
+// The key path under the root's name, for a .reg file's section line.
 const char s_szRootedKeyPath[] = "HKEY_LOCAL_MACHINE\\SYSTEM\\CurrentControlSet\\Control\\Keyboard Layout";
+const size_t ROOT_NAME_CHARS = 19; // "HKEY_LOCAL_MACHINE\"
 } // namespace
 
 const char* const CScancodeMapValue::s_pszRootedKeyPath = s_szRootedKeyPath;
-const char* const CScancodeMapValue::s_pszKeyPath = s_szRootedKeyPath + sizeof s_szRoot - 1;
+const char* const CScancodeMapValue::s_pszKeyPath = s_szRootedKeyPath + ROOT_NAME_CHARS;
 const char* const CScancodeMapValue::s_pszValueName = "Scancode Map";
 const char* const CScancodeMapValue::s_pszQuotedName = "\"Scancode Map\"";
 
