@@ -73,31 +73,33 @@ class XScreen:
             self.proc.wait()
 
 
-def measure(driver, runs, flag):
-    prefix = os.path.join(BENCH, "prefix-" + driver)
+def measure(driver, runs, flag, tag):
+    prefix = os.path.join(BENCH, "prefix-" + driver + tag)
     screen = XScreen(driver)
     env = wine_env(prefix)
     if screen.display:
         env["DISPLAY"] = screen.display
-    floor_caps, floor_main, view, main = [], [], [], []
+    floor_caps, floor_main, floor_draw, view, main, draw = [], [], [], [], [], []
     try:
         prefix_ctl("start", prefix, driver, env)
         floor_args = [flag] if flag != "-" else []
         for _ in range(runs):
-            caps_ms, main_ms = run_exe("velloric_floor.exe", floor_args, env)
-            view_ms, window_ms = run_exe("velloric_bench.exe", [flag, "time"], env)
+            caps_ms, main_ms, floor_draw_ms = run_exe("velloric_floor.exe", floor_args, env)
+            view_ms, window_ms, draw_ms = run_exe("velloric_bench.exe", [flag, "time"], env)
             floor_caps.append(caps_ms)
             floor_main.append(main_ms)
+            floor_draw.append(floor_draw_ms)
             view.append(view_ms)
             main.append(window_ms)
+            draw.append(draw_ms)
     finally:
         prefix_ctl("stop", prefix, driver, env)
         screen.close()
     m = statistics.median
     print("%-5s caps: view %7.1f ms, floor %7.1f ms, ratio %.2f | main window %7.1f ms, "
-          "floor %7.1f ms, ratio %.2f"
+          "floor %7.1f ms, ratio %.2f | drawing alone %7.1f ms, floor %7.1f ms, ratio %.2f"
           % (driver, m(view), m(floor_caps), m(view) / m(floor_caps), m(main), m(floor_main),
-             m(main) / m(floor_main)))
+             m(main) / m(floor_main), m(draw), m(floor_draw), m(draw) / m(floor_draw)))
     sys.stdout.flush()
 
 
@@ -134,6 +136,8 @@ def main():
     parser.add_argument("--shots", metavar="DIR", help="save pictures instead of timing")
     parser.add_argument("--states", default=",".join(STATES), help="the pictures' states")
     parser.add_argument("--exe-dir", help="run the programs from this folder; no build")
+    parser.add_argument("--prefix-tag", default="",
+                        help="appended to the prefixes' names, for two measurements at once")
     parser.add_argument("--no-build", action="store_true")
     args = parser.parse_args()
     global EXE_DIR
@@ -150,7 +154,7 @@ def main():
         shots(os.path.abspath(args.shots), args.states.split(","))
         return 0
     for driver in args.drivers.split(","):
-        measure(driver, args.runs, args.flag)
+        measure(driver, args.runs, args.flag, args.prefix_tag)
     return 0
 
 
