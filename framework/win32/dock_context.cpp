@@ -125,6 +125,34 @@ void CDockContext::Float(POINT ptTopLeft)
     m_frame.OnBarDockChanged();
 }
 
+void CDockContext::RemeasureBar()
+{
+    if (m_pBar == nullptr)
+        return;
+    m_layouts.clear();
+    for (int nRows = 1; nRows <= m_pBar->GetButtonCount(); ++nRows)
+        m_layouts.push_back(m_pBar->CalcLayout(nRows));
+    if (m_layouts.empty())
+        m_layouts.push_back(m_pBar->CalcLayout(1));
+    if (m_nFloatRows > (int)m_layouts.size())
+        m_nFloatRows = (int)m_layouts.size();
+    if (m_side == DOCK_FLOAT)
+        Float(GetFloatTopLeft());
+    else
+        Dock(m_side);
+}
+
+void CDockContext::OnFloatDpiChanged(UINT nDpi, const RECT& rcSuggested)
+{
+    if (m_pBar == nullptr || m_side != DOCK_FLOAT)
+        return;
+    m_pBar->SetDpi(nDpi);
+    // Its size follows from the bar's new rows; the place is the suggested one.
+    ::SetWindowPos(m_miniFrame.m_hWnd, NULL, rcSuggested.left, rcSuggested.top, 0, 0,
+                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    RemeasureBar();
+}
+
 void CDockContext::KeepCaptionReachable(RECT* prcWindow) const
 {
     // A caption off every monitor (a remembered place on a monitor since

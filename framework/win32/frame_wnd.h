@@ -56,6 +56,8 @@ public:
     CDockContext& GetDockContext() { return m_dockContext; }
     // The bar moved: the frame fits itself around its view again.
     void OnBarDockChanged();
+    // Bars, view and key fonts for nDpi, then the frame fits around the view.
+    void ApplyDpi(UINT nDpi);
 
     CStatusBar m_wndStatusBar;
     CToolBar m_wndToolBar;
@@ -83,6 +85,8 @@ private:
     LRESULT OnSetFocus();
     LRESULT OnEnable(BOOL bEnable);
     LRESULT OnSystemChange(UINT nMsg, WPARAM wParam, LPARAM lParam);
+    LRESULT OnNcCreate(CREATESTRUCTA* pcs);
+    LRESULT OnDpiChanged(UINT nDpi, const RECT* prcSuggested);
     void LoadBarState();
     void SaveBarState();
 
