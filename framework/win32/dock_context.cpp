@@ -93,6 +93,12 @@ void CDockContext::Dock(EDockSide side)
     }
     if (side == DOCK_FLOAT)
         return; // no side takes it
+    // Back from a floating window on another monitor: the frame's DPI again.
+    if (m_frame.GetDpi() != 0 && m_pBar->GetDpi() != m_frame.GetDpi())
+    {
+        m_pBar->SetDpi(m_frame.GetDpi());
+        MeasureLayouts();
+    }
     BOOL bVertical = CDockLayout::IsVertical(side);
     m_side = side;
     m_lastDocked = side;
@@ -129,6 +135,15 @@ void CDockContext::RemeasureBar()
 {
     if (m_pBar == nullptr)
         return;
+    MeasureLayouts();
+    if (m_side == DOCK_FLOAT)
+        Float(GetFloatTopLeft());
+    else
+        Dock(m_side);
+}
+
+void CDockContext::MeasureLayouts()
+{
     m_layouts.clear();
     for (int nRows = 1; nRows <= m_pBar->GetButtonCount(); ++nRows)
         m_layouts.push_back(m_pBar->CalcLayout(nRows));
@@ -136,10 +151,6 @@ void CDockContext::RemeasureBar()
         m_layouts.push_back(m_pBar->CalcLayout(1));
     if (m_nFloatRows > (int)m_layouts.size())
         m_nFloatRows = (int)m_layouts.size();
-    if (m_side == DOCK_FLOAT)
-        Float(GetFloatTopLeft());
-    else
-        Dock(m_side);
 }
 
 void CDockContext::OnFloatDpiChanged(UINT nDpi, const RECT& rcSuggested)

@@ -68,6 +68,7 @@ public:
 
 private:
     BOOL IsAllowed(EDockSide side) const;
+    void MeasureLayouts(); // m_layouts anew, from the bar as it is now
     RECT ClientOnScreen() const; // the frame's client area, screen coordinates
     EDockSide TargetAt(POINT ptScreen) const;
     CDockSize StripSize(BOOL bVertical) const;

@@ -283,6 +283,7 @@ LRESULT CFrameWnd::OnNcCreate(CREATESTRUCTA* pcs)
 
 void CFrameWnd::ApplyDpi(UINT nDpi)
 {
+    m_nDpi = nDpi;
     if (m_wndStatusBar.m_hWnd != NULL)
         m_wndStatusBar.SetDpi(nDpi);
     if (m_wndToolBar.m_hWnd != NULL && m_wndToolBar.GetDpi() != nDpi &&
