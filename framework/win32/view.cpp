@@ -67,8 +67,9 @@ void CFormView::OnDpiChanged(UINT nDpi)
         RememberBaseLayout();
     LOGFONTA lf = m_lfBase;
     lf.lfHeight = CDpiScale::ScaleFontHeight(lf.lfHeight, (int)nDpi, (int)m_nBaseDpi);
+    // Only the controls are told: a dialog may take a font set on it as its
+    // own and delete it when it goes.
     HFONT hFont = ::CreateFontIndirectA(&lf);
-    ::SendMessageA(m_hWnd, WM_SETFONT, (WPARAM)hFont, FALSE);
     for (const CChildPlace& place : m_baseChildren)
     {
         // A control gone since (the key buttons the caps replaced) is skipped.

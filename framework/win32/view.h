@@ -38,8 +38,8 @@ public:
     UINT GetDpi() const { return m_nDpi; }
     // The form's own size at that DPI, which the frame fits around.
     SIZE GetFormSize() const { return m_sizeTemplate; }
-    // The form's font at that DPI (a dialog does not answer WM_GETFONT with
-    // a font set later everywhere).
+    // The form's font at that DPI (WM_GETFONT keeps answering the font the
+    // dialog was made with).
     HFONT GetFormFont() const;
 
 protected:
