@@ -112,6 +112,13 @@ set_tests_properties(win32_tests_japanese PROPERTIES FIXTURES_REQUIRED wine
 add_test(NAME win32_tests_neutral COMMAND win32_tests --gtest_filter=*Neutral*)
 set_tests_properties(win32_tests_neutral PROPERTIES FIXTURES_REQUIRED wine
     ENVIRONMENT "${VELLORIC_WINE_ENV};LANG=zh_CN.UTF-8" RESOURCE_LOCK velloric_instance TIMEOUT 1200)
+# The window's layout at the screen's DPI once more, at 120, 144 and 192 DPI
+# (96 is in the run above): only those tests, each DPI in a process of its own.
+add_test(NAME win32_tests_dpi
+    COMMAND sh ${CMAKE_SOURCE_DIR}/scripts/wine-dpi-run.sh "120 144 192"
+        $<TARGET_FILE:win32_tests> --gtest_filter=ScreenDpi.TheWindowIsWhole*)
+set_tests_properties(win32_tests_dpi PROPERTIES FIXTURES_REQUIRED wine
+    ENVIRONMENT "${VELLORIC_WINE_ENV};LANG=en_US.UTF-8" RESOURCE_LOCK velloric_instance TIMEOUT 300)
 
 # ---- velloric_screenshots.exe: the manual's pictures ------------------------
 # Built only when asked, by scripts/make-screenshots.sh, which runs it under

@@ -88,6 +88,12 @@ void CDockContext::Dock(EDockSide side)
     }
     if (side == DOCK_FLOAT)
         return; // no side takes it
+    // Back from a floating window on another monitor: the frame's DPI again.
+    if (m_frame.GetDpi() != 0 && m_pBar->GetDpi() != m_frame.GetDpi())
+    {
+        m_pBar->SetDpi(m_frame.GetDpi());
+        MeasureLayouts();
+    }
     BOOL bVertical = CDockLayout::IsVertical(side);
     m_side = side;
     m_lastDocked = side;
@@ -118,6 +124,39 @@ void CDockContext::Float(POINT ptTopLeft)
                    rc.bottom - rc.top, SWP_NOACTIVATE | SWP_SHOWWINDOW);
     ::ShowWindow(m_dockBar.m_hWnd, SW_HIDE);
     m_frame.OnBarDockChanged();
+}
+
+void CDockContext::RemeasureBar()
+{
+    if (m_pBar == nullptr)
+        return;
+    MeasureLayouts();
+    if (m_side == DOCK_FLOAT)
+        Float(GetFloatTopLeft());
+    else
+        Dock(m_side);
+}
+
+void CDockContext::MeasureLayouts()
+{
+    m_layouts.clear();
+    for (int nRows = 1; nRows <= m_pBar->GetButtonCount(); ++nRows)
+        m_layouts.push_back(m_pBar->CalcLayout(nRows));
+    if (m_layouts.empty())
+        m_layouts.push_back(m_pBar->CalcLayout(1));
+    if (m_nFloatRows > (int)m_layouts.size())
+        m_nFloatRows = (int)m_layouts.size();
+}
+
+void CDockContext::OnFloatDpiChanged(UINT nDpi, const RECT& rcSuggested)
+{
+    if (m_pBar == nullptr || m_side != DOCK_FLOAT)
+        return;
+    m_pBar->SetDpi(nDpi);
+    // Its size follows from the bar's new rows; the place is the suggested one.
+    ::SetWindowPos(m_miniFrame.m_hWnd, NULL, rcSuggested.left, rcSuggested.top, 0, 0,
+                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    RemeasureBar();
 }
 
 void CDockContext::KeepCaptionReachable(RECT* prcWindow) const

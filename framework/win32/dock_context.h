@@ -59,9 +59,16 @@ public:
     void SnapFloatRect(UINT nEdge, RECT* prcWindow);
     // The floating window's new size: as many rows as its height holds.
     void OnFloatSize();
+    // The bar's buttons changed size (another DPI): its layouts are measured
+    // again and it stands where it stood, docked or floating.
+    void RemeasureBar();
+    // The floating window moved to a monitor of another DPI: the bar takes
+    // it, and the window the rectangle Windows suggests for it.
+    void OnFloatDpiChanged(UINT nDpi, const RECT& rcSuggested);
 
 private:
     BOOL IsAllowed(EDockSide side) const;
+    void MeasureLayouts(); // m_layouts anew, from the bar as it is now
     RECT ClientOnScreen() const; // the frame's client area, screen coordinates
     EDockSide TargetAt(POINT ptScreen) const;
     CDrawSize StripSize(BOOL bVertical) const;

@@ -4,6 +4,7 @@
 #include "framework/document.h"
 #include "framework/win32/view.h"
 #include "framework/win32/win_app.h"
+#include "framework/win32/window_dpi.h"
 
 namespace
 {
@@ -97,6 +98,9 @@ void CFrameWnd::InitialUpdateFrame(BOOL bMakeVisible)
 {
     if (m_pView != nullptr)
         m_pView->OnInitialUpdate();
+    // Made at the system's DPI (the tool bar at 96): on a monitor of another
+    // scale from the start, the parts take its DPI before they show.
+    ApplyDpi(CWindowDpi::ForWindow(m_hWnd));
     if (bMakeVisible)
     {
         ::ShowWindow(m_hWnd, SW_SHOW);
@@ -233,7 +237,8 @@ void CFrameWnd::ResizeParentToFit(int cxView, int cyView)
     RECT rc = {0, 0, sizeClient.cx, sizeClient.cy};
     DWORD dwStyle = (DWORD)::GetWindowLongPtrA(m_hWnd, GWL_STYLE);
     DWORD dwExStyle = (DWORD)::GetWindowLongPtrA(m_hWnd, GWL_EXSTYLE);
-    ::AdjustWindowRectEx(&rc, dwStyle, ::GetMenu(m_hWnd) != NULL, dwExStyle);
+    CWindowDpi::AdjustWindowRect(&rc, dwStyle, ::GetMenu(m_hWnd) != NULL, dwExStyle,
+                                 CWindowDpi::ForWindow(m_hWnd));
     ::SetWindowPos(m_hWnd, NULL, 0, 0, rc.right - rc.left, rc.bottom - rc.top,
                    SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     // A menu bar that wraps takes more room than AdjustWindowRectEx thinks.
@@ -250,6 +255,7 @@ LRESULT CFrameWnd::WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam)
 {
     switch (nMsg)
     {
+    case WM_NCCREATE: return OnNcCreate((CREATESTRUCTA*)lParam);
     case WM_CREATE: return OnCreateMessage((CREATESTRUCTA*)lParam);
     case WM_COMMAND: return OnCommand(wParam, lParam);
     case WM_INITMENUPOPUP: return OnInitMenuPopup((HMENU)wParam, lParam);
@@ -262,10 +268,46 @@ LRESULT CFrameWnd::WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam)
     case WM_NOTIFY: return OnNotify((NMHDR*)lParam);
     case WM_SETFOCUS: return OnSetFocus();
     case WM_ENABLE: return OnEnable((BOOL)wParam);
+    case WM_DPICHANGED: return OnDpiChanged(HIWORD(wParam), (const RECT*)lParam);
     case WM_SYSCOLORCHANGE:
     case WM_SETTINGCHANGE: return OnSystemChange(nMsg, wParam, lParam);
     default: return CWnd::WindowProc(nMsg, wParam, lParam);
     }
+}
+
+LRESULT CFrameWnd::OnNcCreate(CREATESTRUCTA* pcs)
+{
+    CWindowDpi::EnableNonClientScaling(m_hWnd);
+    return Default(WM_NCCREATE, 0, (LPARAM)pcs);
+}
+
+void CFrameWnd::ApplyDpi(UINT nDpi)
+{
+    m_nDpi = nDpi;
+    if (m_wndStatusBar.m_hWnd != NULL)
+        m_wndStatusBar.SetDpi(nDpi);
+    if (m_wndToolBar.m_hWnd != NULL && m_wndToolBar.GetDpi() != nDpi &&
+        (!m_dockContext.IsCreated() || m_dockContext.GetSide() != DOCK_FLOAT))
+    {
+        // A floating bar keeps the DPI of the monitor its own window is on.
+        m_wndToolBar.SetDpi(nDpi);
+        m_dockContext.RemeasureBar();
+    }
+    if (m_pView != nullptr)
+        m_pView->OnDpiChanged(nDpi); // the frame fits around the view again
+    RecalcLayout();
+}
+
+LRESULT CFrameWnd::OnDpiChanged(UINT nDpi, const RECT* prcSuggested)
+{
+    // Windows' place first: the view then fits the frame around itself,
+    // keeping that top-left corner.
+    ::SetWindowPos(m_hWnd, NULL, prcSuggested->left, prcSuggested->top,
+                   prcSuggested->right - prcSuggested->left,
+                   prcSuggested->bottom - prcSuggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+    ApplyDpi(nDpi);
+    ::RedrawWindow(m_hWnd, NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+    return 0;
 }
 
 LRESULT CFrameWnd::OnCreateMessage(CREATESTRUCTA* pcs)

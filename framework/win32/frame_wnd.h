@@ -56,6 +56,9 @@ public:
     CDockContext& GetDockContext() { return m_dockContext; }
     // The bar moved: the frame fits itself around its view again.
     void OnBarDockChanged();
+    // Bars, view and key fonts for nDpi, then the frame fits around the view.
+    void ApplyDpi(UINT nDpi);
+    UINT GetDpi() const { return m_nDpi; } // 0 before the first ApplyDpi
 
     CStatusBar m_wndStatusBar;
     CToolBar m_wndToolBar;
@@ -83,12 +86,15 @@ private:
     LRESULT OnSetFocus();
     LRESULT OnEnable(BOOL bEnable);
     LRESULT OnSystemChange(UINT nMsg, WPARAM wParam, LPARAM lParam);
+    LRESULT OnNcCreate(CREATESTRUCTA* pcs);
+    LRESULT OnDpiChanged(UINT nDpi, const RECT* prcSuggested);
     void LoadBarState();
     void SaveBarState();
 
     ViewFactory m_viewFactory;
     CDockContext m_dockContext{*this};
     DWORD m_dwDockStyle = 0;
+    UINT m_nDpi = 0;
     BOOL m_bBarPlaced = FALSE; // the bar stands where it starts; later moves are saved
     SIZE m_sizeView = {0, 0}; // the view's own size, which the frame fits around
     CDocument* m_pDocument = nullptr;

@@ -1,6 +1,7 @@
 #include "framework/win32/mini_dock_frame.h"
 
 #include "framework/win32/dock_context.h"
+#include "framework/win32/window_dpi.h"
 
 namespace
 {
@@ -21,7 +22,8 @@ RECT CMiniDockFrameWnd::WindowRectFor(SIZE sizeControl, POINT ptTopLeft) const
 {
     RECT rc = {0, 0, sizeControl.cx + 2 * BORDER, sizeControl.cy + 2 * BORDER};
     DWORD dwStyle = (DWORD)::GetWindowLongPtrA(m_hWnd, GWL_STYLE);
-    ::AdjustWindowRectEx(&rc, dwStyle, FALSE, MINI_FRAME_EX_STYLE);
+    CWindowDpi::AdjustWindowRect(&rc, dwStyle, FALSE, MINI_FRAME_EX_STYLE,
+                                 CWindowDpi::ForWindow(m_hWnd));
     ::OffsetRect(&rc, ptTopLeft.x - rc.left, ptTopLeft.y - rc.top);
     return rc;
 }
@@ -35,6 +37,7 @@ LRESULT CMiniDockFrameWnd::WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam)
     case WM_NCLBUTTONDBLCLK: return OnNcLButtonDblClk((UINT)wParam, pt, wParam, lParam);
     case WM_SIZING: return OnSizing((UINT)wParam, (RECT*)lParam);
     case WM_SIZE: return OnSize();
+    case WM_DPICHANGED: return OnDpiChanged(HIWORD(wParam), (const RECT*)lParam);
     // Clicking the bar must not take the activation from the main window.
     case WM_MOUSEACTIVATE: return MA_NOACTIVATE;
     default: return CDockHostWnd::WindowProc(nMsg, wParam, lParam);
@@ -68,5 +71,11 @@ LRESULT CMiniDockFrameWnd::OnSizing(UINT nEdge, RECT* prc)
 LRESULT CMiniDockFrameWnd::OnSize()
 {
     m_context.OnFloatSize();
+    return 0;
+}
+
+LRESULT CMiniDockFrameWnd::OnDpiChanged(UINT nDpi, const RECT* prcSuggested)
+{
+    m_context.OnFloatDpiChanged(nDpi, *prcSuggested);
     return 0;
 }

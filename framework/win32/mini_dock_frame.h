@@ -28,4 +28,5 @@ private:
     LRESULT OnNcLButtonDblClk(UINT nHitTest, POINT ptScreen, WPARAM wParam, LPARAM lParam);
     LRESULT OnSizing(UINT nEdge, RECT* prc);
     LRESULT OnSize();
+    LRESULT OnDpiChanged(UINT nDpi, const RECT* prcSuggested);
 };

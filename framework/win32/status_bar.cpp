@@ -3,6 +3,8 @@
 #include <commctrl.h>
 
 #include "framework/afx_message_box.h"
+#include "framework/dpi_scale.h"
+#include "framework/win32/window_dpi.h"
 
 namespace
 {
@@ -18,8 +20,16 @@ int KeyOfIndicator(UINT nID)
 }
 } // namespace
 
+CStatusBar::~CStatusBar()
+{
+    if (m_hFont != NULL)
+        ::DeleteObject(m_hFont);
+}
+
 BOOL CStatusBar::Create(HWND hParent, UINT nID)
 {
+    // The control takes the system's status font, drawn at the system's DPI.
+    m_nDpi = CWindowDpi::ForSystem();
     m_hWnd = ::CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE | CCS_BOTTOM, 0, 0,
                                0, 0, hParent, (HMENU)(UINT_PTR)nID, ::GetModuleHandleA(NULL), NULL);
     return m_hWnd != NULL;
@@ -52,13 +62,33 @@ void CStatusBar::Layout()
         edges[i] = x;
         SIZE size = {0, 0};
         ::GetTextExtentPoint32A(hdc, m_texts[i].c_str(), (int)m_texts[i].size(), &size);
-        x -= size.cx + 12;
+        x -= size.cx + CDpiScale::Scale(12, (int)m_nDpi, CDpiScale::BASE_DPI);
     }
     edges[0] = x;
     edges.back() = -1;
     ::SelectObject(hdc, hOld);
     ::ReleaseDC(m_hWnd, hdc);
     ::SendMessageA(m_hWnd, SB_SETPARTS, (WPARAM)edges.size(), (LPARAM)edges.data());
+}
+
+void CStatusBar::SetDpi(UINT nDpi)
+{
+    if (m_hWnd == NULL || nDpi == m_nDpi)
+        return;
+    LOGFONTA lf;
+    if (!CWindowDpi::GetStatusFont(&lf, nDpi))
+        return;
+    HFONT hFont = ::CreateFontIndirectA(&lf);
+    if (hFont == NULL)
+        return;
+    m_nDpi = nDpi;
+    // The control sets its height by its font: told the size again, it takes it.
+    ::SendMessageA(m_hWnd, WM_SETFONT, (WPARAM)hFont, TRUE);
+    if (m_hFont != NULL)
+        ::DeleteObject(m_hFont);
+    m_hFont = hFont;
+    ::SendMessageA(m_hWnd, WM_SIZE, 0, 0);
+    Layout();
 }
 
 void CStatusBar::SetPaneText(int nIndex, const std::string& strText)

@@ -1,5 +1,7 @@
 #include "framework/win32/tool_bar.h"
 
+#include "framework/dpi_scale.h"
+
 
 namespace
 {
@@ -111,15 +113,10 @@ BOOL CToolBar::LoadToolBar(UINT nIDResource)
     if (cbLayout < 8 + 2 * nItems)
         return FALSE;
 
-    HBITMAP hBitmap = (HBITMAP)::LoadImageA(hInstance, MAKEINTRESOURCEA(nIDResource), IMAGE_BITMAP,
-                                            0, 0, LR_CREATEDIBSECTION);
-    if (hBitmap == NULL)
+    m_nIDResource = nIDResource;
+    m_sizeImage = SIZE{cx, cy};
+    if (!LoadImages(CDpiScale::BASE_DPI))
         return FALSE;
-    m_hImages = ImageList_Create(cx, cy, ILC_COLOR24 | ILC_MASK, 8, 0);
-    ImageList_AddMasked(m_hImages, hBitmap, MASK_COLOUR);
-    ::DeleteObject(hBitmap);
-    ::SendMessageA(m_hWnd, TB_SETIMAGELIST, 0, (LPARAM)m_hImages);
-    ::SendMessageA(m_hWnd, TB_SETBITMAPSIZE, 0, MAKELPARAM(cx, cy));
 
     std::vector<TBBUTTON> buttons;
     int nImage = 0;
@@ -141,8 +138,63 @@ BOOL CToolBar::LoadToolBar(UINT nIDResource)
         buttons.push_back(button);
     }
     ::SendMessageA(m_hWnd, TB_ADDBUTTONSA, buttons.size(), (LPARAM)buttons.data());
+    DWORD dwButton = (DWORD)::SendMessageA(m_hWnd, TB_GETBUTTONSIZE, 0, 0);
+    m_sizeButton = SIZE{LOWORD(dwButton), HIWORD(dwButton)};
     CalcLayout(1);
     return TRUE;
+}
+
+BOOL CToolBar::LoadImages(int nDpi)
+{
+    HINSTANCE hInstance = ::GetModuleHandleA(NULL);
+    HBITMAP hBitmap = (HBITMAP)::LoadImageA(hInstance, MAKEINTRESOURCEA(m_nIDResource), IMAGE_BITMAP,
+                                            0, 0, LR_CREATEDIBSECTION);
+    if (hBitmap == NULL)
+        return FALSE;
+    int cx = CDpiScale::Scale(m_sizeImage.cx, nDpi, CDpiScale::BASE_DPI);
+    int cy = CDpiScale::Scale(m_sizeImage.cy, nDpi, CDpiScale::BASE_DPI);
+    if (cx != m_sizeImage.cx || cy != m_sizeImage.cy)
+    {
+        // Whole pixels repeated, never blended: the mask colour stays exact.
+        BITMAP bm;
+        ::GetObjectA(hBitmap, sizeof bm, &bm);
+        int cxStrip = CDpiScale::Scale(bm.bmWidth, nDpi, CDpiScale::BASE_DPI);
+        HDC hScreen = ::GetDC(NULL);
+        HDC hFrom = ::CreateCompatibleDC(hScreen);
+        HDC hTo = ::CreateCompatibleDC(hScreen);
+        HBITMAP hScaled = ::CreateCompatibleBitmap(hScreen, cxStrip, cy);
+        HGDIOBJ hOldFrom = ::SelectObject(hFrom, hBitmap);
+        HGDIOBJ hOldTo = ::SelectObject(hTo, hScaled);
+        ::SetStretchBltMode(hTo, COLORONCOLOR);
+        ::StretchBlt(hTo, 0, 0, cxStrip, cy, hFrom, 0, 0, bm.bmWidth, bm.bmHeight, SRCCOPY);
+        ::SelectObject(hFrom, hOldFrom);
+        ::SelectObject(hTo, hOldTo);
+        ::DeleteDC(hFrom);
+        ::DeleteDC(hTo);
+        ::ReleaseDC(NULL, hScreen);
+        ::DeleteObject(hBitmap);
+        hBitmap = hScaled;
+    }
+    HIMAGELIST hImages = ImageList_Create(cx, cy, ILC_COLOR24 | ILC_MASK, 8, 0);
+    ImageList_AddMasked(hImages, hBitmap, MASK_COLOUR);
+    ::DeleteObject(hBitmap);
+    ::SendMessageA(m_hWnd, TB_SETIMAGELIST, 0, (LPARAM)hImages);
+    ::SendMessageA(m_hWnd, TB_SETBITMAPSIZE, 0, MAKELPARAM(cx, cy));
+    if (m_hImages != NULL)
+        ImageList_Destroy(m_hImages);
+    m_hImages = hImages;
+    m_nDpi = (UINT)nDpi;
+    return TRUE;
+}
+
+void CToolBar::SetDpi(UINT nDpi)
+{
+    if (m_hWnd == NULL || m_nIDResource == 0 || nDpi == m_nDpi || !LoadImages((int)nDpi))
+        return;
+    ::SendMessageA(m_hWnd, TB_SETBUTTONSIZE, 0,
+                   MAKELPARAM(CDpiScale::Scale(m_sizeButton.cx, (int)nDpi, CDpiScale::BASE_DPI),
+                              CDpiScale::Scale(m_sizeButton.cy, (int)nDpi, CDpiScale::BASE_DPI)));
+    CalcLayout(m_nRows);
 }
 
 void CToolBar::SetButtonState(UINT nID, BOOL bEnabled, BOOL bChecked)

@@ -35,6 +35,10 @@ public:
     // Makes the control, hidden, in hParent; the frame's dock context shows it.
     BOOL Create(HWND hParent, UINT nID);
     BOOL LoadToolBar(UINT nIDResource);
+    // Images and buttons for nDpi, scaled from the resource's 96-DPI pixels;
+    // the caller lays the bar out again.
+    void SetDpi(UINT nDpi);
+    UINT GetDpi() const { return m_nDpi; }
     const std::vector<UINT>& GetCommands() const { return m_commands; } // 0 = separator
     void SetButtonState(UINT nID, BOOL bEnabled, BOOL bChecked);
 
@@ -53,7 +57,13 @@ public:
     HWND m_hWnd = NULL;
 
 private:
+    BOOL LoadImages(int nDpi);
+
     HIMAGELIST m_hImages = NULL;
+    UINT m_nIDResource = 0;
+    SIZE m_sizeImage = {0, 0};  // at 96 DPI, as the layout resource gives it
+    SIZE m_sizeButton = {0, 0}; // at 96 DPI, as the control made it
+    UINT m_nDpi = 96;
     std::vector<UINT> m_commands;
     DWORD m_dwStyle = 0;
     DWORD m_dwDockStyle = 0;

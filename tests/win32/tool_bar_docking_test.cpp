@@ -277,3 +277,23 @@ TEST_F(ToolBarDocking, ThePlace_IsRememberedAcrossStarts_AndAFloatingCaptionStay
     ASSERT_EQ(TRUE, Start({}));
     EXPECT_EQ(DOCK_TOP, Context().GetSide());
 }
+
+TEST_F(ToolBarDocking, FloatingWindowOnAMonitorOfAnotherDpi_TakesItsPlace_AndItsBarRescales)
+{
+    ASSERT_EQ(DOCK_FLOAT, FloatAway());
+    RECT rcFloat = ScreenRect(Float()), rcButton;
+    ::SendMessageA(Bar(), TB_GETITEMRECT, 0, (LPARAM)&rcButton);
+    RECT rcSuggested = rcFloat;
+    ::OffsetRect(&rcSuggested, 30, 40);
+    ::SendMessageA(Float(), WM_DPICHANGED, MAKEWPARAM(192, 192), (LPARAM)&rcSuggested);
+    RECT rcNow = ScreenRect(Float()), rcButtonNow;
+    ::SendMessageA(Bar(), TB_GETITEMRECT, 0, (LPARAM)&rcButtonNow);
+    EXPECT_EQ(rcSuggested.left, rcNow.left);
+    EXPECT_EQ(rcSuggested.top, rcNow.top);
+    EXPECT_EQ(2 * SizeOf(rcButton).cx, SizeOf(rcButtonNow).cx);
+    EXPECT_LT(SizeOf(rcFloat).cx, SizeOf(rcNow).cx); // the window holds the bigger buttons
+    ExpectFormWhole(); // the frame stays as it was
+    Context().Dock(DOCK_TOP); // back on the frame: the frame's DPI again
+    ::SendMessageA(Bar(), TB_GETITEMRECT, 0, (LPARAM)&rcButtonNow);
+    EXPECT_EQ(SizeOf(rcButton).cx, SizeOf(rcButtonNow).cx);
+}

@@ -43,6 +43,8 @@ public:
     int GetID() const { return m_nID; }
     int GetState() const { return m_nState; }
     const RECT& GetRect() const { return m_rect; }
+    // The view rescaled to another DPI: the cap's new place (Layout follows).
+    void SetRect(const RECT& rc) { m_rect = rc; }
     // What Layout decided: the label's font (empty face: the key font), format and place.
     const LOGFONTA& GetFitFont() const { return m_lfFit; }
     const RECT& GetTextRect() const { return m_rectText; }

@@ -154,6 +154,7 @@ void CVelloricView::OnInitialUpdate()
     {
         LOGFONTA lf;
         std::memcpy(&lf, record, sizeof lf);
+        ScaleKeyFont(&lf, TRUE);
         CKeyCap::RecreateKeyFont(lf);
         RelayoutAllKeys();
     }
@@ -304,10 +305,11 @@ void CVelloricView::OnFontSetup(UINT nID)
     HWND hOwner = pApp != nullptr ? pApp->GetMainWindowHandle() : m_hWnd;
     if (!m_fontChooser.ChooseFont(hOwner, &lf, CF_SCREENFONTS | CF_NOSCRIPTSEL))
         return;
+    CKeyCap::RecreateKeyFont(lf);
+    ScaleKeyFont(&lf, FALSE);
     BYTE record[IDisplayPreferences::FONT_RECORD_BYTES];
     std::memcpy(record, &lf, sizeof record);
     m_preferences.SetFont(record);
-    CKeyCap::RecreateKeyFont(lf);
     RelayoutAllKeys();
     ::InvalidateRect(m_hWnd, NULL, TRUE);
 }

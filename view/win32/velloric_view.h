@@ -35,6 +35,8 @@ public:
     void DoDataExchange(BOOL bSaveAndValidate);
     BOOL PreTranslateMessage(MSG* pMsg) override;
     void OnInitialUpdate() override;
+    // The form, the caps' places and the key font for nDpi; the labels fitted anew.
+    void OnDpiChanged(UINT nDpi) override;
     void OnUpdate(IDocumentView* pSender, long lHint) override;
     void OnDraw(HDC hDC);
 
@@ -124,6 +126,18 @@ private:
     void DrawFocusCue(HDC hDC);
     // Tells assistive technology where the cue is (velloric_view_accessible.cpp).
     void OnFocusKeyChanged();
+    // The chosen key font is kept at the system's DPI, as a system-aware
+    // program kept it; the view draws it at its own (velloric_view_dpi.cpp).
+    void ScaleKeyFont(LOGFONTA* plf, BOOL bToView) const;
+    void RecreateKeyFontForDpi();
+
+    struct CCapPlace
+    {
+        CKeyCap* pCap;
+        RECT rc; // at m_nCapsBaseDpi
+    };
+    std::vector<CCapPlace> m_capsBase; // the caps' places when first rescaled
+    UINT m_nCapsBaseDpi = 0;
 
     static const TCommandEntry<CVelloricView> s_commands[];
 
