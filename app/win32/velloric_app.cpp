@@ -24,7 +24,6 @@ const DWORD LAST_UNSUPPORTED_NT_MAJOR = 3;
 // A class name or title is compared up to this many characters, terminator included.
 const int NAME_BUFFER = 256;
 
-
 // The main window's title: string 128 up to its first "\n", loaded once.
 const std::string& ReferenceTitle()
 {
