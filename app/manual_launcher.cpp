@@ -1,6 +1,7 @@
 #include "app/manual_launcher.h"
 
 #include "framework/afx_message_box.h"
+#include "platform/system_info.h"
 #include "res/resource.h"
 
 std::string CManualLauncher::ManualBesideProgram(const std::string& strProgramPath,
@@ -17,7 +18,7 @@ BOOL CManualLauncher::TryOpen(const std::string& strPath)
     // A path that would not fit the buffer with its terminator is a failed try.
     if (strPath.size() >= PATH_BUFFER)
         return FALSE;
-    return m_shell.OpenDocument(m_hOwner, strPath) > 32;
+    return m_shell.OpenDocument(m_hOwner, strPath) > IShellServices::OPEN_ERROR_LAST;
 }
 
 BOOL CManualLauncher::ShowManual()
@@ -32,7 +33,7 @@ BOOL CManualLauncher::ShowManual()
     std::string strDir;
     if (m_shell.GetCurrentDir(&strDir))
     {
-        strDir += m_shell.GetAnsiCodePage() == 932 ? "\\velloricman.html" : "\\velloricman-e.html";
+        strDir += m_shell.GetAnsiCodePage() == CP_JAPANESE ? "\\velloricman.html" : "\\velloricman-e.html";
         if (TryOpen(strDir))
             return TRUE;
     }

@@ -1,6 +1,6 @@
 #include "framework/command_line_info.h"
 
-void CCommandLineInfo::ParseParam(const char* pszParam, BOOL bFlag, BOOL bLast)
+void CCommandLineInfo::ParseParam(const char* pszParam, BOOL bFlag, BOOL)
 {
     if (bFlag || !m_strFileName.empty())
         return;

@@ -8,14 +8,6 @@ BOOL CDocument::OnNewDocument()
     return TRUE;
 }
 
-BOOL CDocument::OnOpenDocument(const char* pszPathName)
-{
-    // Documents have no file form; opening only takes the path.
-    m_strPathName = pszPathName ? pszPathName : "";
-    Serialize();
-    return TRUE;
-}
-
 void CDocument::AddView(IDocumentView* pView)
 {
     if (std::find(m_views.begin(), m_views.end(), pView) == m_views.end())

@@ -19,9 +19,7 @@ class CDocument : public CCmdTarget
 public:
     ~CDocument() override {}
 
-    virtual void Serialize() {}
     virtual BOOL OnNewDocument();
-    virtual BOOL OnOpenDocument(const char* pszPathName);
     // Nothing to save first: the documents are never marked modified.
     virtual BOOL CanCloseFrame() { return TRUE; }
 

@@ -18,8 +18,10 @@ int CMessageLines::Count(const std::string& strText)
 std::string CMessageLines::Limit(const std::string& strText, int nMaxLines,
                                  const std::string& strMoreFormat)
 {
-    if (nMaxLines < 2)
-        nMaxLines = 2;
+    // The first line and the line that says how many more, at least.
+    const int MIN_LINES = 2;
+    if (nMaxLines < MIN_LINES)
+        nMaxLines = MIN_LINES;
     int nLines = Count(strText);
     if (nLines <= nMaxLines)
         return strText;

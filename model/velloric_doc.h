@@ -32,8 +32,6 @@ public:
     CVelloricDoc(IRegistry& registry, IKeyboardServices& keyboard, IRestartService& restart,
                  IVelloricHost& host);
 
-    // The list has no file form.
-    void Serialize() override {}
     BOOL OnNewDocument() override;
     BOOL CanCloseFrame() override;
     // Title string 1004; bClearPath also forgets the path name.

@@ -15,6 +15,12 @@ public:
     // GetCurrentDirectoryA into a 260-byte buffer; FALSE when it failed or did not fit.
     virtual BOOL GetCurrentDir(std::string* pstrDir) = 0;
     virtual UINT GetAnsiCodePage() = 0;
-    // ShellExecuteA(hOwner, "open", path, NULL, NULL, SW_SHOWDEFAULT): above 32 is success.
+    // ShellExecuteA(hOwner, "open", path, NULL, NULL, SW_SHOWDEFAULT): above
+    // OPEN_ERROR_LAST is success.
     virtual long long OpenDocument(HWND hOwner, const std::string& strPath) = 0;
+
+    enum
+    {
+        OPEN_ERROR_LAST = 32 // ShellExecute's results up to this one are errors
+    };
 };

@@ -3,6 +3,9 @@
 
 #include "platform/platform_types.h"
 
+// The Japanese ANSI code page (Shift-JIS), which the program's Japanese ways follow.
+const UINT CP_JAPANESE = 932;
+
 class ISystemInfo
 {
 public:

@@ -1,5 +1,6 @@
 #include "app/win32/main_frame.h"
 
+#include "framework/instance_name.h"
 #include "framework/win32/win_app.h"
 #include "app/manual_launcher.h"
 #include "app/remap_file_commands.h"
@@ -9,8 +10,6 @@
 #include "platform/win32/win32_keyboard_hook.h"
 #include "model/velloric_doc.h"
 #include "res/resource.h"
-
-const char* const CMainFrame::s_pszClassName = "quendalo.velloric";
 
 const TCommandEntry<CMainFrame> CMainFrame::s_commands[] = {
     {ID_HELP_SHOW_MANUAL, ID_HELP_SHOW_MANUAL, &CMainFrame::OnShowManual, nullptr},
@@ -35,15 +34,15 @@ BOOL CMainFrame::PreCreateWindow(CREATESTRUCTA& cs)
     BOOL bResult = CFrameWnd::PreCreateWindow(cs);
     HINSTANCE hInstance = ::GetModuleHandleA(NULL);
     WNDCLASSA wc;
-    if (!::GetClassInfoA(hInstance, s_pszClassName, &wc) &&
+    if (!::GetClassInfoA(hInstance, VELLORIC_INSTANCE_NAME, &wc) &&
         ::GetClassInfoA(hInstance, cs.lpszClass, &wc))
     {
         // A second copy finds this window by its class name and title.
-        wc.lpszClassName = s_pszClassName;
+        wc.lpszClassName = VELLORIC_INSTANCE_NAME;
         wc.hIcon = ::LoadIconA(hInstance, MAKEINTRESOURCEA(IDR_MAINFRAME));
         ::RegisterClassA(&wc);
     }
-    cs.lpszClass = s_pszClassName;
+    cs.lpszClass = VELLORIC_INSTANCE_NAME;
     cs.style = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
     return bResult;
 }
@@ -54,8 +53,7 @@ int CMainFrame::OnCreate(CREATESTRUCTA* pcs)
         return -1;
     if (!m_wndToolBar.Create(m_hWnd, AFX_IDW_TOOLBAR) || !m_wndToolBar.LoadToolBar(IDR_MAINFRAME))
         return -1;
-    if (!m_wndStatusBar.Create(m_hWnd, AFX_IDW_STATUS_BAR) ||
-        !m_wndStatusBar.SetIndicators(s_indicators, sizeof s_indicators / sizeof s_indicators[0]))
+    if (!CreateStatusBar(s_indicators, sizeof s_indicators / sizeof s_indicators[0]))
         return -1;
     m_wndToolBar.SetBarStyle(m_wndToolBar.GetBarStyle() | CBRS_TOOLTIPS | CBRS_FLYBY |
                              CBRS_SIZE_DYNAMIC);
@@ -87,31 +85,31 @@ BOOL CMainFrame::OnCmdMsg(UINT nID, CCmdUI* pCmdUI)
     return DispatchCmdMsg(this, s_commands, nID, pCmdUI);
 }
 
-void CMainFrame::OnShowManual(UINT nID)
+void CMainFrame::OnShowManual(UINT)
 {
     CManualLauncher(m_platform.shell, m_hWnd).ShowManual();
 }
 
-void CMainFrame::OnSetupAutologon(UINT nID)
+void CMainFrame::OnSetupAutologon(UINT)
 {
     // Owned by the main window; its result changes nothing here.
     CAutoLogonDialog dlg(m_platform.registry, m_platform.userName, m_platform.secrets);
     dlg.DoModal();
 }
 
-void CMainFrame::OnFileImport(UINT nID)
+void CMainFrame::OnFileImport(UINT)
 {
     if (CVelloricDoc* pDoc = dynamic_cast<CVelloricDoc*>(GetActiveDocument()))
         CRemapFileCommands(m_platform.fileDialogs, m_platform.files, m_hWnd).Import(*pDoc);
 }
 
-void CMainFrame::OnFileExport(UINT nID)
+void CMainFrame::OnFileExport(UINT)
 {
     if (CVelloricDoc* pDoc = dynamic_cast<CVelloricDoc*>(GetActiveDocument()))
         CRemapFileCommands(m_platform.fileDialogs, m_platform.files, m_hWnd).Export(*pDoc);
 }
 
-void CMainFrame::OnOtherKeys(UINT nID)
+void CMainFrame::OnOtherKeys(UINT)
 {
     CVelloricDoc* pDoc = dynamic_cast<CVelloricDoc*>(GetActiveDocument());
     if (pDoc == nullptr)
@@ -123,7 +121,7 @@ void CMainFrame::OnOtherKeys(UINT nID)
 
 void CMainFrame::OnSysCommand(UINT nID, LPARAM lParam)
 {
-    if ((nID & 0xFFF0) == SC_CLOSE)
+    if ((nID & SC_COMMAND_MASK) == SC_CLOSE)
     {
         CVelloricDoc* pDoc = dynamic_cast<CVelloricDoc*>(GetActiveDocument());
         if (pDoc != nullptr && !pDoc->ConfirmDiscard())

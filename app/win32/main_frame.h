@@ -12,8 +12,6 @@
 class CMainFrame : public CFrameWnd
 {
 public:
-    static const char* const s_pszClassName;
-
     CMainFrame(const CVelloricPlatform& platform, IVelloricHost& host)
         : m_platform(platform), m_host(host)
     {

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "framework/afx_message_box.h"
+#include "framework/instance_name.h"
 #include "framework/win32/single_doc_template.h"
 #include "app/win32/main_frame.h"
 #include "app/preference.h"
@@ -18,7 +19,10 @@
 
 namespace
 {
-const char s_szInstanceName[] = "quendalo.velloric";
+// Windows NT 3.x and before.
+const DWORD LAST_UNSUPPORTED_NT_MAJOR = 3;
+// A class name or title is compared up to this many characters, terminator included.
+const int NAME_BUFFER = 256;
 
 // The main window's title: string 128 up to its first "\n", loaded once.
 const std::string& ReferenceTitle()
@@ -33,13 +37,13 @@ const std::string& ReferenceTitle()
     return s_strTitle;
 }
 
-BOOL CALLBACK ActivateIfVelloric(HWND hWnd, LPARAM lParam)
+BOOL CALLBACK ActivateIfVelloric(HWND hWnd, LPARAM)
 {
-    char szClass[256] = "";
-    char szTitle[256] = "";
+    char szClass[NAME_BUFFER] = "";
+    char szTitle[NAME_BUFFER] = "";
     ::GetClassNameA(hWnd, szClass, sizeof szClass);
     ::GetWindowTextA(hWnd, szTitle, sizeof szTitle);
-    if (std::strcmp(szClass, s_szInstanceName) != 0 || ReferenceTitle() != szTitle)
+    if (std::strcmp(szClass, VELLORIC_INSTANCE_NAME) != 0 || ReferenceTitle() != szTitle)
         return TRUE;
     ::SetForegroundWindow(hWnd);
     return FALSE;
@@ -47,7 +51,7 @@ BOOL CALLBACK ActivateIfVelloric(HWND hWnd, LPARAM lParam)
 } // namespace
 
 CVelloricApp::CVelloricApp(const CVelloricPlatform& platform)
-    : CWinApp(platform.registry), m_mutex(FALSE, s_szInstanceName), m_instanceLock(&m_mutex),
+    : CWinApp(platform.registry), m_mutex(FALSE, VELLORIC_INSTANCE_NAME), m_instanceLock(&m_mutex),
       m_bSaveOnExit(TRUE), m_platform(platform)
 {
 }
@@ -93,7 +97,7 @@ BOOL CVelloricApp::InitInstance()
     }
 
     Enable3dControls();
-    LoadStdProfileSettings(0);
+    LoadStdProfileSettings();
 
     CVelloricPlatform platform = m_platform;
     IVelloricHost* pHost = this;
@@ -104,13 +108,11 @@ BOOL CVelloricApp::InitInstance()
                                     *pHost);
         },
         [platform, pHost]() -> CFrameWnd* { return new CMainFrame(platform, *pHost); },
-        [platform](CFrameWnd* pFrame) -> CView* {
+        [platform](CFrameWnd*) -> CView* {
             return new CVelloricView(platform.keyboard, platform.fontChooser, g_preference);
         }));
 
-    // Left unparsed: the program has no documents, so no argument is a path to open.
-    CCommandLineInfo cmdInfo;
-    if (!ProcessShellCommand(cmdInfo))
+    if (!ProcessShellCommand())
         return FALSE;
     if (CVelloricDoc* pDoc = dynamic_cast<CVelloricDoc*>(GetDocTemplate()->GetDocument()))
         pDoc->ReportUnreadableList();
@@ -118,10 +120,10 @@ BOOL CVelloricApp::InitInstance()
     DWORD dwPlatformId = 0;
     DWORD dwMajorVersion = 0;
     if (!m_platform.system.GetVersion(&dwPlatformId, &dwMajorVersion) ||
-        dwPlatformId != VER_PLATFORM_WIN32_NT || dwMajorVersion <= 3)
+        dwPlatformId != VER_PLATFORM_WIN32_NT || dwMajorVersion <= LAST_UNSUPPORTED_NT_MAJOR)
         AfxMessageBox("Caution: This operating system is not supported.", MB_OK);
 
-    if (m_platform.system.GetACP() == 932)
+    if (m_platform.system.GetACP() == CP_JAPANESE)
         ShowOnePointAtStartup();
     return TRUE;
 }
@@ -176,19 +178,19 @@ BOOL CVelloricApp::OnCmdMsg(UINT nID, CCmdUI* pCmdUI)
     return CWinApp::OnCmdMsg(nID, pCmdUI);
 }
 
-void CVelloricApp::OnAppAbout(UINT nID)
+void CVelloricApp::OnAppAbout(UINT)
 {
     CAboutDialog dlg(m_platform.soundPlayer);
     dlg.DoModal();
 }
 
-void CVelloricApp::OnShowTip(UINT nID)
+void CVelloricApp::OnShowTip(UINT)
 {
     COnePointDialog dlg(GetProfile(), m_platform.tipsFiles, COnePointDialog::TipsFilePath());
     dlg.DoModal();
 }
 
-void CVelloricApp::OnQuitWithoutSaving(UINT nID)
+void CVelloricApp::OnQuitWithoutSaving(UINT)
 {
     // Only reached when no document handled the command: nothing to ask.
     m_bSaveOnExit = FALSE;

@@ -26,10 +26,6 @@ public:
     BOOL GetSaveOnExit() override { return m_bSaveOnExit; }
     void SetSaveOnExit(BOOL bSaveOnExit) override { m_bSaveOnExit = bSaveOnExit; }
 
-    CMutex m_mutex;
-    CSingleLock m_instanceLock;
-    BOOL m_bSaveOnExit;
-
 private:
     void OnAppAbout(UINT nID);
     void OnShowTip(UINT nID);
@@ -37,5 +33,8 @@ private:
 
     static const TCommandEntry<CVelloricApp> s_commands[];
 
+    CMutex m_mutex;
+    CSingleLock m_instanceLock;
+    BOOL m_bSaveOnExit;
     CVelloricPlatform m_platform;
 };

@@ -12,7 +12,7 @@ CAboutDialog::CAboutDialog(ISoundPlayer& soundPlayer)
 BOOL CAboutDialog::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    PlayAboutSound(0, 0);
+    PlayAboutSound();
     return TRUE;
 }
 
@@ -20,12 +20,12 @@ LRESULT CAboutDialog::WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam)
 {
     switch (nMsg)
     {
-    case WM_PLAY_ABOUT_SOUND: return PlayAboutSound(wParam, lParam);
+    case WM_PLAY_ABOUT_SOUND: return PlayAboutSound();
     default: return CDialog::WindowProc(nMsg, wParam, lParam);
     }
 }
 
-LRESULT CAboutDialog::PlayAboutSound(WPARAM wParam, LPARAM lParam)
+LRESULT CAboutDialog::PlayAboutSound()
 {
     ::UpdateWindow(m_hWnd);
     HMODULE hModule = ::GetModuleHandleA(NULL);

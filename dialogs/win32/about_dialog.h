@@ -15,7 +15,7 @@ public:
     // Starts wave 146 from memory without waiting, cutting off a sound that
     // is still playing; silent when the resource or the sound device is
     // missing. Both parameters are ignored; the result is 0.
-    LRESULT PlayAboutSound(WPARAM wParam, LPARAM lParam);
+    LRESULT PlayAboutSound();
 
 protected:
     BOOL OnInitDialog() override;

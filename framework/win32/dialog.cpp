@@ -34,7 +34,7 @@ void CDialog::OnCancel()
     EndDialog(IDCANCEL);
 }
 
-BOOL CDialog::OnCommand(WPARAM wParam, LPARAM lParam)
+BOOL CDialog::OnCommand(WPARAM wParam, LPARAM)
 {
     switch (LOWORD(wParam))
     {
@@ -62,6 +62,11 @@ INT_PTR CALLBACK CDialog::StartProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM 
     if (nMsg != WM_INITDIALOG)
         return FALSE;
     CDialog* pDlg = (CDialog*)lParam;
-    pDlg->Attach(hWnd);
+    if (!pDlg->Attach(hWnd))
+    {
+        // A dialog whose messages would not reach its object does nothing it should.
+        ::EndDialog(hWnd, -1);
+        return FALSE;
+    }
     return pDlg->WindowProc(nMsg, wParam, lParam);
 }

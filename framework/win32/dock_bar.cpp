@@ -1,11 +1,15 @@
 #include "framework/win32/dock_bar.h"
 
+#include "framework/instance_name.h"
 #include "framework/win32/dock_context.h"
 
 namespace
 {
-const char s_szDockBarClass[] = "quendalo.velloric.dockbar";
-}
+const char s_szDockBarClass[] = VELLORIC_INSTANCE_NAME ".dockbar";
+// The gripper: two raised ridges, each this wide, side by side.
+const int GRIP_RIDGES = 2;
+const int GRIP_RIDGE_WIDTH = 3;
+} // namespace
 
 BOOL CDockBar::Create(HWND hFrame, UINT nID)
 {
@@ -38,7 +42,7 @@ LRESULT CDockBar::WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam)
     {
     case WM_PAINT: return OnPaint();
     case WM_LBUTTONDOWN: return OnLButtonDown(pt);
-    case WM_LBUTTONDBLCLK: return OnLButtonDblClk(pt);
+    case WM_LBUTTONDBLCLK: return OnLButtonDblClk();
     default: return CDockHostWnd::WindowProc(nMsg, wParam, lParam);
     }
 }
@@ -52,17 +56,17 @@ LRESULT CDockBar::OnPaint()
     ::DrawEdge(hDC, &rc, BDR_RAISEDINNER, BF_RECT);
     BOOL bVertical = CDockLayout::IsVertical(m_context.GetSide());
     // Two raised ridges across the leading edge: the handle to drag.
-    for (int i = 0; i < 2; ++i)
+    for (int i = 0; i < GRIP_RIDGES; ++i)
     {
         RECT rcGrip = rc;
-        int nAt = BORDER + 1 + i * 3;
+        int nAt = BORDER + 1 + i * GRIP_RIDGE_WIDTH;
         if (bVertical)
         {
-            rcGrip = {rc.left + BORDER + 1, nAt, rc.right - BORDER - 1, nAt + 3};
+            rcGrip = {rc.left + BORDER + 1, nAt, rc.right - BORDER - 1, nAt + GRIP_RIDGE_WIDTH};
         }
         else
         {
-            rcGrip = {nAt, rc.top + BORDER + 1, nAt + 3, rc.bottom - BORDER - 1};
+            rcGrip = {nAt, rc.top + BORDER + 1, nAt + GRIP_RIDGE_WIDTH, rc.bottom - BORDER - 1};
         }
         ::DrawEdge(hDC, &rcGrip, BDR_RAISEDINNER, BF_RECT);
     }
@@ -76,7 +80,7 @@ LRESULT CDockBar::OnLButtonDown(POINT pt)
     return 0;
 }
 
-LRESULT CDockBar::OnLButtonDblClk(POINT pt)
+LRESULT CDockBar::OnLButtonDblClk()
 {
     m_context.ToggleDocking();
     return 0;

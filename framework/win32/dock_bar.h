@@ -27,5 +27,5 @@ protected:
 private:
     LRESULT OnPaint();
     LRESULT OnLButtonDown(POINT pt);
-    LRESULT OnLButtonDblClk(POINT pt);
+    LRESULT OnLButtonDblClk();
 };

@@ -7,6 +7,9 @@
 
 namespace
 {
+// The pointer stays at least this far inside the floating window it drags.
+const LONG GRAB_INSET = 8;
+
 DWORD AlignOf(EDockSide side)
 {
     switch (side)
@@ -240,7 +243,7 @@ RECT CDockContext::OutlineFor(EDockSide target, POINT ptScreen) const
     CDrawSize sizeClient = {rcClient.right - rcClient.left, rcClient.bottom - rcClient.top};
     CDrawRect rcBar;
     CDockLayout::Arrange(target, sizeClient, StripSize(CDockLayout::IsVertical(target)),
-                         m_frame.m_wndStatusBar.GetHeight(), &rcBar, nullptr);
+                         m_cyStatusBar, &rcBar, nullptr);
     ::OffsetRect(&rcBar, rcClient.left, rcClient.top);
     return rcBar;
 }
@@ -254,10 +257,10 @@ void CDockContext::BeginDrag(HWND hHost, POINT ptScreen)
     // Grabbed far along a long strip, the floating window still comes under the pointer.
     RECT rcFloat = FloatRectAt(POINT{0, 0});
     m_ptGrab = POINT{ptScreen.x - rcHost.left, ptScreen.y - rcHost.top};
-    if (m_ptGrab.x > rcFloat.right - 8)
-        m_ptGrab.x = rcFloat.right - 8;
-    if (m_ptGrab.y > rcFloat.bottom - 8)
-        m_ptGrab.y = rcFloat.bottom - 8;
+    if (m_ptGrab.x > rcFloat.right - GRAB_INSET)
+        m_ptGrab.x = rcFloat.right - GRAB_INSET;
+    if (m_ptGrab.y > rcFloat.bottom - GRAB_INSET)
+        m_ptGrab.y = rcFloat.bottom - GRAB_INSET;
     m_ptStart = ptScreen;
     m_hCapture = hHost;
     ::SetCapture(hHost);

@@ -41,6 +41,8 @@ public:
     // Where the floating window stands (screen), also while the bar is docked.
     POINT GetFloatTopLeft() const;
 
+    // The frame's status bar takes this much of the bottom from the strips.
+    void SetStatusBarHeight(int cy) { m_cyStatusBar = cy; }
     EDockSide GetSide() const { return m_side; }
     // The strip's size on the side it is docked on; nothing while it floats.
     CDrawSize GetDockedSize() const;
@@ -86,6 +88,7 @@ private:
     EDockSide m_lastDocked = DOCK_TOP;
     BOOL m_bFloatedOnce = FALSE; // the hidden floating window then stands where it floated last
     int m_nFloatRows = 1;
+    int m_cyStatusBar = 0;
     std::vector<SIZE> m_layouts; // the control's size with 1, 2, ... rows
 
     HWND m_hCapture = NULL; // the host holding the mouse while a drag goes on

@@ -9,6 +9,10 @@
 namespace
 {
 const char s_szFrameClass[] = "FrameWnd";
+// WM_MENUSELECT's flags when the menu closes.
+const UINT MENU_CLOSED = 0xFFFF;
+// The system commands' prompts: one string per command, from this id.
+const UINT AFX_IDS_SCFIRST = 0xEF00;
 
 // Applies an update handler's answer to one menu item.
 class CMenuCmdUI : public CCmdUI
@@ -79,7 +83,7 @@ BOOL CFrameWnd::PreCreateWindow(CREATESTRUCTA& cs)
     return TRUE;
 }
 
-int CFrameWnd::OnCreate(CREATESTRUCTA* pcs)
+int CFrameWnd::OnCreate(CREATESTRUCTA*)
 {
     if (!m_viewFactory)
         return 0;
@@ -92,6 +96,12 @@ int CFrameWnd::OnCreate(CREATESTRUCTA* pcs)
         m_pDocument->AddView(m_pView);
     }
     return 0;
+}
+
+BOOL CFrameWnd::CreateStatusBar(const UINT* pIndicators, int nCount)
+{
+    return m_wndStatusBar.Create(m_hWnd, AFX_IDW_STATUS_BAR) &&
+           m_wndStatusBar.SetIndicators(pIndicators, nCount);
 }
 
 void CFrameWnd::InitialUpdateFrame(BOOL bMakeVisible)
@@ -217,6 +227,8 @@ void CFrameWnd::RecalcLayout()
         ::SendMessageA(m_wndStatusBar.m_hWnd, WM_SIZE, 0, 0);
         m_wndStatusBar.Layout();
     }
+    // The drag outline shows the strip where this layout will put it.
+    m_dockContext.SetStatusBarHeight(m_wndStatusBar.GetHeight());
     CDrawRect rcBar, rcView;
     CDockLayout::Arrange(m_dockContext.GetSide(), CDrawSize{rc.right, rc.bottom},
                          m_dockContext.GetDockedSize(), m_wndStatusBar.GetHeight(), &rcBar, &rcView);
@@ -317,7 +329,7 @@ LRESULT CFrameWnd::OnCreateMessage(CREATESTRUCTA* pcs)
     return OnCreate(pcs);
 }
 
-LRESULT CFrameWnd::OnCommand(WPARAM wParam, LPARAM lParam)
+LRESULT CFrameWnd::OnCommand(WPARAM wParam, LPARAM)
 {
     ExecuteCommand(LOWORD(wParam));
     return 0;
@@ -346,13 +358,13 @@ LRESULT CFrameWnd::OnInitMenuPopup(HMENU hMenu, LPARAM lParam)
 
 LRESULT CFrameWnd::OnMenuSelect(UINT nItemID, UINT nFlags, HMENU hMenu)
 {
-    if (nFlags == 0xFFFF && hMenu == NULL)
+    if (nFlags == MENU_CLOSED && hMenu == NULL)
         return SendMessage(WM_SETMESSAGESTRING, AFX_IDS_IDLEMESSAGE);
     if (nFlags & (MF_POPUP | MF_SEPARATOR))
         return SendMessage(WM_SETMESSAGESTRING, AFX_IDS_IDLEMESSAGE);
     UINT nStringID = nItemID;
     if (nFlags & MF_SYSMENU)
-        nStringID = nItemID >= 0xF000 ? 0xEF00 + ((nItemID - 0xF000) >> 4) : 0;
+        nStringID = nItemID >= SC_SIZE ? AFX_IDS_SCFIRST + (nItemID - SC_SIZE) / SC_STEP : 0;
     return SendMessage(WM_SETMESSAGESTRING, nStringID == 0 ? AFX_IDS_IDLEMESSAGE : nStringID);
 }
 

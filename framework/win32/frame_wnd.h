@@ -20,6 +20,9 @@ class CDocument;
 #define AFX_IDW_TOOLBAR 0xE800u
 #define AFX_IDW_STATUS_BAR 0xE801u
 #define AFX_IDW_PANE_FIRST 0xE900u
+// System commands step by 16: the system keeps the low four bits for itself.
+#define SC_STEP 16u
+#define SC_COMMAND_MASK 0xFFF0u
 
 class CFrameWnd : public CWnd, public CCmdTarget
 {
@@ -60,10 +63,11 @@ public:
     void ApplyDpi(UINT nDpi);
     UINT GetDpi() const { return m_nDpi; } // 0 before the first ApplyDpi
 
-    CStatusBar m_wndStatusBar;
     CToolBar m_wndToolBar;
 
 protected:
+    // The status bar along the bottom with its panes, the message pane first.
+    BOOL CreateStatusBar(const UINT* pIndicators, int nCount);
     virtual BOOL PreCreateWindow(CREATESTRUCTA& cs);
     virtual int OnCreate(CREATESTRUCTA* pcs);
     virtual LRESULT OnSetMessageString(WPARAM wParam, LPARAM lParam);
@@ -91,6 +95,10 @@ private:
     void LoadBarState();
     void SaveBarState();
 
+    // The tests read and poke the status bar's panes; nothing else reaches it.
+    friend class CFrameTestAccess;
+
+    CStatusBar m_wndStatusBar;
     ViewFactory m_viewFactory;
     CDockContext m_dockContext{*this};
     DWORD m_dwDockStyle = 0;

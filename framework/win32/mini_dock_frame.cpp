@@ -1,11 +1,12 @@
 #include "framework/win32/mini_dock_frame.h"
 
+#include "framework/instance_name.h"
 #include "framework/win32/dock_context.h"
 #include "framework/win32/window_dpi.h"
 
 namespace
 {
-const char s_szMiniFrameClass[] = "quendalo.velloric.minidockframe";
+const char s_szMiniFrameClass[] = VELLORIC_INSTANCE_NAME ".minidockframe";
 const DWORD MINI_FRAME_EX_STYLE = WS_EX_TOOLWINDOW | WS_EX_WINDOWEDGE;
 } // namespace
 
@@ -34,7 +35,7 @@ LRESULT CMiniDockFrameWnd::WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam)
     switch (nMsg)
     {
     case WM_NCLBUTTONDOWN: return OnNcLButtonDown((UINT)wParam, pt);
-    case WM_NCLBUTTONDBLCLK: return OnNcLButtonDblClk((UINT)wParam, pt, wParam, lParam);
+    case WM_NCLBUTTONDBLCLK: return OnNcLButtonDblClk(wParam, lParam);
     case WM_SIZING: return OnSizing((UINT)wParam, (RECT*)lParam);
     case WM_SIZE: return OnSize();
     case WM_DPICHANGED: return OnDpiChanged(HIWORD(wParam), (const RECT*)lParam);
@@ -53,10 +54,10 @@ LRESULT CMiniDockFrameWnd::OnNcLButtonDown(UINT nHitTest, POINT ptScreen)
     return 0;
 }
 
-LRESULT CMiniDockFrameWnd::OnNcLButtonDblClk(UINT nHitTest, POINT ptScreen, WPARAM wParam,
-                                             LPARAM lParam)
+LRESULT CMiniDockFrameWnd::OnNcLButtonDblClk(WPARAM wParam, LPARAM lParam)
 {
-    if (nHitTest != HTCAPTION)
+    // wParam is the hit-test code: only the caption is ours.
+    if (wParam != HTCAPTION)
         return Default(WM_NCLBUTTONDBLCLK, wParam, lParam);
     m_context.ToggleDocking();
     return 0;

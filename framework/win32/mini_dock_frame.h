@@ -25,7 +25,7 @@ protected:
 
 private:
     LRESULT OnNcLButtonDown(UINT nHitTest, POINT ptScreen);
-    LRESULT OnNcLButtonDblClk(UINT nHitTest, POINT ptScreen, WPARAM wParam, LPARAM lParam);
+    LRESULT OnNcLButtonDblClk(WPARAM wParam, LPARAM lParam);
     LRESULT OnSizing(UINT nEdge, RECT* prc);
     LRESULT OnSize();
     LRESULT OnDpiChanged(UINT nDpi, const RECT* prcSuggested);

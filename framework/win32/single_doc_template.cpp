@@ -28,7 +28,7 @@ void CSingleDocTemplate::DestroyFrame()
     m_pFrame.reset();
 }
 
-CDocument* CSingleDocTemplate::OpenDocumentFile(const char* pszPathName)
+CDocument* CSingleDocTemplate::OpenNewDocument()
 {
     BOOL bCreated = FALSE;
     if (!m_pDocument)
@@ -52,9 +52,7 @@ CDocument* CSingleDocTemplate::OpenDocumentFile(const char* pszPathName)
         if (pApp != nullptr && pApp->m_pMainWnd == nullptr)
             pApp->m_pMainWnd = m_pFrame.get();
     }
-    BOOL bOK = pszPathName != nullptr ? m_pDocument->OnOpenDocument(pszPathName)
-                                      : m_pDocument->OnNewDocument();
-    if (!bOK)
+    if (!m_pDocument->OnNewDocument())
     {
         if (bCreated)
         {

@@ -18,8 +18,8 @@ public:
                        CFrameWnd::ViewFactory viewFactory);
     ~CSingleDocTemplate();
 
-    // pszPathName == nullptr makes a new document.
-    CDocument* OpenDocumentFile(const char* pszPathName);
+    // Documents have no file form: every one is a new document.
+    CDocument* OpenNewDocument();
     CDocument* GetDocument() const { return m_pDocument.get(); }
 
 private:

@@ -22,6 +22,12 @@ BOOL CFormView::Create(HWND hParent, UINT nID)
                                      hParent, &CFormView::InitDialogProc, (LPARAM)this);
     if (hWnd == NULL)
         return FALSE;
+    if (m_hWnd != hWnd)
+    {
+        // Not adopted: its messages would never reach the view.
+        ::DestroyWindow(hWnd);
+        return FALSE;
+    }
     ::SetWindowLongPtrA(hWnd, GWLP_ID, (LONG_PTR)nID);
     // Scaled here alike on every Windows, never twice by Windows 10 as well.
     CWindowDpi::TakeOverDialogScaling(hWnd);
@@ -96,13 +102,10 @@ void CFormView::ResizeParentToFit()
         pFrame->ResizeParentToFit(m_sizeTemplate.cx, m_sizeTemplate.cy);
 }
 
-INT_PTR CALLBACK CFormView::InitDialogProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam)
+INT_PTR CALLBACK CFormView::InitDialogProc(HWND hWnd, UINT nMsg, WPARAM, LPARAM lParam)
 {
+    // From WM_INITDIALOG on, the form's messages go through the object's WindowProc.
     if (nMsg == WM_INITDIALOG)
-    {
-        // From here on the form's messages go through the object's WindowProc.
         ((CFormView*)lParam)->Attach(hWnd);
-        return FALSE;
-    }
     return FALSE;
 }

@@ -18,12 +18,22 @@ int CWin32MessageBoxSink::Show(const char* pszText, const char* pszCaption, UINT
     return ::MessageBoxA(hOwner, strText.c_str(), pszCaption, nType);
 }
 
+namespace
+{
+// When the system will not say: a line's height, and the lines a screen holds.
+const int DEFAULT_LINE_HEIGHT = 16;
+const int DEFAULT_MAX_LINES = 40;
+// The caption, the frame, the margins and the button row take about six
+// lines' worth; a wrapped line may take one more.
+const int CHROME_LINES = 6;
+} // namespace
+
 int CWin32MessageBoxSink::MaxLinesOnScreen(HWND hOwner)
 {
     NONCLIENTMETRICSA ncm;
     ZeroMemory(&ncm, sizeof ncm);
     ncm.cbSize = sizeof ncm;
-    int cyLine = 16;
+    int cyLine = DEFAULT_LINE_HEIGHT;
     if (::SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof ncm, &ncm, 0))
     {
         HDC hDC = ::GetDC(NULL);
@@ -41,21 +51,8 @@ int CWin32MessageBoxSink::MaxLinesOnScreen(HWND hOwner)
     HMONITOR hMonitor = hOwner != NULL ? ::MonitorFromWindow(hOwner, MONITOR_DEFAULTTOPRIMARY)
                                        : ::MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY);
     if (!::GetMonitorInfoA(hMonitor, &mi))
-        return 40;
-    // The caption, the frame, the margins and the button row take about
-    // six lines' worth; a wrapped line may take one more.
+        return DEFAULT_MAX_LINES;
     int cyWork = mi.rcWork.bottom - mi.rcWork.top;
-    int cyChrome = ::GetSystemMetrics(SM_CYCAPTION) + 2 * ::GetSystemMetrics(SM_CYFIXEDFRAME) + 6 * cyLine;
+    int cyChrome = ::GetSystemMetrics(SM_CYCAPTION) + 2 * ::GetSystemMetrics(SM_CYFIXEDFRAME) + CHROME_LINES * cyLine;
     return (cyWork - cyChrome) / cyLine;
-}
-
-BOOL CWin32StringSource::Load(UINT nID, std::string* pstr)
-{
-    // A string table entry holds at most 4095 characters; two bytes each in a DBCS code page.
-    char szBuffer[8192];
-    int cch = ::LoadStringA(::GetModuleHandleA(NULL), nID, szBuffer, sizeof szBuffer);
-    if (cch <= 0)
-        return FALSE;
-    pstr->assign(szBuffer, (size_t)cch);
-    return TRUE;
 }

@@ -1,8 +1,9 @@
-// The real message box and string resources of the running module.
+// The real message box, and (through its own header) the string resources of
+// the running module.
 #pragma once
 
 #include "framework/message_box_sink.h"
-#include "framework/string_source.h"
+#include "framework/win32/win32_string_source.h"
 
 class CWin32MessageBoxSink : public IMessageBoxSink
 {
@@ -18,10 +19,4 @@ public:
 
 private:
     UINT m_nIDMoreLines;
-};
-
-class CWin32StringSource : public IStringSource
-{
-public:
-    BOOL Load(UINT nID, std::string* pstr) override;
 };

@@ -9,6 +9,8 @@
 namespace
 {
 CWinApp* s_pApp = nullptr;
+// The caret's blink timer: like WM_TIMER and WM_PAINT, no reason to update the commands.
+const UINT WM_SYSTIMER = 0x0118;
 } // namespace
 
 CWinApp* AfxGetApp()
@@ -48,7 +50,7 @@ void CWinApp::SetRegistryKey(const char* pszCompany)
     m_profile.SetRegistryKey(pszCompany, GetAppName().c_str());
 }
 
-void CWinApp::LoadStdProfileSettings(UINT nMaxMRU)
+void CWinApp::LoadStdProfileSettings()
 {
     // No recent-file list; the framework's own setting is still read.
     m_profile.GetProfileInt("Settings", "PreviewPages", 0);
@@ -65,15 +67,9 @@ void CWinApp::AddDocTemplate(CSingleDocTemplate* pTemplate)
     m_pDocTemplate.reset(pTemplate);
 }
 
-BOOL CWinApp::ProcessShellCommand(CCommandLineInfo& info)
+BOOL CWinApp::ProcessShellCommand()
 {
-    BOOL bDone = FALSE;
-    if (m_pDocTemplate)
-    {
-        const char* pszPath =
-            info.m_nShellCommand == CCommandLineInfo::FileOpen ? info.m_strFileName.c_str() : nullptr;
-        bDone = m_pDocTemplate->OpenDocumentFile(pszPath) != nullptr;
-    }
+    BOOL bDone = m_pDocTemplate && m_pDocTemplate->OpenNewDocument() != nullptr;
     if (!bDone)
         m_nExitCode = 1;
     return bDone;
@@ -82,7 +78,7 @@ BOOL CWinApp::ProcessShellCommand(CCommandLineInfo& info)
 void CWinApp::OnFileNew()
 {
     if (m_pDocTemplate)
-        m_pDocTemplate->OpenDocumentFile(nullptr);
+        m_pDocTemplate->OpenNewDocument();
 }
 
 void CWinApp::OnAppExit()
@@ -133,7 +129,7 @@ int CWinApp::Run()
             ::TranslateMessage(&msg);
             ::DispatchMessageA(&msg);
         }
-        if (msg.message != WM_TIMER && msg.message != WM_PAINT && msg.message != 0x0118)
+        if (msg.message != WM_TIMER && msg.message != WM_PAINT && msg.message != WM_SYSTIMER)
             bIdle = TRUE;
     }
     return (int)msg.wParam;

@@ -39,11 +39,13 @@ public:
 
     const std::string& GetAppName();
     void SetRegistryKey(const char* pszCompany);
-    void LoadStdProfileSettings(UINT nMaxMRU);
+    void LoadStdProfileSettings();
     void Enable3dControls();
     void AddDocTemplate(CSingleDocTemplate* pTemplate);
     void ParseCommandLine(CCommandLineInfo& info) { info.ParseArguments(m_args); }
-    BOOL ProcessShellCommand(CCommandLineInfo& info);
+    // The new-document command: documents have no file form, so nothing on
+    // the command line names one to open.
+    BOOL ProcessShellCommand();
 
     void OnFileNew();
     void OnAppExit();

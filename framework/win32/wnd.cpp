@@ -1,17 +1,23 @@
 #include "framework/win32/wnd.h"
 
+#include <commctrl.h>
+
+#include "framework/instance_name.h"
+
 namespace
 {
-const char s_szProp[] = "quendalo.velloric.wnd";
-}
+const char s_szProp[] = VELLORIC_INSTANCE_NAME ".wnd";
+// Our one subclass of an adopted window: this id with CWnd::SubclassProc.
+const UINT_PTR SUBCLASS_ID = 1;
+} // namespace
 
 CWnd::~CWnd()
 {
     if (m_hWnd != NULL && ::IsWindow(m_hWnd))
     {
         ::RemovePropA(m_hWnd, s_szProp);
-        if (m_pfnSuper != NULL)
-            ::SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, (LONG_PTR)m_pfnSuper);
+        if (m_bSubclassed)
+            ::RemoveWindowSubclass(m_hWnd, &CWnd::SubclassProc, SUBCLASS_ID);
     }
 }
 
@@ -47,11 +53,14 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, const char* pszClass, DWORD dwStyle, const 
                              ::GetModuleHandleA(NULL), this) != NULL;
 }
 
-void CWnd::Attach(HWND hWnd)
+BOOL CWnd::Attach(HWND hWnd)
 {
+    if (!::SetWindowSubclass(hWnd, &CWnd::SubclassProc, SUBCLASS_ID, (DWORD_PTR)this))
+        return FALSE;
     m_hWnd = hWnd;
+    m_bSubclassed = TRUE;
     ::SetPropA(hWnd, s_szProp, this);
-    m_pfnSuper = (WNDPROC)::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, (LONG_PTR)&CWnd::Trampoline);
+    return TRUE;
 }
 
 BOOL CWnd::DestroyWindow()
@@ -66,8 +75,8 @@ LRESULT CWnd::WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam)
 
 LRESULT CWnd::Default(UINT nMsg, WPARAM wParam, LPARAM lParam)
 {
-    if (m_pfnSuper != NULL)
-        return ::CallWindowProcA(m_pfnSuper, m_hWnd, nMsg, wParam, lParam);
+    if (m_bSubclassed)
+        return ::DefSubclassProc(m_hWnd, nMsg, wParam, lParam);
     return ::DefWindowProcA(m_hWnd, nMsg, wParam, lParam);
 }
 
@@ -85,13 +94,29 @@ LRESULT CALLBACK CWnd::Trampoline(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lP
     }
     if (pWnd == nullptr)
         return ::DefWindowProcA(hWnd, nMsg, wParam, lParam);
-    LRESULT lResult = pWnd->WindowProc(nMsg, wParam, lParam);
+    return pWnd->Dispatch(nMsg, wParam, lParam);
+}
+
+LRESULT CALLBACK CWnd::SubclassProc(HWND, UINT nMsg, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                    DWORD_PTR dwRefData)
+{
+    return ((CWnd*)dwRefData)->Dispatch(nMsg, wParam, lParam);
+}
+
+LRESULT CWnd::Dispatch(UINT nMsg, WPARAM wParam, LPARAM lParam)
+{
+    HWND hWnd = m_hWnd;
+    // A subclass must be gone before its window is; DefSubclassProc still
+    // reaches the window's own procedure for this last message.
+    if (nMsg == WM_NCDESTROY && m_bSubclassed)
+        ::RemoveWindowSubclass(hWnd, &CWnd::SubclassProc, SUBCLASS_ID);
+    LRESULT lResult = WindowProc(nMsg, wParam, lParam);
     if (nMsg == WM_NCDESTROY)
     {
         ::RemovePropA(hWnd, s_szProp);
-        pWnd->m_pfnSuper = NULL;
-        pWnd->m_hWnd = NULL;
-        pWnd->PostNcDestroy();
+        m_bSubclassed = FALSE;
+        m_hWnd = NULL;
+        PostNcDestroy();
     }
     return lResult;
 }

@@ -34,46 +34,35 @@ protected:
 };
 } // namespace
 
-TEST_F(KeyLabel, SingleCharacterName_IsPaddedWithASpaceEachSide)
+TEST_F(KeyLabel, Label_NamesTheKeyProduced_PaddedOrWithTheDebugSuffix)
 {
-    EXPECT_EQ(" A ", m_label.Get(0x01E, 0x001E, 0, FALSE));
-    EXPECT_EQ(" ; ", m_label.Get(0x027, 0x0027, 0, FALSE));
-}
-
-TEST_F(KeyLabel, LongerName_StaysAsTheSystemGivesIt)
-{
-    EXPECT_EQ("Caps Lock", m_label.Get(0x03A, 0x003A, 0, FALSE));
-    EXPECT_EQ("Right Ctrl", m_label.Get(0x11D, 0xE01D, 0, FALSE));
-}
-
-TEST_F(KeyLabel, RemappedKey_IsNamedAfterTheKeyItProduces)
-{
-    // B (0x30) produces A.
-    EXPECT_EQ(" A ", m_label.Get(0x030, 0x0030, 0x001E, FALSE));
-    EXPECT_EQ("Left", m_label.Get(0x030, 0x0030, 0xE04B, FALSE));
-}
-
-TEST_F(KeyLabel, ProducedCodeOffTheKeyboard_ShowsTheCataloguesKey_OrTheKeysOwnName)
-{
-    // Scroll Lock (0x46) and Play/Pause (0xE022, no name of the system's) have
-    // no key on the keyboard but are in the catalogue; 0x77 is no known key.
-    EXPECT_EQ("Scroll Lock", m_label.Get(0x030, 0x0030, 0x0046, FALSE));
-    EXPECT_EQ("MediaPlayPause", m_label.Get(0x030, 0x0030, 0xE022, FALSE));
-    EXPECT_EQ("Pause 0045 e11d", m_label.Get(0x030, 0x0030, 0xE11D, TRUE));
-    EXPECT_EQ(" B ", m_label.Get(0x030, 0x0030, 0x0077, FALSE));
-}
-
-TEST_F(KeyLabel, DebugSuffix_GivesTableCodeThenScancode_InLowerCaseHex)
-{
-    EXPECT_EQ("Left 014b e04b", m_label.Get(0x14B, 0xE04B, 0, TRUE));
-    // Long enough now: no padding.
-    EXPECT_EQ("A 001e 001e", m_label.Get(0x01E, 0x001E, 0, TRUE));
-}
-
-TEST_F(KeyLabel, DebugSuffixOfARemappedKey_GivesTheSourceKeysCodes)
-{
-    EXPECT_EQ("Left 014b e04b", m_label.Get(0x030, 0x0030, 0xE04B, TRUE));
-    EXPECT_EQ("B 0030 0030", m_label.Get(0x030, 0x0030, 0x0077, TRUE));
+    // B (0x30) produces what the row says; Scroll Lock (0x46) and Play/Pause
+    // (0xE022, no name of the system's) have no key on the keyboard but are
+    // in the catalogue; 0x77 is no known key.
+    const struct
+    {
+        WORD wTableCode, wScancode, wProduced;
+        BOOL bDebug;
+        const char* pszLabel;
+    } rows[] = {
+        {0x01E, 0x001E, 0, FALSE, " A "}, // one character: a space each side
+        {0x027, 0x0027, 0, FALSE, " ; "},
+        {0x03A, 0x003A, 0, FALSE, "Caps Lock"}, // longer: as the system gives it
+        {0x11D, 0xE01D, 0, FALSE, "Right Ctrl"},
+        {0x030, 0x0030, 0x001E, FALSE, " A "}, // remapped: the key it produces
+        {0x030, 0x0030, 0xE04B, FALSE, "Left"},
+        {0x030, 0x0030, 0x0046, FALSE, "Scroll Lock"}, // off the keyboard: the catalogue's key
+        {0x030, 0x0030, 0xE022, FALSE, "MediaPlayPause"},
+        {0x030, 0x0030, 0xE11D, TRUE, "Pause 0045 e11d"},
+        {0x030, 0x0030, 0x0077, FALSE, " B "}, // unknown: the key's own name
+        {0x14B, 0xE04B, 0, TRUE, "Left 014b e04b"}, // table code, then scancode, lower-case hex
+        {0x01E, 0x001E, 0, TRUE, "A 001e 001e"},    // long enough now: no padding
+        {0x030, 0x0030, 0xE04B, TRUE, "Left 014b e04b"}, // remapped: the source key's codes
+        {0x030, 0x0030, 0x0077, TRUE, "B 0030 0030"},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(row.pszLabel, m_label.Get(row.wTableCode, row.wScancode, row.wProduced, row.bDebug))
+            << std::hex << row.wTableCode << " " << row.wProduced << " " << row.bDebug;
 }
 
 TEST_F(KeyLabel, KeypadDigitWithDebugSuffix_StillTakesTheDigitAlias)

@@ -177,42 +177,32 @@ TEST_F(ProfileTest, WriteProfileString_WithoutValue_DeletesEntry)
     EXPECT_EQ(FALSE, profile.WriteProfileString("Preference", "Old", nullptr));
 }
 
-TEST_F(ProfileTest, GetProfileString_GivesDefaultOrEmpty_WhenMissing)
+TEST_F(ProfileTest, GetProfileString_ReadsTextUpToItsTerminator_OrGivesTheDefault)
 {
-    EXPECT_EQ("none", profile.GetProfileString("Tip", "TimeStamp", "none"));
-    EXPECT_EQ("", profile.GetProfileString("Tip", "TimeStamp"));
-}
-
-TEST_F(ProfileTest, GetProfileString_ReadsUnterminatedText_WithinItsBytes)
-{
-    registry.Put(SECTION_KEY, "Raw", REG_SZ, {'a', 'b', 'c'});
-    EXPECT_EQ("abc", profile.GetProfileString("Preference", "Raw", "d"));
-}
-
-TEST_F(ProfileTest, GetProfileString_StopsAtFirstTerminator)
-{
-    registry.Put(SECTION_KEY, "Two", REG_SZ, {'a', 'b', 0, 'c', 'd', 0});
-    EXPECT_EQ("ab", profile.GetProfileString("Preference", "Two"));
-}
-
-TEST_F(ProfileTest, GetProfileString_GivesEmptyText_ForEmptyValue)
-{
-    registry.Put(SECTION_KEY, "Empty", REG_SZ, {});
-    EXPECT_EQ("", profile.GetProfileString("Preference", "Empty", "d"));
-}
-
-TEST_F(ProfileTest, GetProfileString_GivesDefault_ForOtherTypes)
-{
-    registry.Put(SECTION_KEY, "Bin", REG_BINARY, {'a', 0});
-    registry.PutDword(SECTION_KEY, "Num", 0x41);
-    EXPECT_EQ("d", profile.GetProfileString("Preference", "Bin", "d"));
-    EXPECT_EQ("d", profile.GetProfileString("Preference", "Num", "d"));
-}
-
-TEST_F(ProfileTest, GetProfileString_KeepsDoubleByteText)
-{
-    registry.PutString(SECTION_KEY, "Jp", "\x95\xCF\x8A\xB7");
-    EXPECT_EQ("\x95\xCF\x8A\xB7", profile.GetProfileString("Preference", "Jp"));
+    const struct
+    {
+        const char* pszEntry;
+        DWORD dwType; // REG_NONE: not stored
+        Bytes bytes;
+        const char* pszDefault;
+        const char* pszRead;
+    } rows[] = {
+        {"Missing", REG_NONE, {}, "none", "none"},
+        {"Missing", REG_NONE, {}, nullptr, ""},
+        {"Raw", REG_SZ, {'a', 'b', 'c'}, "d", "abc"}, // unterminated: within its bytes
+        {"Two", REG_SZ, {'a', 'b', 0, 'c', 'd', 0}, nullptr, "ab"},
+        {"Empty", REG_SZ, {}, "d", ""},
+        {"Jp", REG_SZ, {0x95, 0xCF, 0x8A, 0xB7, 0}, nullptr, "\x95\xCF\x8A\xB7"}, // double-byte text kept
+        {"Bin", REG_BINARY, {'a', 0}, "d", "d"}, // other types: the default
+        {"Num", REG_DWORD, {0x41, 0, 0, 0}, "d", "d"},
+    };
+    for (const auto& row : rows)
+    {
+        if (row.dwType != REG_NONE)
+            registry.Put(SECTION_KEY, row.pszEntry, row.dwType, row.bytes);
+        EXPECT_EQ(row.pszRead, profile.GetProfileString("Preference", row.pszEntry, row.pszDefault))
+            << row.pszEntry;
+    }
 }
 
 // Binary

@@ -182,35 +182,49 @@ TEST_F(VelloricDocTest, GetNextPair_ReturnsTheFilledPair_AndNullPairsAfterTheLas
 
 // --- enable rules --------------------------------------------------------------
 
-TEST_F(VelloricDocTest, EmptyList_DisablesCheckAndRemoveAll_AndRestoreUntilEdited)
+// Check integrity and remove all follow the list; restore, the edited flag.
+struct CEnableRow
 {
-    doc.OnNewDocument();
-    EXPECT_EQ(FALSE, Enabled(ID_EDIT_CHECK_INTEGRITY));
-    EXPECT_EQ(FALSE, Enabled(ID_EDIT_REMOVE_ALL));
-    EXPECT_EQ(FALSE, Enabled(ID_EDIT_RESTORE));
-    doc.RemoveMapping(0x3A);
-    EXPECT_EQ(TRUE, Enabled(ID_EDIT_RESTORE));
-    EXPECT_EQ(FALSE, Enabled(ID_EDIT_CHECK_INTEGRITY));
-    EXPECT_EQ(FALSE, Enabled(ID_EDIT_REMOVE_ALL));
+    const char* pszState;
+    void (*pfnReach)(CDocFixture& fixture);
+    BOOL bCheck, bRemoveAll, bRestore;
+};
+
+class EnableRules : public VelloricDocTest, public ::testing::WithParamInterface<CEnableRow>
+{
+};
+
+TEST_P(EnableRules, CheckAndRemoveAll_NeedAMapping_RestoreNeedsAnEdit)
+{
+    GetParam().pfnReach(*this);
+    EXPECT_EQ(GetParam().bCheck, Enabled(ID_EDIT_CHECK_INTEGRITY));
+    EXPECT_EQ(GetParam().bRemoveAll, Enabled(ID_EDIT_REMOVE_ALL));
+    EXPECT_EQ(GetParam().bRestore, Enabled(ID_EDIT_RESTORE));
 }
 
-TEST_F(VelloricDocTest, OneMapping_EnablesCheckAndRemoveAll)
-{
-    doc.OnNewDocument();
-    doc.AddMapping(0x3A, 0x1D);
-    EXPECT_EQ(TRUE, Enabled(ID_EDIT_CHECK_INTEGRITY));
-    EXPECT_EQ(TRUE, Enabled(ID_EDIT_REMOVE_ALL));
-    EXPECT_EQ(TRUE, Enabled(ID_EDIT_RESTORE));
-}
-
-TEST_F(VelloricDocTest, RegistryListUnedited_EnablesCheckAndRemoveAll_NotRestore)
-{
-    PutRegistryList({{0x3A, 0x1D}});
-    doc.OnNewDocument();
-    EXPECT_EQ(TRUE, Enabled(ID_EDIT_CHECK_INTEGRITY));
-    EXPECT_EQ(TRUE, Enabled(ID_EDIT_REMOVE_ALL));
-    EXPECT_EQ(FALSE, Enabled(ID_EDIT_RESTORE));
-}
+INSTANTIATE_TEST_SUITE_P(
+    VelloricDocTest, EnableRules,
+    ::testing::Values(
+        CEnableRow{"EmptyList", [](CDocFixture& f) { f.doc.OnNewDocument(); }, FALSE, FALSE, FALSE},
+        CEnableRow{"EmptyListEdited",
+                   [](CDocFixture& f) {
+                       f.doc.OnNewDocument();
+                       f.doc.RemoveMapping(0x3A);
+                   },
+                   FALSE, FALSE, TRUE},
+        CEnableRow{"OneMappingAdded",
+                   [](CDocFixture& f) {
+                       f.doc.OnNewDocument();
+                       f.doc.AddMapping(0x3A, 0x1D);
+                   },
+                   TRUE, TRUE, TRUE},
+        CEnableRow{"RegistryListUnedited",
+                   [](CDocFixture& f) {
+                       f.PutRegistryList({{0x3A, 0x1D}});
+                       f.doc.OnNewDocument();
+                   },
+                   TRUE, TRUE, FALSE}),
+    [](const ::testing::TestParamInfo<CEnableRow>& info) { return std::string(info.param.pszState); });
 
 TEST_F(VelloricDocTest, SaveAndCancel_AreHandled_AndStayEnabled)
 {

@@ -15,6 +15,7 @@
 #include "platform/win32/win32_sound_player.h"
 #include "tests/support/fake_sound_player.h"
 #include "res/resource.h"
+#include "res/version.h"
 #include "tests/support/scripted_message_boxes.h"
 #include "tests/win32/dialog_driver.h"
 #include "tests/win32/dialog_resources.h"
@@ -23,6 +24,9 @@
 
 namespace
 {
+// The box's fixed lines around the project's version.
+const std::string s_strVersionLines =
+    std::string(" Velloric Version ") + VELLORIC_VERSION_TEXT + "\n  for Windows NT 4.0 & 5.0";
 // The wave resource's bytes, wherever the platform's lookup finds them.
 const void* WaveResource(DWORD* pcb)
 {
@@ -177,7 +181,7 @@ TEST_F(AboutDialog, NeutralSet_NameAndVersionLabel_AndOkCaption)
     std::vector<std::string> texts;
     RunAndClose(&texts);
     ASSERT_LE(2u, texts.size());
-    EXPECT_EQ(" Velloric Version 0.99f\n  for Windows NT 4.0 & 5.0", texts[1]);
+    EXPECT_EQ(s_strVersionLines, texts[1]);
     // The Chinese captions do not survive an ANSI dialog under code page
     // 1252: the template itself is checked.
     std::wstring strTemplate = DialogTemplateText(IDD_ABOUTBOX, 0x0400);
@@ -194,7 +198,7 @@ TEST_F(AboutDialogJapanese, JapaneseSet_LabelsAndTitle)
     std::string strOk;
     RunAndClose(&texts, &strOk);
     ASSERT_EQ(4u, texts.size());
-    EXPECT_EQ(" Velloric Version 0.99f\n  for Windows NT 4.0 & 5.0", texts[1]);
+    EXPECT_EQ(s_strVersionLines, texts[1]);
     EXPECT_EQ(u8"Velloricは、NT 4.0 & 5.0でスキャンコードの置き換えを行うためのツールです", texts[3]);
     EXPECT_EQ("OK", strOk);
 }

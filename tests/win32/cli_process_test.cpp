@@ -13,6 +13,7 @@
 #include "model/remap_list.h"
 #include "model/scancode_map_value.h"
 #include "platform/stdio_byte_files.h"
+#include "res/version.h"
 #include "tests/support/scancode_map_bytes.h"
 #include "tests/win32/win32_test_support.h"
 
@@ -218,7 +219,7 @@ TEST_F(CliTest, VersionHelpAndWrongUsage_GiveTheirExitCodes)
 {
     CCliResult version = RunCli("--version");
     EXPECT_EQ(0u, version.dwExit);
-    EXPECT_EQ("velloric-cli 0.99f\n", version.strOut);
+    EXPECT_EQ(std::string("velloric-cli ") + VELLORIC_VERSION_TEXT + "\n", version.strOut);
     EXPECT_EQ(0u, RunCli("--help").dwExit);
     CCliResult wrong = RunCli("frobnicate");
     EXPECT_EQ(2u, wrong.dwExit);

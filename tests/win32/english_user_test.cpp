@@ -13,6 +13,7 @@
 #include "res/resource.h"
 #include "tests/win32/dialog_driver.h"
 #include "tests/win32/win32_test_support.h"
+#include "tests/support/frame_test_access.h"
 
 namespace
 {
@@ -104,7 +105,7 @@ TEST_F(EnglishUser, MainWindow_MenusStatusBarToolTipsAndForm_AreEnglish)
     ASSERT_EQ(1252u, ::GetACP());
     ASSERT_EQ(TRUE, Start({}));
     std::vector<std::string> texts = {WindowText(MainWindow()),
-                                      m_pApp->m_pMainWnd->m_wndStatusBar.GetPaneText(0)};
+                                      CFrameTestAccess::StatusBar(*m_pApp->m_pMainWnd).GetPaneText(0)};
     CollectMenuTexts(::GetMenu(MainWindow()), &texts);
     for (UINT nID : {ID_APP_EXIT, ID_FILE_CANCEL_EXIT, ID_EDIT_RESTORE, ID_EDIT_CHECK_INTEGRITY,
                      ID_APP_ABOUT})
@@ -117,7 +118,7 @@ TEST_F(EnglishUser, MainWindow_MenusStatusBarToolTipsAndForm_AreEnglish)
         if (strText != "dummy") // the form's hidden stand-in button
             texts.push_back(strText);
     ExpectEnglish(texts, "main window");
-    EXPECT_EQ("Ready", m_pApp->m_pMainWnd->m_wndStatusBar.GetPaneText(0));
+    EXPECT_EQ("Ready", CFrameTestAccess::StatusBar(*m_pApp->m_pMainWnd).GetPaneText(0));
 }
 
 TEST_F(EnglishUser, ClearOption_ReportsInEnglish)

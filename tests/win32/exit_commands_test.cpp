@@ -84,12 +84,12 @@ TEST_F(ExitCommands, CloseBox_Edited_Asks1020_CancelKeepsWindow_OkLeavesWithoutW
     EXPECT_EQ(wintest::LoadResourceString(1020), m_boxes.m_shown[0].strText);
     EXPECT_EQ((UINT)(MB_OKCANCEL | MB_ICONQUESTION), m_boxes.m_shown[0].nType);
     EXPECT_EQ(TRUE, ::IsWindow(hMain));
-    EXPECT_EQ(TRUE, m_pApp->m_bSaveOnExit);
+    EXPECT_EQ(TRUE, m_pApp->GetSaveOnExit());
 
     ::SendMessageA(hMain, WM_SYSCOMMAND, SC_CLOSE, 0);
     EXPECT_EQ(2u, m_boxes.m_shown.size());
     EXPECT_EQ(FALSE, ::IsWindow(hMain));
-    EXPECT_EQ(FALSE, m_pApp->m_bSaveOnExit);
+    EXPECT_EQ(FALSE, m_pApp->GetSaveOnExit());
     EXPECT_EQ(0, Writes());
     EXPECT_EQ(0u, m_restart.m_calls.size());
 }

@@ -5,6 +5,7 @@
 #include "app/preference.h"
 #include "model/velloric_doc.h"
 #include "tests/support/doc_test_access.h"
+#include "tests/support/frame_test_access.h"
 
 namespace
 {
@@ -179,7 +180,7 @@ std::string KeyboardViewFixture::List() const
 
 std::string KeyboardViewFixture::StatusText() const
 {
-    return m_pApp->m_pMainWnd->m_wndStatusBar.GetPaneText(0);
+    return CFrameTestAccess::StatusBar(*m_pApp->m_pMainWnd).GetPaneText(0);
 }
 
 std::string KeyboardViewFixture::PreferenceKey() const

@@ -10,6 +10,7 @@
 #include "res/resource.h"
 #include "tests/win32/win32_test_support.h"
 #include "view/win32/key_cap.h"
+#include "tests/support/frame_test_access.h"
 
 namespace
 {
@@ -20,7 +21,7 @@ protected:
     CFrameWnd* Frame() { return m_pApp->m_pMainWnd; }
     HWND ToolBar() { return Frame()->m_wndToolBar.m_hWnd; }
     HWND DockBar() { return Frame()->GetDockContext().GetDockBarWindow(); }
-    std::string Pane(int n) { return Frame()->m_wndStatusBar.GetPaneText(n); }
+    std::string Pane(int n) { return CFrameTestAccess::StatusBar(*Frame()).GetPaneText(n); }
     BOOL ButtonEnabled(UINT nID)
     {
         return (::SendMessageA(ToolBar(), TB_GETSTATE, nID, 0) & TBSTATE_ENABLED) ? TRUE : FALSE;
@@ -107,7 +108,7 @@ TEST_F(MainFrame, SameKeyNameAgain_LeavesStatusBarAlone_UntilAnIdSetsIt)
 {
     SetMessage("Caps Lock");
     EXPECT_EQ("Caps Lock", Pane(0));
-    Frame()->m_wndStatusBar.SetPaneText(0, "touched");
+    CFrameTestAccess::StatusBar(*Frame()).SetPaneText(0, "touched");
     SetMessage("Caps Lock");
     EXPECT_EQ("touched", Pane(0)); // the repeat did not reach the pane
     ::SendMessageA(MainWindow(), WM_SETMESSAGESTRING, 57345, 0);
@@ -153,7 +154,7 @@ TEST_F(MainFrame, Window_CannotBeResizedOrMaximized_AndFitsTheForm)
     RECT rcView, rcTool, rcStatus, rcClient;
     ::GetWindowRect(hView, &rcView);
     ::GetWindowRect(DockBar(), &rcTool);
-    ::GetWindowRect(Frame()->m_wndStatusBar.m_hWnd, &rcStatus);
+    ::GetWindowRect(CFrameTestAccess::StatusBar(*Frame()).m_hWnd, &rcStatus);
     ::GetClientRect(MainWindow(), &rcClient);
     EXPECT_EQ(rcTool.bottom, rcView.top);
     EXPECT_EQ(rcView.bottom, rcStatus.top);

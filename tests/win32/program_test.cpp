@@ -2,6 +2,7 @@
 // here, the single-instance rule across processes, the prefix's registry.
 #include <gtest/gtest.h>
 
+#include "framework/instance_name.h"
 #include "tests/win32/startup_fixture.h"
 #include "tests/win32/win32_test_support.h"
 
@@ -54,7 +55,7 @@ TEST(Program, SecondCopyWithClear_SaysCloseVelloricFirst_BringsFirstToFront_AndE
     wintest::WriteScancodeMap(kCapsToCtrl);
     wintest::CProgram first;
     ASSERT_EQ(TRUE, first.Start(""));
-    HWND hFirst = wintest::WaitForWindow(first.pi.dwProcessId, "quendalo.velloric", "Velloric",
+    HWND hFirst = wintest::WaitForWindow(first.pi.dwProcessId, VELLORIC_INSTANCE_NAME, "Velloric",
                                          15000);
     ASSERT_NE((HWND)NULL, hFirst);
     // The window is found as soon as it is made; the first copy shows and
@@ -121,7 +122,7 @@ TEST_F(ProgramManifest, AsksForAdministratorRights_AndStartsWithTheWindowOfThePr
     wintest::DeleteScancodeMap();
     wintest::CProgram program;
     ASSERT_EQ(TRUE, program.Start(""));
-    HWND hMain = wintest::WaitForWindow(program.pi.dwProcessId, "quendalo.velloric", "Velloric", 15000);
+    HWND hMain = wintest::WaitForWindow(program.pi.dwProcessId, VELLORIC_INSTANCE_NAME, "Velloric", 15000);
     ASSERT_NE((HWND)NULL, hMain);
     RECT rcProgram;
     ::GetClientRect(hMain, &rcProgram);

@@ -2,6 +2,7 @@
 
 #include <tlhelp32.h>
 
+#include "framework/instance_name.h"
 #include "framework/win32/frame_wnd.h"
 #include "app/preference.h"
 #include "tests/support/process_flags.h"
@@ -13,7 +14,7 @@ namespace
 DWORD WINAPI ProbeInstanceMutex(LPVOID pvResult)
 {
     DWORD* pdwResult = (DWORD*)pvResult;
-    HANDLE hMutex = ::OpenMutexA(SYNCHRONIZE | MUTEX_MODIFY_STATE, FALSE, "quendalo.velloric");
+    HANDLE hMutex = ::OpenMutexA(SYNCHRONIZE | MUTEX_MODIFY_STATE, FALSE, VELLORIC_INSTANCE_NAME);
     *pdwResult = hMutex != NULL ? ::WaitForSingleObject(hMutex, 0) : WAIT_FAILED;
     if (*pdwResult == WAIT_OBJECT_0 || *pdwResult == WAIT_ABANDONED)
         ::ReleaseMutex(hMutex);
@@ -24,7 +25,7 @@ DWORD WINAPI ProbeInstanceMutex(LPVOID pvResult)
 
 std::string InstanceMutexState()
 {
-    HANDLE hMutex = ::OpenMutexA(SYNCHRONIZE | MUTEX_MODIFY_STATE, FALSE, "quendalo.velloric");
+    HANDLE hMutex = ::OpenMutexA(SYNCHRONIZE | MUTEX_MODIFY_STATE, FALSE, VELLORIC_INSTANCE_NAME);
     if (hMutex == NULL)
         return "not found";
     // Only its owner can release it: then this thread, the application's lock, holds it.

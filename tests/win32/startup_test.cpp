@@ -186,8 +186,7 @@ TEST_F(Startup, WindowThatCannotBeMade_IsReported_AndEndsWithAFailureCode)
                 IDR_MAINFRAME, []() -> CDocument* { return new CDocument; },
                 []() -> CFrameWnd* { return new CFrameWnd; },
                 [](CFrameWnd*) -> CView* { return nullptr; }));
-            CCommandLineInfo info;
-            return ProcessShellCommand(info);
+            return ProcessShellCommand();
         }
     };
     CNoViewApp app(m_registry);
@@ -292,6 +291,6 @@ TEST_F(Startup, QuitWithoutSaving_ClosesUneditedListWithoutQuestion)
     HWND hMain = MainWindow();
     Command(ID_FILE_CANCEL_EXIT);
     EXPECT_EQ(FALSE, ::IsWindow(hMain));
-    EXPECT_EQ(FALSE, m_pApp->m_bSaveOnExit);
+    EXPECT_EQ(FALSE, m_pApp->GetSaveOnExit());
     EXPECT_EQ(0u, m_boxes.m_shown.size());
 }

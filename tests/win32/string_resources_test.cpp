@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <iterator>
 #include <set>
 #include <string>
 #include <vector>
@@ -336,11 +337,11 @@ std::string MenuLineText(int nDepth, const std::string& strText, int nCommand)
     return std::to_string(nDepth) + " " + strText + " " + std::to_string(nCommand);
 }
 
-template <size_t N> std::vector<std::string> ExpectedMenuLines(const CMenuLine (&lines)[N], BOOL bAnsi)
+std::vector<std::string> ExpectedMenuLines(const CMenuLine* pFirst, const CMenuLine* pEnd, BOOL bAnsi)
 {
     std::vector<std::string> result;
-    for (const CMenuLine& line : lines)
-        result.push_back(MenuLineText(line.nDepth, bAnsi ? Ansi(line.pszText) : line.pszText, line.nCommand));
+    for (const CMenuLine* pLine = pFirst; pLine != pEnd; ++pLine)
+        result.push_back(MenuLineText(pLine->nDepth, bAnsi ? Ansi(pLine->pszText) : pLine->pszText, pLine->nCommand));
     return result;
 }
 
@@ -438,7 +439,65 @@ const WORD LANGID_CHINESE = MAKELANGID(LANG_CHINESE, SUBLANG_NEUTRAL);
 const WORD LANGID_ENGLISH = MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US);
 } // namespace
 
-// ---- The English run: English set -------------------------------------------
+// ---- Each run sees its own set -----------------------------------------------
+
+// One row per run; the row's name says which run takes it.
+struct CSetRun
+{
+    const char* pszName;
+    ESet set;
+    UINT nCodePage;
+    const std::vector<BYTE>* pMarker;
+    const CMenuLine* pMenu;
+    const CMenuLine* pMenuEnd;
+};
+
+class ResourceSetOfTheRun : public ::testing::TestWithParam<CSetRun>
+{
+};
+
+TEST_P(ResourceSetOfTheRun, CodePage_IsTheSets)
+{
+    EXPECT_EQ(GetParam().nCodePage, GetACP());
+}
+
+TEST_P(ResourceSetOfTheRun, LoadStringA_GivesTheSetsTextInTheAnsiCodePage_ForEveryId)
+{
+    ExpectEveryStringAsAnsi(GetParam().set);
+}
+
+TEST_P(ResourceSetOfTheRun, LoadStringW_GivesTheSetsTextExactly_ForEveryId)
+{
+    ExpectEveryStringAsUtf16(GetParam().set);
+}
+
+TEST_P(ResourceSetOfTheRun, SetLanguageMarker_IsTheSets_ByDefaultAndForLanguageZero)
+{
+    EXPECT_EQ(*GetParam().pMarker, SetLanguageMarker());
+    EXPECT_EQ(*GetParam().pMarker, SetLanguageMarker(MAKELANGID(LANG_NEUTRAL, SUBLANG_NEUTRAL)));
+}
+
+TEST_P(ResourceSetOfTheRun, Menu_CarriesTheSetsTextsAndCommands_AsUtf16AndAsAnsiBytes)
+{
+    EXPECT_EQ(ExpectedMenuLines(GetParam().pMenu, GetParam().pMenuEnd, FALSE), LoadedMenuLines(FALSE));
+    EXPECT_EQ(ExpectedMenuLines(GetParam().pMenu, GetParam().pMenuEnd, TRUE), LoadedMenuLines(TRUE));
+}
+
+TEST_P(ResourceSetOfTheRun, Accelerators_AreTheJapaneseSets_EscF1AndCtrlZ)
+{
+    EXPECT_EQ(ExpectedAccelerators(), LoadedAccelerators());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EverySet, ResourceSetOfTheRun,
+    ::testing::Values(
+        CSetRun{"English", SET_ENGLISH, 1252, &s_englishMarker, std::begin(s_englishMenu), std::end(s_englishMenu)},
+        CSetRun{"Neutral", SET_NEUTRAL, 936, &s_neutralMarker, std::begin(s_neutralMenu), std::end(s_neutralMenu)},
+        CSetRun{"Japanese", SET_JAPANESE, 932, &s_japaneseMarker, std::begin(s_japaneseMenu),
+                std::end(s_japaneseMenu)}),
+    [](const ::testing::TestParamInfo<CSetRun>& info) { return std::string(info.param.pszName); });
+
+// ---- What only one set has ----------------------------------------------------
 
 TEST(StringsEnglish, EveryText_IsPlainAscii_SoNoCodePageTurnsItIntoQuestionMarks)
 {
@@ -451,20 +510,8 @@ TEST(StringsEnglish, EveryText_IsPlainAscii_SoNoCodePageTurnsItIntoQuestionMarks
             EXPECT_TRUE(*p == '\t' || (*p >= 0x20 && *p < 0x7F)) << line.pszText;
 }
 
-TEST(StringsEnglish, LoadStringA_GivesTheEnglishText_ForEveryId)
+TEST(MenuEnglish, Items_CarryTheCommandsOfTheChineseMenu)
 {
-    EXPECT_EQ(1252u, GetACP());
-    ExpectEveryStringAsAnsi(SET_ENGLISH);
-}
-
-TEST(StringsEnglish, SetLanguageMarker_IsEnglish_WhenLookedUpByDefault)
-{
-    EXPECT_EQ(s_englishMarker, SetLanguageMarker());
-}
-
-TEST(MenuEnglish, Items_CarryEnglishTexts_AndTheCommandsOfTheChineseMenu)
-{
-    EXPECT_EQ(ExpectedMenuLines(s_englishMenu, TRUE), LoadedMenuLines(TRUE));
     std::vector<int> englishCommands, neutralCommands;
     for (const CMenuLine& line : s_englishMenu)
         englishCommands.push_back(line.nCommand);
@@ -473,73 +520,9 @@ TEST(MenuEnglish, Items_CarryEnglishTexts_AndTheCommandsOfTheChineseMenu)
     EXPECT_EQ(neutralCommands, englishCommands);
 }
 
-TEST(AcceleratorsEnglish, Table_ComesFromTheJapaneseSet)
-{
-    EXPECT_EQ(ExpectedAccelerators(), LoadedAccelerators());
-}
-
-// ---- The Chinese run: the neutral set's texts --------------------------------
-
-TEST(StringsNeutral, CodePage_Is936)
-{
-    EXPECT_EQ(936u, GetACP());
-}
-
-TEST(StringsNeutral, LoadStringA_GivesNeutralTextInAnsiCodePage_ForEveryId)
-{
-    ExpectEveryStringAsAnsi(SET_NEUTRAL);
-}
-
-TEST(StringsNeutral, LoadStringW_GivesNeutralTextExactly_ForEveryId)
-{
-    ExpectEveryStringAsUtf16(SET_NEUTRAL);
-}
-
 TEST(StringsNeutral, LostKeyFormat_HasStraightQuotesAroundName_AndScancode)
 {
     EXPECT_EQ(L"\u4f60\u4f1a\u4e22\u5931\x22%s\x22 [0x%04X] \n", LoadWide(IDS_LOST_KEY_FORMAT));
-}
-
-TEST(StringsNeutral, SetLanguageMarker_IsNeutral_WhenLookedUpByDefault)
-{
-    EXPECT_EQ(s_neutralMarker, SetLanguageMarker());
-}
-
-TEST(StringsNeutral, SetLanguageMarker_IsNeutral_WhenAskedForLanguageZero)
-{
-    EXPECT_EQ(s_neutralMarker, SetLanguageMarker(MAKELANGID(LANG_NEUTRAL, SUBLANG_NEUTRAL)));
-}
-
-TEST(MenuNeutral, Items_CarryNeutralTextsAndCommands)
-{
-    EXPECT_EQ(ExpectedMenuLines(s_neutralMenu, FALSE), LoadedMenuLines(FALSE));
-}
-
-TEST(MenuNeutral, GetMenuStringA_GivesAnsiBytes)
-{
-    EXPECT_EQ(ExpectedMenuLines(s_neutralMenu, TRUE), LoadedMenuLines(TRUE));
-}
-
-TEST(AcceleratorsNeutral, Table_ComesFromTheJapaneseSet)
-{
-    EXPECT_EQ(ExpectedAccelerators(), LoadedAccelerators());
-}
-
-// ---- The Japanese run: Japanese set -------------------------------------------
-
-TEST(StringsJapanese, CodePage_Is932)
-{
-    EXPECT_EQ(932u, GetACP());
-}
-
-TEST(StringsJapanese, LoadStringA_GivesShiftJisText_ForEveryId)
-{
-    ExpectEveryStringAsAnsi(SET_JAPANESE);
-}
-
-TEST(StringsJapanese, LoadStringW_GivesJapaneseTextExactly_ForEveryId)
-{
-    ExpectEveryStringAsUtf16(SET_JAPANESE);
 }
 
 TEST(StringsJapanese, LostKeyFormat_HasStraightQuotesAroundName)
@@ -555,31 +538,6 @@ TEST(StringsJapanese, HalfWidthKatakana_ComeOutAsSingleBytes)
 {
     // "ﾚﾃﾞｨ": four half-width katakana, one byte each in code page 932.
     EXPECT_EQ(std::string("\xDA\xC3\xDE\xA8"), LoadResourceString(IDS_IDLE_MESSAGE));
-}
-
-TEST(StringsJapanese, SetLanguageMarker_IsJapanese_WhenLookedUpByDefault)
-{
-    EXPECT_EQ(s_japaneseMarker, SetLanguageMarker());
-}
-
-TEST(StringsJapanese, SetLanguageMarker_IsJapanese_WhenAskedForLanguageZero)
-{
-    EXPECT_EQ(s_japaneseMarker, SetLanguageMarker(MAKELANGID(LANG_NEUTRAL, SUBLANG_NEUTRAL)));
-}
-
-TEST(MenuJapanese, Items_CarryJapaneseTextsAndCommands)
-{
-    EXPECT_EQ(ExpectedMenuLines(s_japaneseMenu, FALSE), LoadedMenuLines(FALSE));
-}
-
-TEST(MenuJapanese, GetMenuStringA_GivesShiftJisBytes)
-{
-    EXPECT_EQ(ExpectedMenuLines(s_japaneseMenu, TRUE), LoadedMenuLines(TRUE));
-}
-
-TEST(AcceleratorsJapanese, Table_HasEscF1AndCtrlZ)
-{
-    EXPECT_EQ(ExpectedAccelerators(), LoadedAccelerators());
 }
 
 // ---- How the sets are tagged (the same in either run) -------------------------

@@ -8,6 +8,7 @@
 #include "framework/win32/frame_wnd.h"
 #include "framework/win32/view.h"
 #include "res/resource.h"
+#include "tests/support/frame_test_access.h"
 
 namespace
 {
@@ -85,9 +86,9 @@ protected:
         EXPECT_LE(m_sizeForm.cy, SizeOf(rcView).cy);
         EXPECT_LE(rcClient.left, rcView.left);
         EXPECT_LE(rcView.right, rcClient.right);
-        EXPECT_LE(rcView.bottom, ScreenRect(Frame()->m_wndStatusBar.m_hWnd).top);
+        EXPECT_LE(rcView.bottom, ScreenRect(CFrameTestAccess::StatusBar(*Frame()).m_hWnd).top);
     }
-    int StatusHeight() { return SizeOf(ScreenRect(Frame()->m_wndStatusBar.m_hWnd)).cy; }
+    int StatusHeight() { return SizeOf(ScreenRect(CFrameTestAccess::StatusBar(*Frame()).m_hWnd)).cy; }
     RECT ButtonRect(int nIndex)
     {
         RECT rc = {};
@@ -250,7 +251,7 @@ TEST_F(ToolBarDocking, EveryMove_LeavesTheWholeFrameToBeRepainted)
         hGroup = ::GetWindow(hGroup, GW_HWNDNEXT);
     ASSERT_NE(HWND(NULL), hGroup);
     EXPECT_EQ(TRUE, ::GetUpdateRect(hGroup, NULL, FALSE));
-    EXPECT_EQ(TRUE, ::GetUpdateRect(Frame()->m_wndStatusBar.m_hWnd, NULL, FALSE));
+    EXPECT_EQ(TRUE, ::GetUpdateRect(CFrameTestAccess::StatusBar(*Frame()).m_hWnd, NULL, FALSE));
 }
 
 TEST_F(ToolBarDocking, ThePlace_IsRememberedAcrossStarts_AndAFloatingCaptionStaysInReach)
