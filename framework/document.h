@@ -27,7 +27,6 @@ public:
     const std::string& GetTitle() const { return m_strTitle; }
     void SetPathName(const std::string& strPath) { m_strPathName = strPath; }
     const std::string& GetPathName() const { return m_strPathName; }
-    BOOL IsModified() const { return FALSE; } // the program keeps its own edited flag
 
     void AddView(IDocumentView* pView);
     void RemoveView(IDocumentView* pView);

@@ -33,7 +33,6 @@ TEST_F(VelloricDocTest, FirstNewDocument_ReadsRegistryList_WithTitleAndNoPath)
     EXPECT_EQ("", doc.GetPathName());
     EXPECT_EQ(FALSE, g_bFirstLoad);
     EXPECT_EQ(FALSE, g_bEdited);
-    EXPECT_EQ(FALSE, doc.IsModified());
     EXPECT_TRUE(boxes.m_shown.empty());
 }
 
