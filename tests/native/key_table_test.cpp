@@ -54,7 +54,7 @@ TEST(KeyTable, EveryRow_MatchesTheLayoutTable_InOrder)
     {
         WORD wKeyId;
         WORD wTableCode;
-        BOOL b106Only;
+        BOOL b106Only = FALSE;
     };
     const Row rows[CKeyTable::COUNT_106] = {
         {100, 0x001}, {101, 0x002}, {102, 0x003}, {5, 0x004}, {6, 0x005}, {7, 0x006},
