@@ -15,6 +15,7 @@
 #include "platform/win32/win32_text_measure.h"
 #include "model/key_name_alias.h"
 #include "tests/win32/keyboard_view_fixture.h"
+#include "tests/support/frame_test_access.h"
 
 TEST(KeyFitWithGdi, ShrunkNames_OnOneLineAreCentred_WrappedOnesStayLeftAndCentredAsABlock)
 {
@@ -164,7 +165,7 @@ protected:
         ::GetClientRect(MainWindow(), &rcClient);
         RECT rcView = InParent(ViewWindow());
         RECT rcDock = InParent(Frame()->GetDockContext().GetDockBarWindow());
-        RECT rcStatus = InParent(Frame()->m_wndStatusBar.m_hWnd);
+        RECT rcStatus = InParent(CFrameTestAccess::StatusBar(*Frame()).m_hWnd);
         EXPECT_EQ(TRUE, Inside(rcView, rcClient));
         EXPECT_EQ(TRUE, Inside(rcDock, rcClient));
         EXPECT_EQ(TRUE, Inside(rcStatus, rcClient));
@@ -215,7 +216,7 @@ TEST_F(ScreenDpi, DpiChanged_TakesTheSuggestedPlace_RescalesEverything_AndComesB
     RECT rcWindow, rcClient, rcEsc = Base(100)->GetRect();
     ::GetWindowRect(MainWindow(), &rcWindow);
     ::GetClientRect(MainWindow(), &rcClient);
-    int cyTool = Height(Frame()->m_wndToolBar.m_hWnd), cyStatus = Height(Frame()->m_wndStatusBar.m_hWnd);
+    int cyTool = Height(Frame()->m_wndToolBar.m_hWnd), cyStatus = Height(CFrameTestAccess::StatusBar(*Frame()).m_hWnd);
     LONG lKeyFont = KeyFont().lfHeight;
 
     RECT rcSuggested = CDpiScale::ScaleRect(rcWindow, (int)nNew, (int)nOld);
@@ -227,7 +228,7 @@ TEST_F(ScreenDpi, DpiChanged_TakesTheSuggestedPlace_RescalesEverything_AndComesB
     EXPECT_EQ(rcSuggested.top, rcNow.top);
     EXPECT_EQ(nNew, View()->GetDpi());
     EXPECT_LT(cyTool, Height(Frame()->m_wndToolBar.m_hWnd));
-    EXPECT_LT(cyStatus, Height(Frame()->m_wndStatusBar.m_hWnd));
+    EXPECT_LT(cyStatus, Height(CFrameTestAccess::StatusBar(*Frame()).m_hWnd));
     EXPECT_LT(-lKeyFont, -KeyFont().lfHeight);
     RECT rcEscScaled = CDpiScale::ScaleRect(rcEsc, (int)nNew, (int)nOld);
     EXPECT_EQ(TRUE, ::EqualRect(&rcEscScaled, &Base(100)->GetRect()));
