@@ -121,24 +121,25 @@ set_tests_properties(win32_tests_dpi PROPERTIES FIXTURES_REQUIRED wine
     ENVIRONMENT "${VELLORIC_WINE_ENV};LANG=en_US.UTF-8" RESOURCE_LOCK velloric_instance TIMEOUT 300)
 
 # ---- velloric_screenshots.exe: the manual's pictures ------------------------
-# Built only when asked, by scripts/make-screenshots.sh, which runs it under
-# Wine: it starts the program in-process and saves its windows as bitmaps.
-add_executable(velloric_screenshots EXCLUDE_FROM_ALL
+# Built with everything else, so it keeps up with the code; run only by
+# scripts/make-screenshots.sh under Wine: it starts the program in-process and
+# saves its windows as bitmaps.
+add_executable(velloric_screenshots
     tools/screenshots/main.cpp tools/screenshots/window_shot.cpp $<TARGET_OBJECTS:velloric_res>)
 target_link_libraries(velloric_screenshots PRIVATE velloric_win32)
 # The program's manifest as well: the pictures show its common controls.
 velloric_add_manifest(velloric_screenshots velloric)
 # ---- end of velloric_screenshots.exe ----------------------------------------
 
-# ---- the repaint benchmark: built only when asked ---------------------------
+# ---- the repaint benchmark: built with everything else, run only when asked ----
 # velloric_floor.exe draws the keyboard's caps with the bare GDI calls, in a
 # plain window and in a frame of the main window's structure; velloric_bench.exe
 # repaints the real view and main window and saves pictures of them.
 # scripts/bench_repaint.py builds and runs both under Wine. Not a test.
-add_executable(velloric_floor EXCLUDE_FROM_ALL tools/bench/floor.cpp $<TARGET_OBJECTS:velloric_res>)
+add_executable(velloric_floor tools/bench/floor.cpp $<TARGET_OBJECTS:velloric_res>)
 target_link_libraries(velloric_floor PRIVATE velloric_core comctl32)
 velloric_add_manifest(velloric_floor velloric)
-add_executable(velloric_bench EXCLUDE_FROM_ALL
+add_executable(velloric_bench
     tools/bench/bench.cpp tools/screenshots/window_shot.cpp $<TARGET_OBJECTS:velloric_res>)
 target_link_libraries(velloric_bench PRIVATE velloric_win32)
 velloric_add_manifest(velloric_bench velloric)

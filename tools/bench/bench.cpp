@@ -25,6 +25,7 @@
 #include "framework/win32/win32_message_boxes.h"
 #include "model/scancode_map_store.h"
 #include "platform/restart_service.h"
+#include "tools/screenshots/no_restart_service.h"
 #include "platform/win32/win32_services.h"
 #include "res/resource.h"
 #include "tools/screenshots/window_shot.h"
@@ -37,26 +38,6 @@ const int REPAINTS = 200;
 const UINT VIEW_REDRAW = RDW_INVALIDATE | RDW_ERASE | RDW_NOCHILDREN | RDW_UPDATENOW;
 const UINT MAIN_REDRAW = RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW;
 const char* const PROFILE_KEY = "Software\\Ostrelwick\\Velloric";
-
-class CNoRestartService : public IRestartService
-{
-public:
-    BOOL OpenProcessToken(DWORD dwAccess, HTOKEN* phToken) override
-    {
-        *phToken = nullptr;
-        return TRUE;
-    }
-    BOOL LookupPrivilegeValueA(const char* pszName, PRIVILEGE_LUID* pLuid) override
-    {
-        *pLuid = 0;
-        return TRUE;
-    }
-    BOOL AdjustTokenPrivileges(HTOKEN hToken, PRIVILEGE_LUID luid) override { return TRUE; }
-    BOOL ExitWindowsEx(UINT uFlags, DWORD dwReserved) override { return TRUE; }
-    DWORD GetLastError() override { return 0; }
-    BOOL CloseHandle(HTOKEN hToken) override { return TRUE; }
-    int MessageBoxA(const char* pszText) override { return IDOK; }
-};
 
 BOOL IsRunningUnderWine()
 {
@@ -94,16 +75,16 @@ BOOL PrepareRegistry(BOOL bRemaps)
     if (!bRemaps)
     {
         HKEY hKey = NULL;
-        if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, CScancodeMapStore::s_pszKeyPath, 0, KEY_SET_VALUE,
+        if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, CScancodeMapValue::s_pszKeyPath, 0, KEY_SET_VALUE,
                             &hKey) == ERROR_SUCCESS)
         {
-            ::RegDeleteValueA(hKey, CScancodeMapStore::s_pszValueName);
+            ::RegDeleteValueA(hKey, CScancodeMapValue::s_pszValueName);
             ::RegCloseKey(hKey);
         }
         return TRUE;
     }
-    return SetValue(HKEY_LOCAL_MACHINE, CScancodeMapStore::s_pszKeyPath,
-                    CScancodeMapStore::s_pszValueName, REG_BINARY, s_table, sizeof s_table) ==
+    return SetValue(HKEY_LOCAL_MACHINE, CScancodeMapValue::s_pszKeyPath,
+                    CScancodeMapValue::s_pszValueName, REG_BINARY, s_table, sizeof s_table) ==
            ERROR_SUCCESS;
 }
 

@@ -23,6 +23,7 @@
 #include "model/key_name_alias.h"
 #include "model/scancode_map_store.h"
 #include "platform/restart_service.h"
+#include "tools/screenshots/no_restart_service.h"
 #include "platform/win32/win32_services.h"
 #include "platform/win32/win32_text_measure.h"
 #include "res/resource.h"
@@ -38,28 +39,6 @@ const WORD SC_CAPS_LOCK = 0x003A;
 const WORD SC_INSERT = 0xE052;
 const UINT CATCH_INTERVAL = 20;     // milliseconds between looks for a modal box
 const DWORD CATCH_DEADLINE = 15000; // a box still waiting then is given up on
-
-// The restart step's stand-in: the restart question is never answered Yes,
-// and should it be, Wine's session must not end under the script.
-class CNoRestartService : public IRestartService
-{
-public:
-    BOOL OpenProcessToken(DWORD dwAccess, HTOKEN* phToken) override
-    {
-        *phToken = nullptr;
-        return TRUE;
-    }
-    BOOL LookupPrivilegeValueA(const char* pszName, PRIVILEGE_LUID* pLuid) override
-    {
-        *pLuid = 0;
-        return TRUE;
-    }
-    BOOL AdjustTokenPrivileges(HTOKEN hToken, PRIVILEGE_LUID luid) override { return TRUE; }
-    BOOL ExitWindowsEx(UINT uFlags, DWORD dwReserved) override { return TRUE; }
-    DWORD GetLastError() override { return 0; }
-    BOOL CloseHandle(HTOKEN hToken) override { return TRUE; }
-    int MessageBoxA(const char* pszText) override { return IDOK; }
-};
 
 // The keyboard a Japanese user has: the platform's keyboard services, except
 // that the keyboard reports the Japanese subtype (2), so the view takes the
