@@ -39,10 +39,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t nSize)
     for (const CRemapPair& pair : pairs)
     {
         // Only keys a text file can name: never None as the physical key,
-        // high byte 00 or E0.
+        // high byte 00 or E0, or Pause's E11D.
         FUZZ_CHECK(pair.wPhysical != 0);
-        FUZZ_CHECK((pair.wPhysical >> 8) == 0 || (pair.wPhysical >> 8) == 0xE0);
-        FUZZ_CHECK((pair.wProduced >> 8) == 0 || (pair.wProduced >> 8) == 0xE0);
+        FUZZ_CHECK((pair.wPhysical >> 8) == 0 || (pair.wPhysical >> 8) == 0xE0 || pair.wPhysical == 0xE11D);
+        FUZZ_CHECK((pair.wProduced >> 8) == 0 || (pair.wProduced >> 8) == 0xE0 || pair.wProduced == 0xE11D);
     }
 
     std::string strText = TextOf(pairs);
