@@ -25,7 +25,7 @@
 #include "framework/win32/win32_message_boxes.h"
 #include "model/scancode_map_store.h"
 #include "platform/restart_service.h"
-#include "tools/screenshots/no_restart_service.h"
+#include "tools/screenshots/prefix_tool.h"
 #include "platform/win32/win32_services.h"
 #include "res/resource.h"
 #include "tools/screenshots/window_shot.h"
@@ -37,25 +37,8 @@ namespace
 const int REPAINTS = 200;
 const UINT VIEW_REDRAW = RDW_INVALIDATE | RDW_ERASE | RDW_NOCHILDREN | RDW_UPDATENOW;
 const UINT MAIN_REDRAW = RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW;
-const char* const PROFILE_KEY = "Software\\Ostrelwick\\Velloric";
-
-BOOL IsRunningUnderWine()
-{
-    HMODULE hNtdll = ::GetModuleHandleA("ntdll.dll");
-    return hNtdll != NULL && ::GetProcAddress(hNtdll, "wine_get_version") != NULL;
-}
-
-LONG SetValue(HKEY hRoot, const std::string& strKey, const char* pszName, DWORD dwType,
-              const BYTE* pData, DWORD cbData)
-{
-    HKEY hKey = NULL;
-    LONG lResult = ::RegCreateKeyExA(hRoot, strKey.c_str(), 0, NULL, 0, KEY_SET_VALUE, NULL, &hKey, NULL);
-    if (lResult != ERROR_SUCCESS)
-        return lResult;
-    lResult = ::RegSetValueExA(hKey, pszName, 0, dwType, pData, cbData);
-    ::RegCloseKey(hKey);
-    return lResult;
-}
+const char* const TIP_KEY = "Software\\Ostrelwick\\Velloric\\Tip";
+const char* const PREFERENCE_KEY = "Software\\Ostrelwick\\Velloric\\Preference";
 
 // The tip off, the display options at their defaults, and either no table
 // or one that shows every kind of remapped cap: a key producing another key
@@ -64,10 +47,10 @@ LONG SetValue(HKEY hRoot, const std::string& strKey, const char* pszName, DWORD 
 BOOL PrepareRegistry(BOOL bRemaps)
 {
     const DWORD dwStartUp = 1;
-    if (SetValue(HKEY_CURRENT_USER, std::string(PROFILE_KEY) + "\\Tip", "StartUp", REG_DWORD,
+    if (SetValue(HKEY_CURRENT_USER, TIP_KEY, "StartUp", REG_DWORD,
                  (const BYTE*)&dwStartUp, sizeof dwStartUp) != ERROR_SUCCESS)
         return FALSE;
-    ::RegDeleteKeyA(HKEY_CURRENT_USER, (std::string(PROFILE_KEY) + "\\Preference").c_str());
+    ::RegDeleteKeyA(HKEY_CURRENT_USER, PREFERENCE_KEY);
     static const BYTE s_table[] = {0, 0, 0, 0, 0, 0, 0, 0, 6, 0, 0, 0,
                                    0x1D, 0x00, 0x3A, 0x00, 0x53, 0xE0, 0x52, 0xE0,
                                    0x5B, 0xE0, 0x1E, 0x00, 0x00, 0x00, 0x46, 0x00,

@@ -23,7 +23,7 @@
 #include "model/key_name_alias.h"
 #include "model/scancode_map_store.h"
 #include "platform/restart_service.h"
-#include "tools/screenshots/no_restart_service.h"
+#include "tools/screenshots/prefix_tool.h"
 #include "platform/win32/win32_services.h"
 #include "platform/win32/win32_text_measure.h"
 #include "res/resource.h"
@@ -81,24 +81,6 @@ public:
 private:
     IKeyboardServices& m_keyboard;
 };
-
-BOOL IsRunningUnderWine()
-{
-    HMODULE hNtdll = ::GetModuleHandleA("ntdll.dll");
-    return hNtdll != NULL && ::GetProcAddress(hNtdll, "wine_get_version") != NULL;
-}
-
-LONG SetValue(HKEY hRoot, const char* pszKey, const char* pszName, DWORD dwType, const BYTE* pData,
-              DWORD cbData)
-{
-    HKEY hKey = NULL;
-    LONG lResult = ::RegCreateKeyExA(hRoot, pszKey, 0, NULL, 0, KEY_SET_VALUE, NULL, &hKey, NULL);
-    if (lResult != ERROR_SUCCESS)
-        return lResult;
-    lResult = ::RegSetValueExA(hKey, pszName, 0, dwType, pData, cbData);
-    ::RegCloseKey(hKey);
-    return lResult;
-}
 
 // What a user who has run the program before would have: the tip switched
 // off (it would cover the main window), the display options at their
