@@ -13,6 +13,7 @@
 #include "cli/velloric_cli.h"
 #include "framework/afx_message_box.h"
 #include "tests/support/fake_byte_files.h"
+#include "tests/support/fake_console.h"
 #include "tests/support/fake_keyboard.h"
 #include "tests/support/fake_registry.h"
 
@@ -27,22 +28,6 @@ inline std::vector<std::string> SplitAtNul(const uint8_t* p, size_t n)
             parts.back() += (char)p[i];
     return parts;
 }
-
-class CFuzzConsole : public IConsole
-{
-public:
-    void Out(const std::string& strText) override { m_strOut += strText; }
-    void Err(const std::string& strText) override { m_strErr += strText; }
-    std::string m_strOut;
-    std::string m_strErr;
-};
-
-// Bytes as they are: a JSON string must escape whatever comes.
-class CFuzzSameText : public ITextConverter
-{
-public:
-    std::string AnsiToUtf8(const std::string& strAnsi) override { return strAnsi; }
-};
 
 class CFuzzStrings : public IStringSource
 {
@@ -61,8 +46,8 @@ struct CFuzzCliBench
     CFakeRegistry registry;
     CFakeKeyboard keyboard;
     CFakeByteFiles files;
-    CFuzzConsole console;
-    CFuzzSameText converter;
+    CCapturedConsole console;
+    CSameText converter;
     CFuzzStrings strings;
     CConsoleMessageBoxSink boxes{console};
     CVelloricCli cli{registry, keyboard, files, console, converter};

@@ -137,7 +137,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t nSize)
             if (nName + 1 < texts.size())
                 keyboard.SetName((WORD)((wScancode & 0xFF) | ((wScancode >> 8) == 0xE0 ? 0x100 : 0)),
                                  texts[nName++]);
-    CFuzzSameText converter;
+    CSameText converter;
     CTablePrinter printer(keyboard, converter);
 
     std::string strTable = printer.FormatTable(list);

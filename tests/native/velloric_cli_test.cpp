@@ -12,6 +12,7 @@
 #include "cli/velloric_cli.h"
 #include "model/reg_file_writer.h"
 #include "tests/support/fake_byte_files.h"
+#include "tests/support/fake_console.h"
 #include "tests/support/fake_keyboard.h"
 #include "tests/support/fake_registry.h"
 #include "tests/support/scancode_map_bytes.h"
@@ -25,21 +26,6 @@ typedef std::optional<Bytes> Value; // no value: std::nullopt
 const char kKey[] = "HKLM\\SYSTEM\\CurrentControlSet\\Control\\Keyboard Layout";
 const char kValue[] = "Scancode Map";
 const char kLine[] = "No key will send \"%s\" [0x%04X] any more.\n";
-
-class CCapturedConsole : public IConsole
-{
-public:
-    void Out(const std::string& strText) override { m_strOut += strText; }
-    void Err(const std::string& strText) override { m_strErr += strText; }
-    std::string m_strOut;
-    std::string m_strErr;
-};
-
-class CSameText : public ITextConverter
-{
-public:
-    std::string AnsiToUtf8(const std::string& strAnsi) override { return strAnsi; }
-};
 
 // The console program over fakes: the registry, a US keyboard, the lost-key
 // line of the report, standard output and error, files.
