@@ -1,7 +1,6 @@
 // A modal dialog on a template: DoModal runs it in the system's modal loop,
-// the dialog window is adopted at WM_INITDIALOG so that its messages reach
-// the object's WindowProc, and data exchange moves the fields into the
-// controls at the start and back out on OK.
+// from WM_INITDIALOG on its messages reach the object's WindowProc, and data
+// exchange moves the fields into the controls at the start and back out on OK.
 #pragma once
 
 #include <string>
@@ -41,6 +40,5 @@ protected:
     LRESULT WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    static INT_PTR CALLBACK StartProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam);
     UINT m_nIDTemplate;
 };

@@ -52,7 +52,6 @@ private:
         RECT rc; // in the form, at m_nBaseDpi
     };
 
-    static INT_PTR CALLBACK InitDialogProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam);
     void RememberBaseLayout();
 
     UINT m_nIDTemplate;

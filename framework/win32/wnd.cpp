@@ -1,14 +1,32 @@
 #include "framework/win32/wnd.h"
 
-#include <commctrl.h>
-
 #include "framework/instance_name.h"
 
 namespace
 {
 const char s_szProp[] = VELLORIC_INSTANCE_NAME ".wnd";
-// Our one subclass of an adopted window: this id with CWnd::SubclassProc.
-const UINT_PTR SUBCLASS_ID = 1;
+
+// The messages whose answer a dialog procedure returns itself rather than
+// through DWLP_MSGRESULT.
+BOOL IsDirectDialogResult(UINT nMsg)
+{
+    switch (nMsg)
+    {
+    case WM_CTLCOLORMSGBOX:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLORSCROLLBAR:
+    case WM_CTLCOLORSTATIC:
+    case WM_COMPAREITEM:
+    case WM_VKEYTOITEM:
+    case WM_CHARTOITEM:
+    case WM_QUERYDRAGICON:
+    case WM_INITDIALOG: return TRUE;
+    default: return FALSE;
+    }
+}
 } // namespace
 
 CWnd::~CWnd()
@@ -16,10 +34,7 @@ CWnd::~CWnd()
     if (m_hWnd != NULL && ::IsWindow(m_hWnd))
     {
         ::RemovePropA(m_hWnd, s_szProp);
-        if (m_bSubclassed)
-            ::RemoveWindowSubclass(m_hWnd, &CWnd::SubclassProc, SUBCLASS_ID);
-        else
-            ::SetWindowLongPtrA(m_hWnd, 0, 0);
+        ::SetWindowLongPtrA(m_hWnd, m_bDialog ? DWLP_USER : 0, 0);
     }
 }
 
@@ -58,16 +73,6 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, const char* pszClass, DWORD dwStyle, const 
                              ::GetModuleHandleA(NULL), this) != NULL;
 }
 
-BOOL CWnd::Attach(HWND hWnd)
-{
-    if (!::SetWindowSubclass(hWnd, &CWnd::SubclassProc, SUBCLASS_ID, (DWORD_PTR)this))
-        return FALSE;
-    m_hWnd = hWnd;
-    m_bSubclassed = TRUE;
-    ::SetPropA(hWnd, s_szProp, this);
-    return TRUE;
-}
-
 BOOL CWnd::DestroyWindow()
 {
     return m_hWnd != NULL && ::DestroyWindow(m_hWnd);
@@ -75,14 +80,24 @@ BOOL CWnd::DestroyWindow()
 
 LRESULT CWnd::WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam)
 {
-    return Default(nMsg, wParam, lParam);
+    if (!m_bDialog)
+        return Default(nMsg, wParam, lParam);
+    // The dialog manager does its own processing when DialogProc returns
+    // FALSE: cheaper than calling it from inside.
+    m_bPassedOn = TRUE;
+    return 0;
 }
 
 LRESULT CWnd::Default(UINT nMsg, WPARAM wParam, LPARAM lParam)
 {
-    if (m_bSubclassed)
-        return ::DefSubclassProc(m_hWnd, nMsg, wParam, lParam);
-    return ::DefWindowProcA(m_hWnd, nMsg, wParam, lParam);
+    if (!m_bDialog)
+        return ::DefWindowProcA(m_hWnd, nMsg, wParam, lParam);
+    // DefDlgProcA asks the dialog procedure first; the flag makes that one
+    // call answer FALSE (windowsx.h's DefDlgProcEx and CheckDefDlgRecursion).
+    m_bDefaultNext = TRUE;
+    LRESULT lResult = ::DefDlgProcA(m_hWnd, nMsg, wParam, lParam);
+    m_bDefaultNext = FALSE;
+    return lResult;
 }
 
 LRESULT CALLBACK CWnd::Trampoline(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam)
@@ -100,29 +115,56 @@ LRESULT CALLBACK CWnd::Trampoline(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lP
     }
     if (pWnd == nullptr)
         return ::DefWindowProcA(hWnd, nMsg, wParam, lParam);
-    return pWnd->Dispatch(nMsg, wParam, lParam);
+    BOOL bPassedOn = FALSE;
+    return pWnd->Dispatch(nMsg, wParam, lParam, &bPassedOn);
 }
 
-LRESULT CALLBACK CWnd::SubclassProc(HWND, UINT nMsg, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                    DWORD_PTR dwRefData)
+INT_PTR CALLBACK CWnd::DialogProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam)
 {
-    return ((CWnd*)dwRefData)->Dispatch(nMsg, wParam, lParam);
+    CWnd* pWnd = (CWnd*)::GetWindowLongPtrA(hWnd, DWLP_USER);
+    if (pWnd == nullptr)
+    {
+        // Before WM_INITDIALOG, and after the object let go, the dialog
+        // manager alone answers.
+        if (nMsg != WM_INITDIALOG || lParam == 0)
+            return FALSE;
+        pWnd = (CWnd*)lParam;
+        pWnd->m_hWnd = hWnd;
+        pWnd->m_bDialog = TRUE;
+        ::SetWindowLongPtrA(hWnd, DWLP_USER, (LONG_PTR)pWnd);
+        ::SetPropA(hWnd, s_szProp, pWnd);
+    }
+    if (pWnd->m_bDefaultNext)
+    {
+        pWnd->m_bDefaultNext = FALSE;
+        return FALSE;
+    }
+    BOOL bPassedOn = FALSE;
+    LRESULT lResult = pWnd->Dispatch(nMsg, wParam, lParam, &bPassedOn);
+    if (bPassedOn)
+        return FALSE;
+    if (IsDirectDialogResult(nMsg))
+        return (INT_PTR)lResult;
+    // Set just before returning, so no nested message overwrites it; left
+    // alone when it already holds the answer, as it mostly does (0).
+    if (::GetWindowLongPtrA(hWnd, DWLP_MSGRESULT) != lResult)
+        ::SetWindowLongPtrA(hWnd, DWLP_MSGRESULT, lResult);
+    return TRUE;
 }
 
-LRESULT CWnd::Dispatch(UINT nMsg, WPARAM wParam, LPARAM lParam)
+LRESULT CWnd::Dispatch(UINT nMsg, WPARAM wParam, LPARAM lParam, BOOL* pbPassedOn)
 {
     HWND hWnd = m_hWnd;
-    // A subclass must be gone before its window is; DefSubclassProc still
-    // reaches the window's own procedure for this last message.
-    if (nMsg == WM_NCDESTROY && m_bSubclassed)
-        ::RemoveWindowSubclass(hWnd, &CWnd::SubclassProc, SUBCLASS_ID);
+    BOOL bOuterPassedOn = m_bPassedOn; // a message this one is nested in
+    m_bPassedOn = FALSE;
     LRESULT lResult = WindowProc(nMsg, wParam, lParam);
+    *pbPassedOn = m_bPassedOn;
+    m_bPassedOn = bOuterPassedOn;
     if (nMsg == WM_NCDESTROY)
     {
         ::RemovePropA(hWnd, s_szProp);
-        if (!m_bSubclassed)
-            ::SetWindowLongPtrA(hWnd, 0, 0);
-        m_bSubclassed = FALSE;
+        ::SetWindowLongPtrA(hWnd, m_bDialog ? DWLP_USER : 0, 0);
+        m_bDialog = FALSE;
         m_hWnd = NULL;
         PostNcDestroy();
     }
