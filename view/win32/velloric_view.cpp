@@ -33,6 +33,22 @@ void ForEachCapOfBoth(FUNCTION function)
     ForEachCap(g_baseCapMap, function);
     ForEachCap(g_remapCapMap, function);
 }
+
+// A group box asks for its parent's background along its frame alone, which
+// misses every cap: one test of the whole keyboard spares one of each cap.
+void DrawKeyboard(HDC hDC, const CWordHashMap<CKeyCap*>& map, const CCapPaint& paint)
+{
+    RECT rcKeyboard = {0, 0, 0, 0};
+    ForEachCap(map, [&rcKeyboard](CKeyCap* pCap) {
+        ::UnionRect(&rcKeyboard, &rcKeyboard, &pCap->GetRect());
+    });
+    if (!::RectVisible(hDC, &rcKeyboard))
+        return;
+    ForEachCap(map, [hDC, &paint](CKeyCap* pCap) {
+        if (::RectVisible(hDC, &pCap->GetRect()))
+            pCap->Draw(hDC, paint);
+    });
+}
 } // namespace
 
 const TCommandEntry<CVelloricView> CVelloricView::s_commands[] = {
@@ -54,6 +70,7 @@ CVelloricView::CVelloricView(IKeyboardServices& keyboard, IFontChooser& fontChoo
       m_bAttachCaps(TRUE)
 {
     m_strStatus.clear();
+    m_bHighContrast = CKeyCap::IsHighContrast();
     CreateKeyCaps(g_baseCapMap, 0);
     CreateKeyCaps(g_remapCapMap, CKeyTable::REMAP_ID_OFFSET);
 }
@@ -208,15 +225,13 @@ void CVelloricView::OnDraw(HDC hDC)
 {
     // Read once for all the caps, and one save of the DC around them all.
     CCapPaint paint;
-    paint.bContrast = CKeyCap::IsHighContrast();
+    paint.bContrast = m_bHighContrast;
     paint.nButtonTextType = m_preferences.GetButtonTextType();
     paint.nBkMode = ::GetBkMode(hDC);
     paint.hKeyFont = CKeyCap::GetKeyFont();
     int nSaved = ::SaveDC(hDC);
-    ForEachCapOfBoth([hDC, &paint](CKeyCap* pCap) {
-        if (::RectVisible(hDC, &pCap->GetRect()))
-            pCap->Draw(hDC, paint);
-    });
+    DrawKeyboard(hDC, g_baseCapMap, paint);
+    DrawKeyboard(hDC, g_remapCapMap, paint);
     ::RestoreDC(hDC, nSaved);
     DrawFocusCue(hDC);
 }

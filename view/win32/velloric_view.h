@@ -149,6 +149,10 @@ private:
     BOOL m_bInside;
     CKeyCap* m_pFocusKey;     // none: the default, the base keyboard's Esc
     BOOL m_bKeyboardGesture;  // the gesture under way was started by a key
+    // Kept from WM_SETFOCUS and WM_KILLFOCUS and from the settings messages,
+    // not asked on every paint: each question is a trip to the system.
+    BOOL m_bFocused = FALSE;
+    BOOL m_bHighContrast = FALSE;
     POINT m_ptLastMouse;      // a move to the same point is no move
 
     IKeyboardServices& m_keyboard;

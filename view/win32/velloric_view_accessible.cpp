@@ -25,6 +25,7 @@ LRESULT CVelloricView::OnGetObject(WPARAM wParam, LPARAM lParam)
 LRESULT CVelloricView::OnSysColorChange(UINT nMsg, WPARAM wParam, LPARAM lParam)
 {
     // A high-contrast theme switched on or off: every cap in its new colours.
+    m_bHighContrast = CKeyCap::IsHighContrast();
     ::InvalidateRect(m_hWnd, NULL, TRUE);
     return Default(nMsg, wParam, lParam);
 }

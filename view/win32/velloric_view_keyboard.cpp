@@ -212,8 +212,8 @@ BOOL CVelloricView::IsFocusTipShown() const
 
 void CVelloricView::DrawFocusCue(HDC hDC)
 {
-    CKeyCap* pCap = GetFocusKey();
-    if (pCap == nullptr || ::GetFocus() != m_hWnd)
+    CKeyCap* pCap = m_bFocused ? GetFocusKey() : nullptr;
+    if (pCap == nullptr)
         return;
     RECT rc = pCap->GetRect();
     ::InflateRect(&rc, -3, -3);
@@ -225,6 +225,7 @@ LRESULT CVelloricView::OnSetFocus(WPARAM wParam, LPARAM lParam)
 {
     // Not the dialog's handling, which would hand the focus on to the form's
     // first control: the view itself takes the keys.
+    m_bFocused = TRUE;
     if (m_hToolTip != NULL)
         ::SendMessageA(m_hToolTip, TTM_ACTIVATE, TRUE, 0);
     if (CKeyCap* pCap = GetFocusKey())
@@ -235,6 +236,7 @@ LRESULT CVelloricView::OnSetFocus(WPARAM wParam, LPARAM lParam)
 
 LRESULT CVelloricView::OnKillFocus(WPARAM wParam, LPARAM lParam)
 {
+    m_bFocused = FALSE;
     HideFocusTip();
     if (CKeyCap* pCap = GetFocusKey())
         ::InvalidateRect(m_hWnd, &pCap->GetRect(), TRUE);
