@@ -179,7 +179,9 @@ protected:
         {
             RECT rcChild = InParent(hChild); // one of no size shows nothing
             if (::IsWindowVisible(hChild) && !::IsRectEmpty(&rcChild))
+            {
                 EXPECT_EQ(TRUE, Inside(rcChild, rcForm)) << ::GetDlgCtrlID(hChild);
+            }
             if ((::GetWindowLongA(hChild, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX)
                 groups.push_back(rcChild);
         }

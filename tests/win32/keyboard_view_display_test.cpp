@@ -299,3 +299,32 @@ TEST_F(KeyboardViewJapanese, JapaneseKeyboard_Uses106Form_AndShowsJapaneseNames)
     Drag(Base(1013), Remap(0x7B)); // Kana onto No-convert
     EXPECT_EQ(0x70, Remap(0x7B)->GetProduced());
 }
+
+// The form is a dialog: the view's answers go back through the dialog
+// manager, what the view leaves is the dialog manager's, and the focus cue
+// comes and goes with the focus.
+TEST_F(KeyboardViewDisplay, Form_AnswersThroughTheDialogManager_AndTheCueFollowsTheFocus)
+{
+    StartWithList({});
+    HWND hView = ViewWindow();
+    EXPECT_EQ((LRESULT)(DLGC_WANTARROWS | DLGC_WANTCHARS | DLGC_WANTALLKEYS),
+              ::SendMessageA(hView, WM_GETDLGCODE, 0, 0));
+    EXPECT_NE((LRESULT)0, ::SendMessageA(hView, WM_GETFONT, 0, 0));
+
+    RECT rcCue = View()->GetFocusKey()->GetRect();
+    ::InflateRect(&rcCue, -3, -3);
+    auto CueDots = [&rcCue](const CViewImage& image, const CViewImage& other) {
+        int nDiffer = 0;
+        for (int x = rcCue.left; x < rcCue.right; ++x)
+            nDiffer += image.At(x, rcCue.top) != other.At(x, rcCue.top) ? 1 : 0;
+        return nDiffer;
+    };
+    ::SetFocus(hView);
+    CViewImage focused(hView);
+    ::SetFocus(NULL);
+    CViewImage unfocused(hView);
+    ::SetFocus(hView);
+    CViewImage focusedAgain(hView);
+    EXPECT_EQ((rcCue.right - rcCue.left) / 2, CueDots(focused, unfocused)); // a dotted line
+    EXPECT_EQ(0, CueDots(focused, focusedAgain));
+}
