@@ -34,7 +34,7 @@ CWnd::~CWnd()
     if (m_hWnd != NULL && ::IsWindow(m_hWnd))
     {
         ::RemovePropA(m_hWnd, s_szProp);
-        ::SetWindowLongPtrA(m_hWnd, m_bDialog ? DWLP_USER : 0, 0);
+        ::SetWindowLongPtrA(m_hWnd, m_bDialog ? (int)DWLP_USER : 0, 0);
     }
 }
 
@@ -163,7 +163,7 @@ LRESULT CWnd::Dispatch(UINT nMsg, WPARAM wParam, LPARAM lParam, BOOL* pbPassedOn
     if (nMsg == WM_NCDESTROY)
     {
         ::RemovePropA(hWnd, s_szProp);
-        ::SetWindowLongPtrA(hWnd, m_bDialog ? DWLP_USER : 0, 0);
+        ::SetWindowLongPtrA(hWnd, m_bDialog ? (int)DWLP_USER : 0, 0);
         m_bDialog = FALSE;
         m_hWnd = NULL;
         PostNcDestroy();
