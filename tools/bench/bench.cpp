@@ -20,14 +20,10 @@
 #include <vector>
 
 #include "app/win32/velloric_app.h"
-#include "framework/afx_message_box.h"
 #include "framework/win32/frame_wnd.h"
-#include "framework/win32/win32_message_boxes.h"
 #include "model/scancode_map_store.h"
-#include "platform/restart_service.h"
-#include "tools/screenshots/prefix_tool.h"
-#include "platform/win32/win32_services.h"
 #include "res/resource.h"
+#include "tools/screenshots/prefix_tool.h"
 #include "tools/screenshots/window_shot.h"
 #include "view/win32/key_cap.h"
 #include "view/win32/velloric_view.h"
@@ -217,12 +213,8 @@ BOOL EnterState(HWND hMain, HWND hView, const std::string& strState)
 
 int main(int argc, char* argv[])
 {
-    if (!IsRunningUnderWine())
-    {
-        std::fprintf(stderr, "velloric_bench writes the registry: run it under Wine, in a "
-                             "throw-away prefix (scripts/bench_repaint.py)\n");
+    if (RefuseOutsideWine("velloric_bench", "scripts/bench_repaint.py"))
         return 1;
-    }
     std::string strMode = argc > 2 ? argv[2] : "";
     std::string strState = argc > 3 ? argv[3] : "plain";
     if (strMode != "time" && !(strMode == "shot" && argc > 4))
@@ -230,18 +222,13 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "usage: velloric_bench FLAG time | FLAG shot STATE FILE.bmp\n");
         return 2;
     }
-    CWin32Services services;
-    CNoRestartService restart;
-    CWin32MessageBoxSink messageBoxes;
-    CWin32StringSource strings;
-    AfxSetMessageBoxSink(&messageBoxes);
-    AfxSetStringSource(&strings);
+    CToolServices services;
     if (!PrepareRegistry(strState != "plain"))
     {
         std::fprintf(stderr, "velloric_bench: cannot prepare the prefix's registry\n");
         return 1;
     }
-    CVelloricApp app(services.Platform(&restart));
+    CVelloricApp app(services.Platform());
     std::string strFlag = argv[1];
     if (strFlag != "-")
         app.SetArguments(std::vector<std::string>(1, strFlag));

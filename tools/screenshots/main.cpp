@@ -16,17 +16,13 @@
 #include <string>
 
 #include "app/win32/velloric_app.h"
-#include "framework/afx_message_box.h"
 #include "framework/win32/frame_wnd.h"
-#include "framework/win32/win32_message_boxes.h"
 #include "model/command_line_flags.h"
 #include "model/key_name_alias.h"
 #include "model/scancode_map_store.h"
-#include "platform/restart_service.h"
-#include "tools/screenshots/prefix_tool.h"
-#include "platform/win32/win32_services.h"
 #include "platform/win32/win32_text_measure.h"
 #include "res/resource.h"
+#include "tools/screenshots/prefix_tool.h"
 #include "tools/screenshots/window_shot.h"
 #include "view/key_fit.h"
 #include "view/win32/key_cap.h"
@@ -566,21 +562,12 @@ void CManualPictures::Quit()
 
 int main(int argc, char* argv[])
 {
-    if (!IsRunningUnderWine())
-    {
-        std::fprintf(stderr, "velloric_screenshots writes the registry: run it under Wine, in a "
-                             "throw-away prefix (scripts/make-screenshots.sh)\n");
+    if (RefuseOutsideWine("velloric_screenshots", "scripts/make-screenshots.sh"))
         return 1;
-    }
     std::string strFolder = argc > 1 ? argv[1] : ".";
     const BOOL bJapanese = ::GetACP() == 932;
 
-    CWin32Services services;
-    CNoRestartService restart;
-    CWin32MessageBoxSink messageBoxes;
-    CWin32StringSource strings;
-    AfxSetMessageBoxSink(&messageBoxes);
-    AfxSetStringSource(&strings);
+    CToolServices services;
 
     if (!PrepareRegistry())
     {
@@ -590,7 +577,7 @@ int main(int argc, char* argv[])
 
     // The English pictures show the layout Wine reports (101 keys), the
     // Japanese ones the 106-key layout a Japanese keyboard gets.
-    CVelloricPlatform platform = services.Platform(&restart);
+    CVelloricPlatform platform = services.Platform();
     CJapaneseKeyboard japaneseKeyboard(platform.keyboard);
     CVelloricPlatform japanesePlatform{platform.registry,    japaneseKeyboard,
                                        platform.restart,     platform.system,
